@@ -1,0 +1,63 @@
+# Tolvane: `make run` builds and starts the window, `make test` builds
+# everything twice (normal, and with AddressSanitizer + UndefinedBehaviorSanitizer)
+# and runs the whole suite. Both first install the Debian packages that are missing.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 600
+
+PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev \
+           fonts-dejavu-core zlib1g-dev libdeflate-dev libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev \
+           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build run test bench fuzz screenshots demo clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  $(SUDO) apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	$(BUILD)/src/app/tolvane
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	$(BUILD)/bench/tolvane_bench
+
+# Coverage-guided fuzzing of the whole load-and-analyse path with libFuzzer;
+# new crashes land in fuzz/corpus/crashes, to be committed with their fix.
+fuzz: deps
+	CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON \
+	  -DTOLVANE_GUI=OFF -DTOLVANE_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_load fuzz_seeds
+	mkdir -p $(FUZZ_BUILD)/corpus fuzz/corpus/crashes
+	$(FUZZ_BUILD)/fuzz/fuzz_seeds $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/fuzz_load -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
+	  -max_len=2000000 -artifact_prefix=fuzz/corpus/crashes/ -print_final_stats=1 \
+	  $(FUZZ_BUILD)/corpus fuzz/corpus/seeds
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave
+
+demo: build
+	$(BUILD)/tools/make_demo examples/demo.CivWarlordsSave
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,36 @@
+// Feeds arbitrary bytes to the whole load-and-analyse path. The first byte
+// picks what the rest is: a save file as it lies on disk (the container,
+// inflation and the walk), or a decompressed image whose body offset follows
+// in four bytes, so that mutations reach deep into the walk instead of
+// breaking the compressed stream. Every input must end in a result or a
+// clean SaveError, never in a crash.
+#include <cstdint>
+#include <cstring>
+#include <span>
+
+#include "analysis/SaveAnalyse.h"
+#include "save/Export.h"
+#include "save/SaveError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tolvane;
+  if (size < 1) return 0;
+  std::span<const uint8_t> rest(data + 1, size - 1);
+  try {
+    SaveImage image;
+    if (data[0] % 2 == 0) {
+      image = SpliceSave(rest);
+    } else {
+      if (rest.size() < 4) return 0;
+      uint32_t offset;
+      std::memcpy(&offset, rest.data(), 4);
+      image.Bytes.assign(rest.begin() + 4, rest.end());
+      image.BodyOffset = int32_t(offset % (image.Bytes.size() + 1));
+      image.BodyLength = int32_t(image.Bytes.size()) - image.BodyOffset;
+    }
+    Analysis a = SaveAnalyse(image, ScoreFactors{});
+    (void)MapText(a);
+  } catch (const SaveError&) {
+  }
+  return 0;
+}

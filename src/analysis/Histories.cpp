@@ -1,0 +1,23 @@
+// A player's six per-turn histories: (turn, value) pairs placed by the turn
+// counted from the start turn.
+#include <algorithm>
+
+#include "analysis/Walk.h"
+
+namespace tolvane {
+
+void ReadHistories(SaveReader& r, Analysis& a, int slot) {
+  r.section("player histories");
+  for (int kind = ScoreHist; kind <= CultureHist; ++kind) {
+    auto& row = a.History[size_t(kind)][size_t(slot)];
+    for (int32_t i = 0, n = r.readCount(); i < n; ++i) {
+      const int32_t turn = r.readInt32();
+      const int32_t value = r.readInt32();
+      // Turns before the start land on the first entry; later pairs win.
+      const int64_t index = std::max<int64_t>(int64_t(turn) - a.StartTurn, 0);
+      if (index < kHistoryWritable) row[size_t(index)] = value;
+    }
+  }
+}
+
+}  // namespace tolvane

@@ -1,0 +1,28 @@
+#include "analysis/Research.h"
+
+#include "rules/ResearchCost.h"
+#include "rules/Tables.h"
+
+namespace tolvane {
+
+int32_t GetTeamHandicap(const Analysis& a, int32_t team) {
+  int64_t sum = 0;
+  int32_t count = 0;
+  for (int s = 0; s < kSlots; ++s) {
+    if (a.PlayerAlive[size_t(s)] && a.GetTeam(s) == team) {
+      sum += a.LeaderInfo[size_t(s)].Handicap;
+      ++count;
+    }
+  }
+  return count == 0 ? 3 : int32_t(uint32_t(uint64_t(sum / count)));
+}
+
+int32_t TechCost(const Analysis& a, int tech, int slot) {
+  const int32_t team = a.GetTeam(slot);
+  const bool valid = Analysis::ValidTeam(team);
+  const ResearchSettings settings{a.WorldCostPercent, a.SpeedCostPercent, a.EraCostPercent, a.TeamMemberCostPercent};
+  return TechCostFor(TechInfo[size_t(tech)].Cost, valid ? GetTeamHandicap(a, team) : 3,
+                     valid ? a.TeamMembers[size_t(team)] : 1, settings);
+}
+
+}  // namespace tolvane

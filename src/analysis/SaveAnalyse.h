@@ -1,0 +1,27 @@
+// The analysis pass: one walk over a decompressed save that yields the model.
+#pragma once
+
+#include "analysis/Model.h"
+#include "save/SaveFile.h"
+
+namespace tolvane {
+
+// The game score's factors. They belong to the window's calculator and
+// persist across loads; the pass uses them for every slot's score.
+struct ScoreFactors {
+  int32_t PopCoeff = 5000;
+  int32_t LandCoeff = 2000;
+  int32_t TechCoeff = 2000;
+  int32_t WonderCoeff = 1000;
+};
+
+// Walks the whole save and derives the statistics. Throws SaveError when
+// the save ends before the walk does (the message names what was being read).
+// A score with no value (CalcError) cannot arise here: the per-slot game
+// score has no power.
+Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors);
+
+// The game score of a slot from its counted values; 0 when it is dead.
+int32_t gPlayerScore(const Analysis& a, int slot, const ScoreFactors& f);
+
+}  // namespace tolvane

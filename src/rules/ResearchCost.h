@@ -1,0 +1,22 @@
+// Research cost of a technology for a team.
+#pragma once
+
+#include <cstdint>
+
+namespace tolvane {
+
+struct ResearchSettings {
+  int32_t WorldCostPercent = 100;
+  int32_t SpeedCostPercent = 100;
+  int32_t EraCostPercent = 100;
+  int32_t TeamMemberCostPercent = 50;
+};
+
+// Research percent of a difficulty level 0..8; 100 for any other value.
+int32_t ResearchDiffCoeff(int32_t level);
+
+// Research points of a technology of the given base cost for a team of
+// `members` members at the team's difficulty level; 32-bit integer steps.
+int32_t TechCostFor(int32_t baseCost, int32_t teamHandicap, int32_t members, const ResearchSettings& s);
+
+}  // namespace tolvane

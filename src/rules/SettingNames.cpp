@@ -1,0 +1,48 @@
+// Names of the game settings, difficulty levels, victories and slot kinds as
+// the pages show them.
+#include <array>
+#include <cstddef>
+#include <span>
+
+#include "rules/Tables.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::string_view kUnknown = "Unknown";
+
+constexpr std::array<std::string_view, 6> kWorldSizes = {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"};
+constexpr std::array<std::string_view, 5> kClimates = {"Temperate", "Tropical", "Arid", "Rocky", "Cold"};
+constexpr std::array<std::string_view, 3> kSeaLevels = {"Low", "Medium", "High"};
+constexpr std::array<std::string_view, 7> kStartEras = {"Ancient",    "Classical", "Medieval", "Renaissance",
+                                                        "Industrial", "Modern",    "Future"};
+constexpr std::array<std::string_view, 4> kGameSpeeds = {"Marathon", "Epic", "Normal", "Quick"};
+constexpr std::array<std::string_view, 9> kLevels = {"Settler", "Chieftain", "Warlord",  "Noble", "Prince",
+                                                     "Monarch", "Emperor",   "Immortal", "Deity"};
+constexpr std::array<std::string_view, 4> kSlotStatuses = {"Open", "Computer", "Closed", "Human"};
+
+std::string_view NameOr(std::span<const std::string_view> names, int32_t v, std::string_view fallback) {
+  if (v < 0 || v >= static_cast<int32_t>(names.size())) return fallback;
+  return names[static_cast<size_t>(v)];
+}
+
+}  // namespace
+
+std::string_view WorldSizeName(int32_t v) { return NameOr(kWorldSizes, v, kUnknown); }
+std::string_view ClimateName(int32_t v) { return NameOr(kClimates, v, kUnknown); }
+std::string_view SeaLevelName(int32_t v) { return NameOr(kSeaLevels, v, kUnknown); }
+std::string_view EraName(int32_t v) { return NameOr(kStartEras, v, kUnknown); }
+std::string_view GameSpeedName(int32_t v) { return NameOr(kGameSpeeds, v, kUnknown); }
+std::string_view LevelString(int32_t level) { return NameOr(kLevels, level, kUnknown); }
+
+// A finished game stores a loss as -1; kind 0 names no result of its own.
+std::string_view VictoryTypeName(int32_t v) {
+  if (v == -1) return VictoryNames[0];
+  if (v >= 1 && v < kVictories) return VictoryNames[static_cast<size_t>(v)];
+  return kUnknown;
+}
+
+std::string_view SlotStatusName(int32_t v) { return NameOr(kSlotStatuses, v, "Closed"); }
+
+}  // namespace tolvane

@@ -1,0 +1,49 @@
+#include "save/Export.h"
+
+#include <cstdio>
+#include <fmt/format.h>
+#include <memory>
+
+#include "rules/Tables.h"
+#include "save/SaveError.h"
+
+namespace tolvane {
+
+namespace {
+
+// A plot value outside the table has no abbreviation; it shows as "?".
+template <size_t N>
+std::string_view abbrev(const std::array<std::string_view, N>& table, int16_t v) {
+  return v >= 0 && size_t(v) < N ? table[size_t(v)] : std::string_view("?");
+}
+
+}  // namespace
+
+std::string MapText(const Analysis& a) {
+  // Only the stored map can be written; a map announced wider than the
+  // stored one writes the stored part.
+  const int32_t w = a.StoredMapWidth(), h = a.StoredMapHeight();
+  std::string text = "y/x;";
+  for (int32_t x = 0; x < w; ++x) text += fmt::format("{};", x);
+  for (int32_t y = h - 1; y >= 0; --y) {
+    text += fmt::format("\r\n{};", y);
+    for (int32_t x = 0; x < w; ++x) {
+      const TPlotRec& p = a.Plot(x, y);
+      text += abbrev(PlotTypeAbbrev, p.PlotType);
+      text += ',';
+      text += abbrev(TerrainAbbrev, p.Terrain);
+      if (p.Feature >= 0) (text += ',') += abbrev(FeatureAbbrev, p.Feature);
+      if (p.Bonus >= 0) (text += ',') += abbrev(BonusAbbrev, p.Bonus);
+      text += ';';
+    }
+  }
+  return text;
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+  std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(path.c_str(), "wb"), std::fclose);
+  if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size())
+    throw SaveError(fmt::format("Cannot write file \"{}\".", path));
+}
+
+}  // namespace tolvane

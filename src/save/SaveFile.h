@@ -1,0 +1,37 @@
+// Reading a save file: find the zlib stream, inflate it and splice the body
+// between the uncompressed prefix and the file's tail.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+// The decompressed image of a save: the file's prefix, the four bytes
+// "BODY" over the packed length, the inflated body at BodyOffset, the tail.
+struct SaveImage {
+  std::vector<uint8_t> Bytes;  // every byte is valid (Bytes.size() is the save's length)
+  int32_t BodyOffset = -1;
+  int32_t BodyLength = 0;
+  std::span<const uint8_t> Body() const { return {Bytes.data() + BodyOffset, size_t(BodyLength)}; }
+};
+
+// The largest inflated body a save may announce.
+inline constexpr int64_t kMaxBodyLength = int64_t(512) << 20;
+
+// Offset of the first bytes 78 9C at 0 .. size - 4, or -1.
+int32_t FindZlibHeader(std::span<const uint8_t> file);
+
+// Builds the image from a whole save file held in memory. Throws SaveError
+// with a message for the user (zlib's own text for a damaged stream).
+SaveImage SpliceSave(std::span<const uint8_t> file);
+
+// Reads the whole file (opened for reading only). Throws SaveError.
+std::vector<uint8_t> ReadWholeFile(const std::string& path);
+
+// The file's last-write time in the user's locale format, "" when unknown.
+std::string FileDateText(const std::string& path);
+
+}  // namespace tolvane

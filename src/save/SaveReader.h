@@ -1,0 +1,83 @@
+// The read cursor over a decompressed save. Every read is checked against the
+// valid bytes: a read past the end throws SaveError naming the part of the
+// save being read ("The save ends inside the team records."), so a walk reads
+// in a straight line and a damaged file can never drive it out of bounds.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+
+#include "save/SaveError.h"
+
+namespace tolvane {
+
+class SaveReader {
+ public:
+  explicit SaveReader(std::span<const uint8_t> bytes, size_t pos = 0) : data_(bytes.data()), size_(bytes.size()), pos_(pos) {}
+
+  size_t pos() const { return pos_; }
+  void seek(size_t pos) { pos_ = pos; }
+  size_t remaining() const { return pos_ <= size_ ? size_ - pos_ : 0; }
+
+  // Names what is being read, for the message when the save ends early.
+  void section(const char* what) { section_ = what; }
+  const char* section() const { return section_; }
+
+  int32_t readInt32() {
+    int32_t v;
+    std::memcpy(&v, need(4), 4);
+    return v;
+  }
+  int16_t readInt16() {
+    int16_t v;
+    std::memcpy(&v, need(2), 2);
+    return v;
+  }
+  uint8_t readByte() { return *need(1); }
+  // A flag byte, kept as its value 0..255; non-zero means true.
+  int32_t readBool() { return *need(1); }
+
+  // int32 length, then 8-bit characters; a length outside 1..1023 gives the
+  // empty text and leaves the characters unread.
+  std::string readStr();
+  // int32 character count, then 16-bit (or, by the width rule, 8-bit)
+  // characters narrowed to their low byte; the same length rule.
+  std::string readUStr();
+  void skipUStr();
+
+  void skipInt32(int64_t n = 1) { skipBytes(n * 4); }
+  void skipInt16(int64_t n = 1) { skipBytes(n * 2); }
+  void skipBool(int64_t n = 1) { skipBytes(n); }
+  void skipBytes(int64_t n) {
+    if (n > 0) need(n);
+  }
+
+  // A count that precedes a list; a count of 0 or less means an empty list.
+  int32_t readCount() { return readInt32(); }
+
+  [[noreturn]] void fail() const;
+
+ private:
+  const uint8_t* need(int64_t n) {
+    if (n > int64_t(remaining())) fail();
+    const uint8_t* p = data_ + pos_;
+    pos_ += size_t(n);
+    return p;
+  }
+  // The width and character count of a text at the cursor (count read already).
+  std::string readText(int32_t n, int width);
+
+  const uint8_t* data_;
+  size_t size_;
+  size_t pos_;
+  const char* section_ = "save";
+};
+
+// Offset of the first p >= start whose 16-bit characters at p, p+2, ... have
+// the pattern's bytes as their low bytes; 0 when none (or start is past the
+// end). An empty pattern matches at start.
+int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start);
+
+}  // namespace tolvane

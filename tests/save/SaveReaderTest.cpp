@@ -1,0 +1,114 @@
+// The reader primitives: widths, the text length and width rules, and the
+// bounds check that turns a read past the end into a message.
+#include "save/SaveReader.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tolvane {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct TextCase {
+  const char* name;
+  Bytes bytes;
+  bool wide;  // read with readUStr, else readStr
+  std::string text;
+  size_t advance;
+};
+
+class ReaderText : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ReaderText, ReadsTextAndAdvances) {
+  const TextCase& c = GetParam();
+  SaveReader r(c.bytes);
+  EXPECT_EQ(c.wide ? r.readUStr() : r.readStr(), c.text);
+  EXPECT_EQ(r.pos(), c.advance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReaderText,
+    testing::Values(
+        TextCase{"Wide16", {5, 0, 0, 0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0}, true, "Hello", 14},
+        TextCase{"WideStoredAs8", {5, 0, 0, 0, 'H', 'e', 'l', 'l', 'o'}, true, "Hello", 9},
+        TextCase{"OneCharIsAlways16", {1, 0, 0, 0, 'A', 'B'}, true, "A", 6},
+        // A high byte of 20 or more makes the text count as 8-bit: half of it is consumed.
+        TextCase{"HighByte20Means8Bit", {2, 0, 0, 0, 'A', 20, 'B', 0}, true, "A\x14", 6},
+        TextCase{"HighByte19Means16Bit", {2, 0, 0, 0, 'A', 19, 'B', 0}, true, "AB", 8},
+        TextCase{"ZeroEndsTextButIsConsumed", {3, 0, 0, 0, 'A', 0, 0, 0, 'C', 0}, true, "A", 10},
+        TextCase{"HighBytesDropped", {2, 0, 0, 0, 0xE9, 0, 0x41, 0x04}, true, "\xE9"
+                                                                               "A",
+                 8},
+        TextCase{"ZeroLength", {0, 0, 0, 0, 'x'}, true, "", 4},
+        TextCase{"NegativeLength", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, true, "", 4},
+        TextCase{"Length1024LeavesCharsUnread", {0, 4, 0, 0, 'x'}, true, "", 4},
+        TextCase{"Narrow", {3, 0, 0, 0, 'a', 'b', 'c', 'd'}, false, "abc", 7},
+        TextCase{"NarrowZeroEnds", {3, 0, 0, 0, 'a', 0, 'c'}, false, "a", 7},
+        TextCase{"Narrow1024", {0, 4, 0, 0}, false, "", 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SaveReader, ReadsLittleEndianWidths) {
+  Bytes b = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xFF, 0x02};
+  SaveReader r(b);
+  EXPECT_EQ(r.readInt32(), -2);
+  EXPECT_EQ(r.readInt16(), 0x1234);
+  EXPECT_EQ(r.readByte(), 255);
+  EXPECT_EQ(r.readBool(), 2);  // a flag keeps its byte value
+  EXPECT_EQ(r.remaining(), 0u);
+}
+
+TEST(SaveReader, ReadPastTheEndNamesTheSection) {
+  Bytes b = {1, 2, 3};
+  SaveReader r(b);
+  r.section("team records");
+  try {
+    r.readInt32();
+    FAIL() << "no error";
+  } catch (const SaveError& e) {
+    EXPECT_STREQ(e.what(), "The save ends inside the team records.");
+  }
+  // A failed read consumes nothing; the same holds for skips and texts.
+  EXPECT_EQ(r.pos(), 0u);
+  EXPECT_THROW(r.skipInt32(1), SaveError);
+  EXPECT_THROW(r.skipBytes(int64_t(1) << 40), SaveError);
+  Bytes text = {9, 0, 0, 0, 'a', 0};
+  SaveReader t(text);
+  EXPECT_THROW(t.readUStr(), SaveError);
+}
+
+TEST(SaveReader, SkipsOfZeroOrNegativeCountsReadNothing) {
+  Bytes b = {7, 0, 0, 0};
+  SaveReader r(b);
+  r.skipInt32(0);
+  r.skipInt32(-5);
+  EXPECT_EQ(r.readInt32(), 7);
+}
+
+std::vector<uint8_t> wide(std::string_view s, size_t lead = 1) {
+  std::vector<uint8_t> b(lead, 'x');
+  for (char c : s) {
+    b.push_back(uint8_t(c));
+    b.push_back(0x04);  // any high byte
+  }
+  return b;
+}
+
+TEST(FindUStr, MatchesLowBytesOnly) {
+  auto b = wide("Sessions");
+  EXPECT_EQ(FindUStr(b, "Session", 1), 1);
+  EXPECT_EQ(FindUStr(b, "session", 1), 0);
+  EXPECT_EQ(FindUStr(b, "Session", 2), 0);  // the only one lies before the start
+  EXPECT_EQ(FindUStr(b, "", 5), 5);
+  EXPECT_EQ(FindUStr(b, "Session", int64_t(b.size())), 0);
+  // A pattern whose last character would lie past the end does not match.
+  auto cut = wide("Sessio");
+  EXPECT_EQ(FindUStr(cut, "Session", 1), 0);
+  // The Russian word's bytes match whatever the high bytes hold.
+  auto ru = wide("\xD1\xE5\xF1\xF1\xE8\xFF", 3);
+  EXPECT_EQ(FindUStr(ru, "\xD1\xE5\xF1\xF1\xE8\xFF", 1), 3);
+}
+
+}  // namespace
+}  // namespace tolvane
