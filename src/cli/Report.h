@@ -1,0 +1,18 @@
+// The window's state as tolvane-report prints it: JSON after the contract,
+// or a readable page-by-page text.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "ui/Form.h"
+
+namespace tolvane::report {
+
+// {"tabs": {caption: visible}, "controls": {name: state}, "messages": [...]}.
+nlohmann::ordered_json FormJson(const ui::Form& form);
+
+// The pages in tab order, each control with its caption and contents.
+std::string FormText(const ui::Form& form);
+
+}  // namespace tolvane::report

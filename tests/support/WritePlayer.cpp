@@ -1,0 +1,152 @@
+// One player record with its embedded lists: cities, units, groups,
+// messages, event records and the six per-turn histories.
+#include "Sections.h"
+
+namespace tolvane::testing {
+namespace {
+
+void WriteUnitRecord(FieldWriter& w) {
+  w.JunkInt32(53);
+  w.JunkBool(5);
+  w.JunkInt32(12);
+  w.JunkText16(2);
+  w.JunkBool(48);
+  w.JunkInt32(9 + 6 + 9 + 6 + 9);
+  w.JunkInt32(3);
+}
+
+void WriteGroupRecord(FieldWriter& w) {
+  w.JunkInt32(3);
+  w.JunkBool(1);
+  w.JunkInt32(3);
+  w.Int32List(2);
+  w.Int32List(5);
+  w.JunkInt32(3);
+  w.JunkBool(1);
+  w.JunkInt32(3);
+}
+
+// A list of items of 2 x int32 and 4 x bool.
+void WriteEventItemList(FieldWriter& w) {
+  for (int32_t n = w.JunkCount(); n > 0; --n) {
+    w.JunkInt32(2);
+    w.JunkBool(4);
+  }
+}
+
+void WriteEventRecord(FieldWriter& w, const std::vector<int32_t>& tags) {
+  w.JunkInt32(3);
+  WriteEventItemList(w);
+  WriteEventItemList(w);
+  w.JunkBool(2);
+  w.JunkInt32(1);
+  w.JunkBool(3);
+  w.JunkText16();
+  w.Int32(static_cast<int32_t>(tags.size()));
+  for (int32_t tag : tags) {
+    w.Int32(tag);
+    if (tag == 9 || tag == 10) {
+      w.JunkText16();
+    } else {
+      w.JunkInt32(2);
+    }
+  }
+}
+
+void WriteHistories(FieldWriter& w, const PlayerDesc& p) {
+  for (const std::vector<HistoryPair>& history : p.Histories) {
+    w.Int32(static_cast<int32_t>(history.size()));
+    for (const HistoryPair& pair : history) {
+      w.Int32(pair.Turn);
+      w.Int32(pair.Value);
+    }
+  }
+}
+
+}  // namespace
+
+void WriteMessageRecord(FieldWriter& w, const MessageDesc& m) {
+  w.Text16(m.Text);
+  w.Text16(m.AuxText1);
+  w.Text16(m.AuxText2);
+  w.Int32(m.AuxInt1);
+  w.Int32(m.Color);
+  w.Int32(m.AuxInt2);
+  w.Int32(m.AuxInt3);
+  w.Bool(m.AuxFlag1);
+  w.Bool(m.AuxFlag2);
+  w.Int32(m.Turn);
+  w.Int32(m.MessageType);
+  w.Int32(m.AuxInt4);
+  w.Int32(m.AuxInt5);
+  w.Bool(m.AuxFlag3);
+}
+
+void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
+  const PlayerDesc& p = d.Players[slot];
+  w.JunkInt32(3);
+  w.Int32(p.PlayerPopulation);
+  w.JunkInt32(2);
+  w.Int32(p.PlayerGold);
+  w.JunkInt32(8);
+  w.Int32(p.GreatPeopleCreated);
+  w.Int32(p.GreatGeneralsCreated);
+  w.JunkInt32(66);
+  w.Int32(p.PopulationScore);
+  w.Int32(p.LandScore);
+  w.Int32(p.WondersScore);
+  w.Int32(p.TechScore);
+  w.Int32(p.GeneralPoints);
+  w.Bool(p.PlayerAlive);
+  w.JunkBool(8);
+  w.JunkInt32(1);
+  w.Int32(p.LeaderPersonality);
+  w.JunkInt32(2);
+  w.JunkInt32(13 * 3);
+  w.JunkInt32(kSlots);
+  w.JunkBool(28 + 18);
+  w.JunkText16();
+  w.JunkInt32(35 + 35 + 24 + 129 + 129 + 6 + 68 + 68 + 105 + 105 + 2 + 4 + 5 + 5 + 7 + 3 + 12);  // 742
+  w.Bools(p.ResearchFlags);
+  w.JunkBool(kSlots);
+  w.JunkInt32(5);
+  w.JunkInt32(12 * 3 + 24 * 3);
+  w.Int32List();
+  w.Int32List();
+  w.Text16List();
+  w.IndexBlock();
+  for (int32_t n = w.JunkCount(); n > 0; --n) {
+    w.JunkInt32(3);
+    w.JunkInt32(35);
+    w.Int32List(2);
+  }
+  w.IndexBlock();
+
+  w.Int32(p.CityCountOverride.value_or(static_cast<int32_t>(p.Cities.size())));
+  for (const CityDesc& c : p.Cities) WriteCityRecord(w, c, slot);
+  w.IndexBlock();
+  w.Int32(p.UnitCount);
+  for (int32_t n = p.UnitCount; n > 0; --n) WriteUnitRecord(w);
+  w.IndexBlock();
+  for (int32_t n = w.JunkCount(); n > 0; --n) WriteGroupRecord(w);
+  w.Int32(p.MessageCountOverride.value_or(static_cast<int32_t>(p.Messages.size())));
+  for (const MessageDesc& m : p.Messages) WriteMessageRecord(w, m);
+  for (int32_t n = w.JunkCount(); n > 0; --n) {
+    w.JunkInt32(4);
+    w.JunkBool(2);
+    w.JunkInt32(1);
+    w.JunkText16(3);
+    w.Text16List(2);
+  }
+  w.Int32(p.EventRecordCount);
+  for (int32_t n = p.EventRecordCount; n > 0; --n) WriteEventRecord(w, d.EventTags);
+  WriteHistories(w, p);
+
+  w.JunkInt32(5 + 36 + 36);
+  w.JunkInt32(8 * kSlots);
+  w.JunkBool(kSlots);
+  w.JunkInt32(kSlots * 14);
+  w.JunkInt32(kSlots * 28);
+}
+
+}  // namespace tolvane::testing

@@ -1,0 +1,38 @@
+// One team record, 3,815 bytes; 19 of them follow the map back to back.
+#include "Sections.h"
+
+namespace tolvane::testing {
+
+void WriteTeamRecord(FieldWriter& w, const TeamDesc& t) {
+  w.JunkInt32(1);
+  w.Int32(t.TeamMembers);
+  w.JunkInt32(3);
+  w.Int32(t.TeamPopulation);
+  w.Int32(t.TeamLand);
+  w.JunkInt32(16);
+  w.JunkBool(2);
+  w.JunkInt32(1);
+  w.JunkInt32(3 * kTeams);
+  w.JunkInt32(3);
+  w.JunkInt32(4);
+  w.Bools(t.HasMet);
+  w.JunkBool(5 * kTeams);
+  w.Bools(t.IsVassal);
+  w.JunkInt32(2);
+  w.JunkInt32(11);
+  w.JunkInt32(11);
+  w.JunkInt32(68);
+  w.JunkInt32(105);
+  w.JunkInt32(129);
+  w.Int32s(t.ResearchProgress);
+  w.JunkInt32(kTechs - 1);
+  w.Int32(t.FutureTechCount);
+  w.JunkInt32(9);
+  w.Bools(t.HasTech);
+  w.JunkBool(kTechs);
+  w.JunkInt32(24 * 3);
+  w.JunkInt32(1);
+  w.JunkInt32(11 * kTeams);
+}
+
+}  // namespace tolvane::testing
