@@ -90,9 +90,8 @@ void BM_AnalyseOnly(benchmark::State& state) {
 void BM_SessionScan(benchmark::State& state) {
   const auto& f = large();
   for (auto _ : state) {
-    Analysis a;
-    ScanSessions(f.image, a);
-    benchmark::DoNotOptimize(a.Sessions);
+    SessionScan scan = ScanSessions(f.image);
+    benchmark::DoNotOptimize(scan.PreSessions);
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
 }

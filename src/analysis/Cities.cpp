@@ -1,5 +1,7 @@
 // A player's cities: the first kMaxCities records are kept; the rest are
 // read to stay in step.
+#include <algorithm>
+
 #include "analysis/Walk.h"
 #include "rules/TextKeys.h"
 
@@ -67,6 +69,9 @@ void ReadCities(SaveReader& r, Analysis& a, int slot) {
   a.CityCount[s] = r.readCount();
   auto& cities = a.Cities[s];
   cities.clear();
+  // A city record takes more than 5,000 bytes; a count beyond what the save
+  // holds is not reserved for.
+  cities.reserve(size_t(std::clamp<int64_t>(a.CityCount[s], 0, std::min<int64_t>(kMaxCities, r.remaining() / 5000))));
   a.CityCulture[s].clear();
   TCityRec spare;  // the records past the cap are read here and dropped
   for (int32_t i = 0; i < a.CityCount[s]; ++i) {

@@ -32,7 +32,8 @@ void readReplay(SaveReader& r, Analysis& a) {
     m.Info2 = r.readInt32();
     m.Info3 = r.readInt32();
     m.Info4 = r.readInt32();
-    m.Text = CutMacros(r.readUStr());
+    m.Text = r.readUStr();
+    CutMacrosInPlace(m.Text);
     m.Color = r.readInt32();
     if (i < kMaxReplayMsgs) a.ReplayMsgs.push_back(m);
   }

@@ -12,12 +12,23 @@ namespace tolvane {
 
 namespace {
 
-// The technologies grouped by the first byte of their name, so that a text is
-// searched once instead of once per technology.
+// The technologies grouped by the first byte of their name, each with its
+// first four bytes as one number, so that a text is searched once instead of
+// once per technology and most candidates are ruled out by one comparison.
+struct TechName {
+  int tech;
+  uint32_t head;  // the first four bytes; every name is longer
+  std::string_view name;
+};
 struct TechNameIndex {
-  std::array<std::vector<int>, 256> byFirstByte;
+  std::array<std::vector<TechName>, 256> byFirstByte;
   TechNameIndex() {
-    for (int k = 0; k < kTechs; ++k) byFirstByte[uint8_t(TechInfo[size_t(k)].Name[0])].push_back(k);
+    for (int k = 0; k < kTechs; ++k) {
+      const std::string_view name = TechInfo[size_t(k)].Name;
+      uint32_t head;
+      std::memcpy(&head, name.data(), 4);
+      byFirstByte[uint8_t(name[0])].push_back({k, head, name});
+    }
   }
 };
 const TechNameIndex& techNames() {
@@ -29,20 +40,21 @@ const TechNameIndex& techNames() {
 // (case-sensitive, anywhere in it).
 void scanForTechnologies(std::string_view text, int32_t turn, TechRow& techTurn) {
   const auto& index = techNames();
-  std::array<bool, kTechs> found{};
-  for (size_t i = 0; i < text.size(); ++i) {
-    for (int k : index.byFirstByte[uint8_t(text[i])]) {
-      std::string_view name = TechInfo[size_t(k)].Name;
-      if (!found[size_t(k)] && text.size() - i >= name.size() && std::memcmp(text.data() + i, name.data(), name.size()) == 0)
-        found[size_t(k)] = true;
-    }
+  for (size_t i = 0; i + 4 <= text.size(); ++i) {
+    const auto& candidates = index.byFirstByte[uint8_t(text[i])];
+    if (candidates.empty()) continue;
+    uint32_t head;
+    std::memcpy(&head, text.data() + i, 4);
+    for (const TechName& t : candidates)
+      if (t.head == head && text.size() - i >= t.name.size() &&
+          std::memcmp(text.data() + i + 4, t.name.data() + 4, t.name.size() - 4) == 0)
+        techTurn[size_t(t.tech)] = turn;
   }
-  for (int k = 0; k < kTechs; ++k)
-    if (found[size_t(k)]) techTurn[size_t(k)] = turn;
 }
 
 void readMessage(SaveReader& r, TMessageRec& m) {
-  m.Text = CutMacros(r.readUStr());
+  m.Text = r.readUStr();
+  CutMacrosInPlace(m.Text);
   m.AuxText1 = r.readUStr();
   m.AuxText2 = r.readUStr();
   m.AuxInt1 = r.readInt32();
@@ -67,6 +79,9 @@ void ReadMessages(SaveReader& r, Analysis& a, int slot) {
   a.MessageCount[s] = r.readCount();
   auto& messages = a.Messages[s];
   messages.clear();
+  // A message takes at least 47 bytes; a count beyond what the save holds is
+  // not reserved for.
+  messages.reserve(size_t(std::clamp<int64_t>(a.MessageCount[s], 0, std::min<int64_t>(kMaxMessages, r.remaining() / 47))));
   TMessageRec spare;  // messages past the cap are read here, scanned and dropped
   for (int32_t i = 0; i < a.MessageCount[s]; ++i) {
     TMessageRec& m = i < kMaxMessages ? messages.emplace_back() : spare;

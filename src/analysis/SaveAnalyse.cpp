@@ -17,7 +17,7 @@ int32_t gPlayerScore(const Analysis& a, int slot, const ScoreFactors& f) {
 Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   Analysis a;
   ReadFixedOffsets(save.Body(), a);
-  ScanSessions(save, a);
+  SessionScan sessions = ScanSessions(save);
   SaveReader r(save.Bytes);
   ReadHeader(r, a);
   DeriveSettings(a);
@@ -27,6 +27,9 @@ Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   ReadTeams(r, a);
   ReadPlayers(r, a);
   DeriveStatistics(a, factors);
+  a.SessionTurns = std::move(sessions.Turns);
+  a.PreSessions = sessions.PreSessions;
+  a.Sessions = int32_t(a.SessionTurns.size()) + 1;
   return a;
 }
 

@@ -23,7 +23,7 @@ constexpr int64_t kTurnBeforeText = 24;
 
 }  // namespace
 
-void ScanSessions(const SaveImage& save, Analysis& a) {
+SessionScan ScanSessions(const SaveImage& save) {
   const std::span<const uint8_t> bytes(save.Bytes);
   std::vector<int32_t> turns;
   for (std::string_view word : kSessionWords) {
@@ -36,11 +36,12 @@ void ScanSessions(const SaveImage& save, Analysis& a) {
     }
   }
   std::sort(turns.begin(), turns.end());
-  a.PreSessions = int32_t(std::count(turns.begin(), turns.end(), 0));
+  SessionScan scan;
+  scan.PreSessions = int32_t(std::count(turns.begin(), turns.end(), 0));
   // Only turns below the table's filler value count as sessions.
   turns.erase(std::lower_bound(turns.begin(), turns.end(), kNoSession), turns.end());
-  a.SessionTurns = std::move(turns);
-  a.Sessions = int32_t(a.SessionTurns.size()) + 1;
+  scan.Turns = std::move(turns);
+  return scan;
 }
 
 }  // namespace tolvane

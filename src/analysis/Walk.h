@@ -18,7 +18,12 @@ inline int32_t Wrap32(int64_t v) { return int32_t(uint32_t(uint64_t(v))); }
 void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a);  // header.cpp
 void ReadHeader(SaveReader& r, Analysis& a);                        // header.cpp
 void DeriveSettings(Analysis& a);                                   // header.cpp
-void ScanSessions(const SaveImage& save, Analysis& a);              // sessions.cpp
+// The turns of the session messages, sorted, and how many lie at turn 0.
+struct SessionScan {
+  std::vector<int32_t> Turns;
+  int32_t PreSessions = 0;
+};
+SessionScan ScanSessions(const SaveImage& save);                    // sessions.cpp
 void ReadGameSection(SaveReader& r, Analysis& a);                   // game_section.cpp
 void ReadMap(SaveReader& r, Analysis& a);                           // map_section.cpp
 void ReadTeams(SaveReader& r, Analysis& a);                         // teams.cpp

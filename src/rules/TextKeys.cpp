@@ -18,14 +18,21 @@ std::string CutMacros(std::string_view text) {
   text = UpToZero(text);
   std::string out;
   if (text.empty() || text.size() > kMaxTextLength) return out;
+  // Copies the runs outside markup whole: most texts have none.
   out.reserve(text.size());
-  bool inside = false;
-  for (char c : text) {
-    if (c == '<') inside = true;
-    if (!inside) out += c;
-    if (c == '>') inside = false;
+  size_t from = 0;
+  for (size_t open; (open = text.find('<', from)) != std::string_view::npos;) {
+    out.append(text.substr(from, open - from));
+    const size_t close = text.find('>', open);
+    if (close == std::string_view::npos) return out;
+    from = close + 1;
   }
+  out.append(text.substr(from));
   return out;
+}
+
+void CutMacrosInPlace(std::string& text) {
+  if (text.find('<') != std::string::npos || text.size() > kMaxTextLength) text = CutMacros(text);
 }
 
 char CharLowCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }

@@ -9,6 +9,9 @@ namespace tolvane {
 
 // Removes everything from a "<" up to and including the next ">".
 std::string CutMacros(std::string_view text);
+// The same for a text as the save reader gives it (at most 1023 bytes, no
+// zero byte), without a copy when it holds no markup.
+void CutMacrosInPlace(std::string& text);
 char CharLowCase(char c);
 // "GREAT_PALACE" -> "Great Palace".
 std::string LowCase(std::string_view key);

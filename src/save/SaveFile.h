@@ -5,14 +5,37 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace tolvane {
 
+// Bytes that are not zeroed when the buffer grows: the inflated body is
+// written over them at once, and zeroing 15 MB first would cost as much as a
+// tenth of the inflation.
+template <typename T>
+struct DefaultInitAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = DefaultInitAllocator<U>;
+  };
+  using std::allocator<T>::allocator;
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using ByteBuffer = std::vector<uint8_t, DefaultInitAllocator<uint8_t>>;
+
 // The decompressed image of a save: the file's prefix, the four bytes
 // "BODY" over the packed length, the inflated body at BodyOffset, the tail.
 struct SaveImage {
-  std::vector<uint8_t> Bytes;  // every byte is valid (Bytes.size() is the save's length)
+  ByteBuffer Bytes;  // every byte is valid (Bytes.size() is the save's length)
   int32_t BodyOffset = -1;
   int32_t BodyLength = 0;
   std::span<const uint8_t> Body() const { return {Bytes.data() + BodyOffset, size_t(BodyLength)}; }

@@ -8,21 +8,24 @@ namespace {
 
 constexpr int32_t kMaxTextLength = 1023;
 
-// The result ends at the first zero byte; the characters after it are still consumed.
-std::string untilZero(std::string s) {
-  if (size_t z = s.find('\0'); z != std::string::npos) s.resize(z);
-  return s;
-}
-
 }  // namespace
 
 void SaveReader::fail() const { throw SaveError(fmt::format("The save ends inside the {}.", section_)); }
 
 std::string SaveReader::readText(int32_t n, int width) {
   const uint8_t* p = need(int64_t(n) * width);
-  std::string s(size_t(n), '\0');
-  for (int32_t i = 0; i < n; ++i) s[size_t(i)] = char(p[size_t(i) * width]);
-  return untilZero(std::move(s));
+  if (width == 1) {
+    const void* zero = std::memchr(p, 0, size_t(n));
+    return std::string(reinterpret_cast<const char*>(p),
+                       zero ? size_t(static_cast<const uint8_t*>(zero) - p) : size_t(n));
+  }
+  char text[kMaxTextLength];  // the low bytes, up to the first zero
+  size_t length = 0;
+  while (length < size_t(n) && p[2 * length] != 0) {
+    text[length] = char(p[2 * length]);
+    ++length;
+  }
+  return std::string(text, length);
 }
 
 std::string SaveReader::readStr() {
@@ -53,22 +56,33 @@ void SaveReader::skipUStr() {
   need(int64_t(n) * ustrWidth(n, data_, pos_, size_));
 }
 
+namespace {
+
+// Whether the pattern's bytes stand at p, p + 2, p + 4, ...
+bool matchesAt(const uint8_t* data, int64_t p, std::string_view pattern) {
+  for (size_t j = 1; j < pattern.size(); ++j)
+    if (data[p + 2 * int64_t(j)] != uint8_t(pattern[j])) return false;
+  return data[p] == uint8_t(pattern[0]);
+}
+
+}  // namespace
+
 int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start) {
   const int64_t size = int64_t(bytes.size());
   if (start < 0) start = 0;
   if (start > size - 1) return 0;
   if (pattern.empty()) return start;
   const int64_t span = 2 * int64_t(pattern.size() - 1);  // from the first to the last compared byte
-  const uint8_t first = uint8_t(pattern[0]);
+  const int64_t end = size - span;                       // candidates lie before this
   const uint8_t* data = bytes.data();
   int64_t p = start;
-  while (p + span < size) {
-    const void* hit = std::memchr(data + p, first, size_t(size - span - p));
+  // The first byte is found by memchr, which runs near memory speed; only
+  // there is the rest compared.
+  while (p < end) {
+    const void* hit = std::memchr(data + p, uint8_t(pattern[0]), size_t(end - p));
     if (!hit) return 0;
     p = static_cast<const uint8_t*>(hit) - data;
-    size_t j = 1;
-    while (j < pattern.size() && data[p + 2 * int64_t(j)] == uint8_t(pattern[j])) ++j;
-    if (j == pattern.size()) return p;
+    if (matchesAt(data, p, pattern)) return p;
     ++p;
   }
   return 0;

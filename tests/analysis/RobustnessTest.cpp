@@ -14,7 +14,7 @@ namespace {
 // The decompressed image of a prefix and a body, as the loader splices it.
 SaveImage ImageOf(const std::vector<uint8_t>& prefix, std::span<const uint8_t> body) {
   SaveImage image;
-  image.Bytes = prefix;
+  image.Bytes.assign(prefix.begin(), prefix.end());
   const int32_t length = int32_t(body.size());
   image.Bytes.insert(image.Bytes.end(), reinterpret_cast<const uint8_t*>(&length),
                      reinterpret_cast<const uint8_t*>(&length) + 4);

@@ -25,7 +25,7 @@ std::vector<uint8_t> bodyOf(size_t n) {
   return b;
 }
 
-int32_t int32At(const std::vector<uint8_t>& b, size_t off) {
+int32_t int32At(std::span<const uint8_t> b, size_t off) {
   int32_t v;
   std::memcpy(&v, b.data() + off, 4);
   return v;

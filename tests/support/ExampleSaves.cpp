@@ -371,6 +371,7 @@ SaveDescription LargeSave(uint64_t seed) {
   SaveDescription d;
   SetUpHeader(d, seed);
   d.GameName = "Tolvane Large";
+  d.Options.CompressibleJunk = true;
   d.WorldSize = 5;
   constexpr int kPlayers = 18;
   for (int slot = 0; slot < kPlayers; ++slot) SetUpSlot(d, slot, slot < 4 ? slot / 2 * 2 : slot, slot == 0);

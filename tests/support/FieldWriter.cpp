@@ -59,7 +59,8 @@ void FieldWriter::JunkBytes(int n) {
   uint8_t* p = bytes.data() + at;
   for (int i = 0; i < n; i += 8) {
     uint64_t r = Next();
-    for (int k = 0; k < 8 && i + k < n; ++k, r >>= 8) p[i + k] = kJunkByte[r & 0xFF];
+    for (int k = 0; k < 8 && i + k < n; ++k, r >>= 8)
+      p[i + k] = options_.CompressibleJunk && (r & 0xFF) < 224 ? 1 : kJunkByte[r & 0xFF];
   }
 }
 

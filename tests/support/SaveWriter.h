@@ -43,6 +43,10 @@ struct WriteOptions {
   // writes every skipped text empty.
   int32_t MaxJunkTextLength = 8;
   TextWidth Texts = TextWidth::Wide;
+  // Junk that compresses like a real save's small values: mostly the byte
+  // 01, the rest as usual. For benchmarks, where the share of decompression
+  // in a load should be that of real saves.
+  bool CompressibleJunk = false;
 };
 
 // One player slot of the header's slot table (TLeaderInfoRec). A default
