@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     }
   }
   if (json)
-    std::cout << tolvane::report::FormJson(form).dump(2) << "\n";
+    std::cout << tolvane::report::FormJson(form).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   else
     std::cout << tolvane::report::FormText(form);
   return loaded ? 0 : 1;

@@ -1,0 +1,21 @@
+// The Kavrel page's anarchy length calculator; it needs no save.
+#include <fmt/format.h>
+#include <fmt/printf.h>
+
+#include "rules/Scores.h"
+#include "ui/Form.h"
+#include "ui/NumberText.h"
+
+namespace tolvane::ui {
+
+void Form::NewCivicsEChange() {
+  Guarded([this] {
+    const int32_t civics = ParseInt(NewCivicsE.Text());
+    const int32_t cities = ParseInt(AnarchyCitiesE.Text());
+    const int32_t turns = AnarchyLength(civics, cities, AnarchyWorldSizeBox.Index(), AnarchyGameSpeedBox.Index(),
+                                        AnarchyStartEraBox.Index());
+    AnarchyLengthL.SetCaption(fmt::sprintf("= %d turns", turns));
+  });
+}
+
+}  // namespace tolvane::ui

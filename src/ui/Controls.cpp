@@ -1,0 +1,217 @@
+#include "ui/Controls.h"
+
+#include <fmt/format.h>
+
+#include <stdexcept>
+
+namespace tolvane::ui {
+
+std::string_view KindName(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+      return "edit";
+    case ControlKind::Label:
+      return "label";
+    case ControlKind::Button:
+      return "button";
+    case ControlKind::CheckBox:
+      return "checkbox";
+    case ControlKind::ComboBox:
+      return "combobox";
+    case ControlKind::ListBox:
+      return "listbox";
+    case ControlKind::RichText:
+      return "richtext";
+    case ControlKind::Grid:
+      return "grid";
+    case ControlKind::Chart:
+      return "chart";
+  }
+  return "?";
+}
+
+std::string RgbText(Rgb color) { return fmt::format("#{:06X}", color & 0xFFFFFF); }
+
+void ControlList::Add(Control* control) {
+  if (!byName_.emplace(control->Name(), control).second)
+    throw std::logic_error("two controls named " + control->Name());
+  controls_.push_back(control);
+}
+
+Control* ControlList::Find(std::string_view name) const {
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+Control::Control(ControlList& list, std::string name, ControlKind kind, Page page)
+    : name_(std::move(name)), kind_(kind), page_(page) {
+  list.Add(this);
+}
+
+Edit::Edit(ControlList& list, std::string name, Page page, std::string text)
+    : Control(list, std::move(name), ControlKind::Edit, page), text_(std::move(text)) {}
+
+void Edit::SetText(std::string text) {
+  text_ = std::move(text);
+  Changed();
+  if (onChange_) onChange_();
+}
+
+void Edit::Exit() const {
+  if (onExit_) onExit_();
+}
+
+Label::Label(ControlList& list, std::string name, Page page, std::string caption)
+    : Control(list, std::move(name), ControlKind::Label, page), caption_(std::move(caption)) {}
+
+void Label::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Changed();
+}
+
+Button::Button(ControlList& list, std::string name, Page page, std::string caption)
+    : Control(list, std::move(name), ControlKind::Button, page), caption_(std::move(caption)) {}
+
+void Button::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Changed();
+}
+
+CheckBox::CheckBox(ControlList& list, std::string name, Page page, std::string caption)
+    : Control(list, std::move(name), ControlKind::CheckBox, page), caption_(std::move(caption)) {}
+
+void CheckBox::Click() {
+  checked_ = !checked_;
+  Changed();
+  if (onClick_) onClick_();
+}
+
+ComboBox::ComboBox(ControlList& list, std::string name, Page page, int dropDownCount, std::vector<std::string> items,
+                   int index)
+    : Control(list, std::move(name), ControlKind::ComboBox, page),
+      items_(std::move(items)),
+      dropDownCount_(dropDownCount) {
+  SetIndex(index);
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  index_ = -1;
+  text_.clear();
+  Changed();
+}
+
+void ComboBox::Add(std::string item) {
+  items_.push_back(std::move(item));
+  Changed();
+}
+
+void ComboBox::SetIndex(int index) {
+  if (index < -1 || index >= int(items_.size())) throw std::out_of_range(fmt::format("{}: no item {}", Name(), index));
+  index_ = index;
+  text_ = index < 0 ? std::string() : items_[size_t(index)];
+  Changed();
+}
+
+void ComboBox::SetVisible(bool visible) {
+  visible_ = visible;
+  Changed();
+}
+
+void ComboBox::SetDropDownCount(int rows) {
+  dropDownCount_ = rows;
+  Changed();
+}
+
+void ComboBox::Select(int index) {
+  if (index < 0) throw std::out_of_range(fmt::format("{}: no item {}", Name(), index));
+  SetIndex(index);
+  if (onChange_) onChange_();
+}
+
+void ComboBox::Type(std::string text) {
+  index_ = -1;
+  text_ = std::move(text);
+  Changed();
+  if (onChange_) onChange_();
+}
+
+ListBox::ListBox(ControlList& list, std::string name, Page page)
+    : Control(list, std::move(name), ControlKind::ListBox, page) {}
+
+void ListBox::Clear() {
+  lines_.clear();
+  Changed();
+}
+
+void ListBox::Add(std::string line) {
+  lines_.push_back(std::move(line));
+  Changed();
+}
+
+RichText::RichText(ControlList& list, std::string name, Page page)
+    : Control(list, std::move(name), ControlKind::RichText, page) {}
+
+void RichText::Clear() {
+  lines_.clear();
+  Changed();
+}
+
+void RichText::Append(std::string text) {
+  lines_.push_back({std::move(text), color_});
+  Changed();
+}
+
+Grid::Grid(ControlList& list, std::string name, Page page, int cols, int rows, int fixedCols, int fixedRows)
+    : Control(list, std::move(name), ControlKind::Grid, page),
+      cols_(cols),
+      fixedCols_(fixedCols),
+      fixedRows_(fixedRows),
+      cells_(size_t(rows), std::vector<std::string>(size_t(cols))),
+      widths_(size_t(cols), kDefaultColWidth) {}
+
+void Grid::SetCell(int col, int row, std::string text) {
+  cells_.at(size_t(row)).at(size_t(col)) = std::move(text);
+  Changed();
+}
+
+void Grid::SetRowCount(int rows) {
+  cells_.resize(size_t(rows), std::vector<std::string>(size_t(cols_)));
+  Changed();
+}
+
+void Grid::SetColWidth(int col, int width) {
+  widths_.at(size_t(col)) = width;
+  Changed();
+}
+
+Chart::Chart(ControlList& list, std::string name, Page page, std::vector<ChartSeries> series)
+    : Control(list, std::move(name), ControlKind::Chart, page), series_(std::move(series)) {}
+
+void Chart::ClearSeries(int s) {
+  series_.at(size_t(s)).points.clear();
+  Changed();
+}
+
+void Chart::SetTitle(int s, std::string title) {
+  series_.at(size_t(s)).title = std::move(title);
+  Changed();
+}
+
+void Chart::SetLegend(int s, bool shown) {
+  series_.at(size_t(s)).legend = shown;
+  Changed();
+}
+
+void Chart::AddPoint(int s, int32_t x, int32_t y) {
+  series_.at(size_t(s)).points.emplace_back(x, y);
+  Changed();
+}
+
+void Chart::SetAxis(int64_t min, int64_t max) {
+  min_ = min;
+  max_ = max;
+  Changed();
+}
+
+}  // namespace tolvane::ui

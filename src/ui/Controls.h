@@ -1,0 +1,283 @@
+// The controls of the window as plain state: what each one shows and the
+// event it raises. The window's toolkit draws them; tolvane-report prints
+// them. Texts are UTF-8.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace tolvane::ui {
+
+enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart };
+
+// "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart".
+std::string_view KindName(ControlKind kind);
+
+// A colour as 0xRRGGBB.
+using Rgb = uint32_t;
+inline constexpr Rgb kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x008000, kBlue = 0x0000FF, kGrey = 0x808080,
+                     kOlive = 0x808000, kPurple = 0x800080;
+// "#RRGGBB", upper-case hex digits.
+std::string RgbText(Rgb color);
+
+// The pages of the window in tab order; controls above the pages belong to kTopRow.
+enum Page : int {
+  kTopRow = -1,
+  kBasePage,
+  kHeaderPage,
+  kMapPage,
+  kLeadersPage,
+  kTeamsPage,
+  kReplayPage,
+  kGraphPage,
+  kPlayerLogPage,
+  kReloadsPage,
+  kPlayerPage,
+  kKavrelPage,
+  kCitiesPage,
+  kAttitudesPage,
+  kPageCount
+};
+
+class Control;
+
+// Every control of a window in creation order, and the lookup by name.
+class ControlList {
+ public:
+  void Add(Control* control);
+  const std::vector<Control*>& All() const { return controls_; }
+  Control* Find(std::string_view name) const;
+
+ private:
+  std::vector<Control*> controls_;
+  std::unordered_map<std::string_view, Control*> byName_;
+};
+
+// What all controls share: a name, a kind, the page they sit on, and a
+// revision that grows with every change of their state (a view redraws a
+// control whose revision it has not seen).
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  const std::string& Name() const { return name_; }
+  ControlKind Kind() const { return kind_; }
+  Page OnPage() const { return page_; }
+  uint64_t Revision() const { return revision_; }
+
+ protected:
+  Control(ControlList& list, std::string name, ControlKind kind, Page page);
+  void Changed() { ++revision_; }
+
+ private:
+  std::string name_;
+  ControlKind kind_;
+  Page page_;
+  uint64_t revision_ = 0;
+};
+
+// The control as the class of its kind (Edit, Grid, ...), or nullptr when it
+// is of another kind.
+template <typename T>
+const T* As(const Control* control) {
+  return control && control->Kind() == T::kKind ? static_cast<const T*>(control) : nullptr;
+}
+template <typename T>
+T* As(Control* control) {
+  return control && control->Kind() == T::kKind ? static_cast<T*>(control) : nullptr;
+}
+
+using Handler = std::function<void()>;
+
+// A single-line edit. Its change event runs on every change of the text,
+// whether the user typed it or the program set it; its exit event runs when
+// the focus leaves it.
+class Edit : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Edit;
+  Edit(ControlList& list, std::string name, Page page, std::string text = {});
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);
+  void Exit() const;
+  void OnChange(Handler h) { onChange_ = std::move(h); }
+  void OnExit(Handler h) { onExit_ = std::move(h); }
+  bool HasExitHandler() const { return bool(onExit_); }
+
+ private:
+  std::string text_;
+  Handler onChange_, onExit_;
+};
+
+// A label whose caption the program sets.
+class Label : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Label;
+  Label(ControlList& list, std::string name, Page page, std::string caption);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+ private:
+  std::string caption_;
+};
+
+class Button : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Button;
+  Button(ControlList& list, std::string name, Page page, std::string caption);
+  const std::string& Caption() const { return caption_; }
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+ private:
+  std::string caption_;
+  bool enabled_ = true;
+};
+
+class CheckBox : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::CheckBox;
+  CheckBox(ControlList& list, std::string name, Page page, std::string caption);
+  const std::string& Caption() const { return caption_; }
+  bool Checked() const { return checked_; }
+  // The user's click: the state toggles, then the click event runs.
+  void Click();
+  void OnClick(Handler h) { onClick_ = std::move(h); }
+
+ private:
+  std::string caption_;
+  bool checked_ = false;
+  Handler onClick_;
+};
+
+// A drop-down list whose text can also be typed over. Setting the index from
+// the program raises no event; the user's choice or typing raises the
+// change event.
+class ComboBox : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::ComboBox;
+  ComboBox(ControlList& list, std::string name, Page page, int dropDownCount, std::vector<std::string> items = {},
+           int index = -1);
+  const std::vector<std::string>& Items() const { return items_; }
+  int Index() const { return index_; }  // -1: no item selected
+  const std::string& Text() const { return text_; }
+  bool Visible() const { return visible_; }
+  int DropDownCount() const { return dropDownCount_; }
+
+  // Removes every item; no item is selected and the text is empty.
+  void Clear();
+  void Add(std::string item);
+  // Selects an item (its text is shown) or, with -1, nothing (empty text).
+  void SetIndex(int index);
+  void SetVisible(bool visible);
+  void SetDropDownCount(int rows);
+
+  // The user picks item `index` (0 .. items - 1).
+  void Select(int index);
+  // The user types a text: no item is selected any more.
+  void Type(std::string text);
+  void OnChange(Handler h) { onChange_ = std::move(h); }
+
+ private:
+  std::vector<std::string> items_;
+  int index_ = -1;
+  std::string text_;
+  bool visible_ = true;
+  int dropDownCount_;
+  Handler onChange_;
+};
+
+class ListBox : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::ListBox;
+  ListBox(ControlList& list, std::string name, Page page);
+  const std::vector<std::string>& Lines() const { return lines_; }
+  void Clear();
+  void Add(std::string line);
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+struct RichLine {
+  std::string text;
+  Rgb color = kBlack;
+  bool operator==(const RichLine&) const = default;
+};
+
+// A rich-text box: each appended line takes the colour set last.
+class RichText : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::RichText;
+  RichText(ControlList& list, std::string name, Page page);
+  const std::vector<RichLine>& Lines() const { return lines_; }
+  void Clear();
+  void SetColor(Rgb color) { color_ = color; }
+  void Append(std::string text);
+
+ private:
+  std::vector<RichLine> lines_;
+  Rgb color_ = kBlack;
+};
+
+// A string grid: cells by column and row, row 0 and column 0 first.
+class Grid : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Grid;
+  static constexpr int kDefaultColWidth = 100;
+  Grid(ControlList& list, std::string name, Page page, int cols, int rows, int fixedCols, int fixedRows);
+  int ColCount() const { return cols_; }
+  int RowCount() const { return int(cells_.size()); }
+  int FixedCols() const { return fixedCols_; }
+  int FixedRows() const { return fixedRows_; }
+  const std::string& Cell(int col, int row) const { return cells_[size_t(row)][size_t(col)]; }
+  const std::vector<std::vector<std::string>>& Rows() const { return cells_; }
+  int ColWidth(int col) const { return widths_[size_t(col)]; }
+
+  void SetCell(int col, int row, std::string text);
+  // New rows start with empty cells; removed rows lose theirs.
+  void SetRowCount(int rows);
+  void SetColWidth(int col, int width);
+
+ private:
+  int cols_, fixedCols_, fixedRows_;
+  std::vector<std::vector<std::string>> cells_;
+  std::vector<int> widths_;
+};
+
+struct ChartSeries {
+  std::string title;
+  Rgb color = kBlack;
+  int width = 2;
+  bool legend = true;
+  std::vector<std::pair<int32_t, int32_t>> points;  // (x, y), x ascending
+};
+
+// A line chart with a fixed set of series and a value axis whose limits the
+// program sets.
+class Chart : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Chart;
+  Chart(ControlList& list, std::string name, Page page, std::vector<ChartSeries> series);
+  const std::vector<ChartSeries>& Series() const { return series_; }
+  int64_t AxisMin() const { return min_; }
+  int64_t AxisMax() const { return max_; }
+
+  void ClearSeries(int s);
+  void SetTitle(int s, std::string title);
+  void SetLegend(int s, bool shown);
+  void AddPoint(int s, int32_t x, int32_t y);
+  void SetAxis(int64_t min, int64_t max);
+
+ private:
+  std::vector<ChartSeries> series_;
+  int64_t min_ = 0, max_ = 0;
+};
+
+}  // namespace tolvane::ui

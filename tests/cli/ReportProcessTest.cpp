@@ -1,0 +1,145 @@
+// tolvane-report run as a process, as scripts use it: the JSON follows the
+// contract for every control, actions run in order, and the exit status
+// tells a loaded save, a failed load and a usage error apart.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "ui/Form.h"
+
+namespace {
+
+using nlohmann::json;
+
+struct Run {
+  int status = -1;
+  std::string out;
+};
+
+// Runs the report with the arguments (quoted for the shell); standard error is dropped.
+Run report(const std::string& args) {
+  Run run;
+  const std::string command = std::string(TOLVANE_REPORT) + " " + args + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[65536];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+const std::string kDemo = std::string("'") + DEMO_SAVE + "'";
+
+TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
+  const Run run = report(kDemo + " --json");
+  ASSERT_EQ(run.status, 0);
+  const json j = json::parse(run.out);
+  ASSERT_EQ(j["tabs"].size(), 13u);
+  EXPECT_EQ(j["tabs"]["Base"], true);
+  EXPECT_EQ(j["tabs"]["Header"], false);
+  EXPECT_EQ(j["tabs"]["Cities"], false);
+  EXPECT_TRUE(j["messages"].empty());
+  // Every control of the window appears, each in the shape of its kind.
+  const tolvane::ui::Form form;
+  ASSERT_EQ(j["controls"].size(), form.Controls().size());
+  using tolvane::ui::ControlKind;
+  for (const tolvane::ui::Control* c : form.Controls()) {
+    SCOPED_TRACE(c->Name());
+    const json& state = j["controls"].at(c->Name());
+    switch (c->Kind()) {
+      case ControlKind::Edit:
+      case ControlKind::Label:
+        EXPECT_TRUE(state.is_string());
+        break;
+      case ControlKind::Button:
+        EXPECT_TRUE(state["enabled"].is_boolean());
+        break;
+      case ControlKind::CheckBox:
+        EXPECT_TRUE(state["checked"].is_boolean());
+        break;
+      case ControlKind::ComboBox:
+        EXPECT_TRUE(state["items"].is_array() && state["index"].is_number_integer() && state["text"].is_string() &&
+                    state["visible"].is_boolean());
+        break;
+      case ControlKind::ListBox:
+        EXPECT_TRUE(state.is_array());
+        break;
+      case ControlKind::RichText:
+        ASSERT_TRUE(state.is_array());
+        for (const json& line : state) EXPECT_EQ(line["color"].get<std::string>().size(), 7u);
+        break;
+      case ControlKind::Grid:
+        ASSERT_TRUE(state.is_array());
+        EXPECT_TRUE(state[0].is_array());
+        break;
+      case ControlKind::Chart:
+        EXPECT_EQ(state["series"].size(), 19u);
+        EXPECT_TRUE(state["min"].is_number_integer() && state["max"].is_number_integer());
+        break;
+    }
+  }
+  EXPECT_EQ(j["controls"]["Button2"]["enabled"], false);
+  EXPECT_EQ(j["controls"]["LeadersGrid"][0][0], "№");
+  EXPECT_FALSE(j["controls"]["ReplayList"].empty());
+}
+
+TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
+  const json plain = json::parse(report(kDemo + " --json").out);
+  const Run run = report(kDemo + " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
+                                 " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
+  ASSERT_EQ(run.status, 0);
+  const json j = json::parse(run.out);
+  EXPECT_EQ(j["messages"], json::array({"'abc' is not a valid integer value"}));
+  EXPECT_EQ(j["controls"]["Edit11"], "1");
+  EXPECT_EQ(j["controls"]["PlayerInfoSelect"]["index"], 1);
+  EXPECT_NE(j["controls"]["GoldE"], plain["controls"]["GoldE"]);
+  EXPECT_EQ(j["controls"]["ShowAICheckBox"]["checked"], true);
+  int shown = 0;
+  for (const json& s : j["controls"]["HistoryChart"]["series"]) shown += s["legend"].get<bool>();
+  EXPECT_GT(shown, 1);
+  // Typed text leaves the list without a selected item: the city weight of "no item".
+  EXPECT_EQ(j["controls"]["AnarchyWorldSizeBox"]["index"], -1);
+  EXPECT_EQ(j["controls"]["AnarchyWorldSizeBox"]["text"], "Huge");
+  EXPECT_EQ(j["controls"]["AnarchyLengthL"], "= 1 turns");
+}
+
+TEST(ReportProcess, ExitStatusAndExports) {
+  const std::string dir = ::testing::TempDir();
+  // Without a save: the start-up state, an empty image and a map of the header alone.
+  Run run = report("--json --export-image '" + dir + "/none.img' --export-map '" + dir + "/none.txt'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(json::parse(run.out)["controls"]["Edit3"], "");
+  std::ifstream map(dir + "/none.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(map), {}), "y/x;");
+  // A loaded save exports its image and map.
+  run = report(kDemo + " --export-image '" + dir + "/demo.img' --export-map '" + dir + "/demo.txt'");
+  EXPECT_EQ(run.status, 0);
+  std::ifstream image(dir + "/demo.img", std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(image)), {});
+  EXPECT_NE(bytes.find("BODY"), std::string::npos);
+  std::ifstream demoMap(dir + "/demo.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(demoMap), {}).substr(0, 6), "y/x;0;");
+  // A file that is no save: status 1, the message in the JSON.
+  std::ofstream(dir + "/junk.CivWarlordsSave") << "not a save";
+  run = report("'" + dir + "/junk.CivWarlordsSave' --json");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(json::parse(run.out)["messages"].size(), 1u);
+  // Usage errors: unknown option, unknown control, item out of range, malformed action.
+  for (const char* args : {"--frobnicate", "--select NoSuchBox=0", "--select GraphSelect=7", "--set Edit11",
+                           "--check Edit3", "--select GraphSelect=x"})
+    EXPECT_EQ(report(kDemo + " " + args).status, 2) << args;
+}
+
+TEST(ReportProcess, TextReportShowsThePages) {
+  const Run run = report(kDemo);
+  ASSERT_EQ(run.status, 0);
+  for (const char* heading : {"== Base ==", "== Leaders ==", "== Replay ==", "== Kavrel ==", "Score Calculations"})
+    EXPECT_NE(run.out.find(heading), std::string::npos) << heading;
+}
+
+}  // namespace
