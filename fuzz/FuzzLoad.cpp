@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the whole load-and-analyse path. The first byte
+// Feeds arbitrary bytes to the whole load-and-analyse path, up to the pages
+// the window fills from the analysis. The first byte
 // picks what the rest is: a save file as it lies on disk (the container,
 // inflation and the walk), or a decompressed image whose body offset follows
 // in four bytes, so that mutations reach deep into the walk instead of
@@ -11,6 +12,7 @@
 #include "analysis/SaveAnalyse.h"
 #include "save/Export.h"
 #include "save/SaveError.h"
+#include "ui/Form.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tolvane;
@@ -30,6 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Analysis a = SaveAnalyse(image, ScoreFactors{});
     (void)MapText(a);
+    // The pages, and the selectors moved to the last player as a user would.
+    static ui::Form form;
+    form.ShowAnalysis(std::move(a), std::move(image));
+    for (const char* selector : {"PlayerInfoSelect", "PlayerLogSelect", "PlayerCitySelect", "AttLeaderSel1"}) {
+      const auto* box = ui::As<ui::ComboBox>(form.Find(selector));
+      if (box && !box->Items().empty()) form.SelectItem(selector, int(box->Items().size()) - 1);
+    }
+    form.ClickCheckBox("ShowAICheckBox");
+    form.ClickCheckBox("ShowCombatsCheckBox");
   } catch (const SaveError&) {
   }
   return 0;

@@ -9,16 +9,6 @@ namespace tolvane {
 
 namespace {
 
-template <size_t N>
-void readInts(SaveReader& r, std::array<int32_t, N>& values) {
-  for (auto& v : values) v = r.readInt32();
-}
-
-template <size_t N>
-void readBools(SaveReader& r, std::array<int32_t, N>& flags) {
-  for (auto& f : flags) f = r.readBool();
-}
-
 void readCity(SaveReader& r, TCityRec& c, int slot) {
   r.skipInt32(2);
   c.X = r.readInt32();
@@ -31,7 +21,7 @@ void readCity(SaveReader& r, TCityRec& c, int slot) {
   r.skipBool(8);
   r.skipInt32(4);
   r.skipInt32(9 * 3);
-  readInts(r, c.ProcessRate);
+  r.readInt32s(c.ProcessRate);
   r.skipInt32(4 * 3 + 2 * 4);
   // Culture per slot; the city keeps its owner's.
   r.skipInt32(slot);
@@ -42,15 +32,15 @@ void readCity(SaveReader& r, TCityRec& c, int slot) {
   c.Name = CutTextKey(r.readUStr(), kCityNameKey);
   r.skipUStr();
   r.skipInt32(2 * 35);
-  readInts(r, c.ProjectProduction);
-  readInts(r, c.BuildingProduction);
+  r.readInt32s(c.ProjectProduction);
+  r.readInt32s(c.BuildingProduction);
   r.skipInt32(3 * kBuildings);
-  readInts(r, c.UnitProduction);
+  r.readInt32s(c.UnitProduction);
   r.skipInt32(3 * kUnits);
   r.skipInt32(4 * 12 + 2 * 7 + 9 + 48);
   r.skipBool(21);
-  readBools(r, c.HasBuilding);
-  readBools(r, c.FreeBuilding);
+  r.readBools(c.HasBuilding);
+  r.readBools(c.FreeBuilding);
   r.skipBool(7);
   r.skipInt32(8 * 2);
   r.skipBytes(int64_t(r.readCount()) * (3 * 4 + 4));  // items of 3 x int32 and 4 flags

@@ -5,16 +5,6 @@ namespace tolvane {
 
 namespace {
 
-template <size_t N>
-void readBools(SaveReader& r, std::array<int32_t, N>& flags) {
-  for (auto& f : flags) f = r.readBool();
-}
-
-template <size_t N>
-void readInts(SaveReader& r, std::array<int32_t, N>& values) {
-  for (auto& v : values) v = r.readInt32();
-}
-
 void readTeam(SaveReader& r, Analysis& a, size_t t) {
   r.skipInt32();
   a.TeamMembers[t] = r.readInt32();
@@ -27,20 +17,20 @@ void readTeam(SaveReader& r, Analysis& a, size_t t) {
   r.skipInt32(3 * kTeams);
   r.skipInt32(3);
   r.skipInt32(4);
-  readBools(r, a.HasMet[t]);
+  r.readBools(a.HasMet[t]);
   r.skipBool(5 * kTeams);
-  readBools(r, a.IsVassal[t]);
+  r.readBools(a.IsVassal[t]);
   r.skipInt32(2);
   r.skipInt32(11);
   r.skipInt32(11);
   r.skipInt32(68);
   r.skipInt32(105);
   r.skipInt32(129);
-  readInts(r, a.ResearchProgress[t]);
+  r.readInt32s(a.ResearchProgress[t]);
   r.skipInt32(kTechs - 1);  // of this row only the repeatable technology's value is kept
   a.FutureTechCount[t] = r.readInt32();
   r.skipInt32(9);
-  readBools(r, a.HasTech[t]);
+  r.readBools(a.HasTech[t]);
   int32_t known = 0;
   for (int32_t flag : a.HasTech[t]) known += flag != 0;
   a.KnownTechCount[t] = Wrap32(int64_t(known) + a.FutureTechCount[t]);

@@ -4,6 +4,7 @@
 // in a straight line and a damaged file can never drive it out of bounds.
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -12,6 +13,10 @@
 #include "save/SaveError.h"
 
 namespace tolvane {
+
+// The save is little-endian, and so is every machine the tool is built for:
+// values are copied as they stand.
+static_assert(std::endian::native == std::endian::little);
 
 class SaveReader {
  public:
@@ -38,6 +43,13 @@ class SaveReader {
   uint8_t readByte() { return *need(1); }
   // A flag byte, kept as its value 0..255; non-zero means true.
   int32_t readBool() { return *need(1); }
+
+  // A run of int32 or of flag bytes, read with one bounds check.
+  void readInt32s(std::span<int32_t> values) { std::memcpy(values.data(), need(int64_t(values.size()) * 4), values.size() * 4); }
+  void readBools(std::span<int32_t> flags) {
+    const uint8_t* p = need(int64_t(flags.size()));
+    for (size_t i = 0; i < flags.size(); ++i) flags[i] = p[i];
+  }
 
   // int32 length, then 8-bit characters; a length outside 1..1023 gives the
   // empty text and leaves the characters unread.
