@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
@@ -81,7 +82,10 @@ class Writer {
   }
 
   void Line(std::string_view label, std::string_view value) {
-    out_ += fmt::format("  {} {}\n", padded(label, 36), value);
+    if (value.empty())
+      out_ += fmt::format("  {}\n", label);
+    else
+      out_ += fmt::format("  {} {}\n", padded(label, 42), value);
   }
 
   void Control(const ui::Control& c) {
@@ -137,9 +141,11 @@ class Writer {
     }
   }
 
-  // Rows whose data cells are all blank are left out.
+  // Rows whose data cells are all blank are left out; columns of numbers
+  // are right-aligned.
   void GridTable(const ui::Grid& g) {
     std::vector<size_t> widths(size_t(g.ColCount()), 0);
+    std::vector<int> numbers(size_t(g.ColCount()), 0);
     std::vector<const std::vector<std::string>*> rows;
     for (int r = 0; r < g.RowCount(); ++r) {
       const auto& row = g.Rows()[size_t(r)];
@@ -147,12 +153,19 @@ class Writer {
                                      row.end(), [](const std::string& s) { return trimmed(s).empty(); });
       if (r >= g.FixedRows() && blank) continue;
       rows.push_back(&row);
-      for (size_t col = 0; col < row.size(); ++col) widths[col] = std::max(widths[col], width(trimmed(row[col])));
+      for (size_t col = 0; col < row.size(); ++col) {
+        const std::string cell = trimmed(row[col]);
+        widths[col] = std::max(widths[col], width(cell));
+        if (r >= g.FixedRows() && !cell.empty()) numbers[col] += std::isdigit(uint8_t(cell[0])) || cell[0] == '-' ? 1 : -1;
+      }
     }
     for (const auto* row : rows) {
       std::string line = " ";
-      for (size_t col = 0; col < row->size(); ++col)
-        if (widths[col]) line += " " + padded(trimmed((*row)[col]), widths[col]);
+      for (size_t col = 0; col < row->size(); ++col) {
+        if (!widths[col]) continue;
+        const std::string cell = trimmed((*row)[col]);
+        line += " " + (numbers[col] > 0 ? std::string(widths[col] - width(cell), ' ') + cell : padded(cell, widths[col]));
+      }
       while (!line.empty() && line.back() == ' ') line.pop_back();
       out_ += line + "\n";
     }
