@@ -15,14 +15,14 @@ namespace {
 
 using nlohmann::json;
 
-struct Run {
+struct Outcome {
   int status = -1;
   std::string out;
 };
 
 // Runs the report with the arguments (quoted for the shell); standard error is dropped.
-Run report(const std::string& args) {
-  Run run;
+Outcome report(const std::string& args) {
+  Outcome run;
   const std::string command = std::string(TOLVANE_REPORT) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
@@ -36,7 +36,7 @@ Run report(const std::string& args) {
 const std::string kDemo = std::string("'") + DEMO_SAVE + "'";
 
 TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
-  const Run run = report(kDemo + " --json");
+  const Outcome run = report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
   ASSERT_EQ(j["tabs"].size(), 13u);
@@ -90,7 +90,7 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
 
 TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
   const json plain = json::parse(report(kDemo + " --json").out);
-  const Run run = report(kDemo + " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
+  const Outcome run = report(kDemo + " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
                                  " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
@@ -111,7 +111,7 @@ TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
 TEST(ReportProcess, ExitStatusAndExports) {
   const std::string dir = ::testing::TempDir();
   // Without a save: the start-up state, an empty image and a map of the header alone.
-  Run run = report("--json --export-image '" + dir + "/none.img' --export-map '" + dir + "/none.txt'");
+  Outcome run = report("--json --export-image '" + dir + "/none.img' --export-map '" + dir + "/none.txt'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(json::parse(run.out)["controls"]["Edit3"], "");
   std::ifstream map(dir + "/none.txt");
@@ -136,7 +136,7 @@ TEST(ReportProcess, ExitStatusAndExports) {
 }
 
 TEST(ReportProcess, TextReportShowsThePages) {
-  const Run run = report(kDemo);
+  const Outcome run = report(kDemo);
   ASSERT_EQ(run.status, 0);
   for (const char* heading : {"== Base ==", "== Leaders ==", "== Replay ==", "== Kavrel ==", "Score Calculations"})
     EXPECT_NE(run.out.find(heading), std::string::npos) << heading;
