@@ -39,7 +39,7 @@ std::string labelOf(const ui::Control& c) {
       {"LeaderE", "Leader"},
       {"CountryE", "Civilization"},
       {"Edit4", "Date"},
-      {"Edit13", "Game score (computed)"},
+      {"Edit13", "Final score (computed)"},
       {"CurrTechBeakersE", "Beakers"},
       {"City2CultureE", ""},
       {"City3CultureE", ""},
