@@ -40,6 +40,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/tolvane_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/tolvane_window_bench
 
 # Coverage-guided fuzzing of the whole load-and-analyse path with libFuzzer;
 # new crashes land in fuzz/corpus/crashes, to be committed with their fix.

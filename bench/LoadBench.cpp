@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "LargeSaveFile.h"
 #include "SaveWriter.h"
 #include "analysis/SaveAnalyse.h"
 #include "analysis/Walk.h"
@@ -18,43 +19,11 @@ namespace {
 
 using namespace tolvane;
 
-struct LargeSaveFile {
-  std::string path;
-  std::vector<uint8_t> file;
-  SaveImage image;
-  LargeSaveFile() {
-    file = testing::WriteSaveFile(testing::LargeSave());
-    path = (std::filesystem::temp_directory_path() / "tolvane-bench-large.CivWarlordsSave").string();
-    testing::WriteFile(path, file);
-    image = SpliceSave(file);
-  }
-  std::span<const uint8_t> packed() const {
-    const size_t offset = size_t(image.BodyOffset);
-    int32_t length;
-    std::memcpy(&length, file.data() + offset - 4, 4);
-    return {file.data() + offset, size_t(length)};
-  }
-};
-
-const LargeSaveFile& large() {
-  static const LargeSaveFile f;
-  return f;
-}
-
-void BM_ZlibInflate(benchmark::State& state) {
-  const auto& f = large();
-  std::vector<uint8_t> out(size_t(f.image.BodyLength));
-  for (auto _ : state) {
-    uLongf length = out.size();
-    if (uncompress(out.data(), &length, f.packed().data(), uLong(f.packed().size())) != Z_OK)
-      state.SkipWithError("zlib failed");
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
-}
+using bench::BM_ZlibInflate;
+using bench::Large;
 
 void BM_LibdeflateInflate(benchmark::State& state) {
-  const auto& f = large();
+  const auto& f = Large();
   std::vector<uint8_t> out(size_t(f.image.BodyLength));
   libdeflate_decompressor* d = libdeflate_alloc_decompressor();
   for (auto _ : state) {
@@ -69,7 +38,7 @@ void BM_LibdeflateInflate(benchmark::State& state) {
 }
 
 void BM_WholeLoad(benchmark::State& state) {
-  const auto& f = large();
+  const auto& f = Large();
   for (auto _ : state) {
     const SaveImage image = SpliceSave(ReadWholeFile(f.path));
     Analysis a = SaveAnalyse(image, ScoreFactors{});
@@ -79,7 +48,7 @@ void BM_WholeLoad(benchmark::State& state) {
 }
 
 void BM_AnalyseOnly(benchmark::State& state) {
-  const auto& f = large();
+  const auto& f = Large();
   for (auto _ : state) {
     Analysis a = SaveAnalyse(f.image, ScoreFactors{});
     benchmark::DoNotOptimize(a.PlayerScore);
@@ -88,7 +57,7 @@ void BM_AnalyseOnly(benchmark::State& state) {
 }
 
 void BM_SessionScan(benchmark::State& state) {
-  const auto& f = large();
+  const auto& f = Large();
   for (auto _ : state) {
     SessionScan scan = ScanSessions(f.image);
     benchmark::DoNotOptimize(scan.PreSessions);

@@ -1,5 +1,8 @@
 #include "analysis/SaveAnalyse.h"
 
+#include <functional>
+#include <future>
+
 #include "analysis/Walk.h"
 #include "rules/Scores.h"
 
@@ -17,7 +20,9 @@ int32_t gPlayerScore(const Analysis& a, int slot, const ScoreFactors& f) {
 Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   Analysis a;
   ReadFixedOffsets(save.Body(), a);
-  SessionScan sessions = ScanSessions(save);
+  // The session scan reads the whole image and nothing the walk writes, so
+  // it runs beside the walk on a second core.
+  std::future<SessionScan> scan = std::async(std::launch::async, ScanSessions, std::cref(save));
   SaveReader r(save.Bytes);
   ReadHeader(r, a);
   DeriveSettings(a);
@@ -27,6 +32,7 @@ Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   ReadTeams(r, a);
   ReadPlayers(r, a);
   DeriveStatistics(a, factors);
+  SessionScan sessions = scan.get();
   a.SessionTurns = std::move(sessions.Turns);
   a.PreSessions = sessions.PreSessions;
   a.Sessions = int32_t(a.SessionTurns.size()) + 1;

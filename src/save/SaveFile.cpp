@@ -110,12 +110,12 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   return image;
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+ByteBuffer ReadWholeFile(const std::string& path) {
   std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   struct stat st {};
   if (!f || fstat(fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode))
     throw SaveError(fmt::format("Cannot open file \"{}\". {}", path, std::strerror(f ? EISDIR : errno)));
-  std::vector<uint8_t> bytes(size_t(st.st_size));
+  ByteBuffer bytes(size_t(st.st_size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);
   if (std::ferror(f.get())) throw SaveError(fmt::format("Cannot read file \"{}\".", path));

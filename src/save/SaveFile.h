@@ -52,7 +52,7 @@ int32_t FindZlibHeader(std::span<const uint8_t> file);
 SaveImage SpliceSave(std::span<const uint8_t> file);
 
 // Reads the whole file (opened for reading only). Throws SaveError.
-std::vector<uint8_t> ReadWholeFile(const std::string& path);
+ByteBuffer ReadWholeFile(const std::string& path);
 
 // The file's last-write time in the user's locale format, "" when unknown.
 std::string FileDateText(const std::string& path);

@@ -1,0 +1,58 @@
+// The large save of an 18-player game, written once per benchmark run to a
+// temporary file, and plain zlib inflation of its body: the yardstick every
+// load is compared with in the same run.
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cstring>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "SaveWriter.h"
+#include "save/SaveFile.h"
+
+namespace tolvane::bench {
+
+struct LargeSaveFile {
+  std::string path;
+  std::vector<uint8_t> file;
+  SaveImage image;
+  LargeSaveFile() {
+    file = testing::WriteSaveFile(testing::LargeSave());
+    path = (std::filesystem::temp_directory_path() / ("tolvane-bench-" + std::to_string(getpid()) + ".CivWarlordsSave"))
+               .string();
+    testing::WriteFile(path, file);
+    image = SpliceSave(file);
+  }
+  ~LargeSaveFile() { std::filesystem::remove(path); }
+  std::span<const uint8_t> packed() const {
+    const size_t offset = size_t(image.BodyOffset);
+    int32_t length;
+    std::memcpy(&length, file.data() + offset - 4, 4);
+    return {file.data() + offset, size_t(length)};
+  }
+};
+
+inline const LargeSaveFile& Large() {
+  static const LargeSaveFile f;
+  return f;
+}
+
+inline void BM_ZlibInflate(benchmark::State& state) {
+  const auto& f = Large();
+  std::vector<uint8_t> out(size_t(f.image.BodyLength));
+  for (auto _ : state) {
+    uLongf length = out.size();
+    if (uncompress(out.data(), &length, f.packed().data(), uLong(f.packed().size())) != Z_OK)
+      state.SkipWithError("zlib failed");
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+}
+
+}  // namespace tolvane::bench

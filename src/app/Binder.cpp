@@ -1,0 +1,337 @@
+#include "app/Binder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+#include <QTableView>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "app/HistoryChartView.h"
+#include "app/LineModels.h"
+#include "ui/Captions.h"
+
+namespace tolvane::app {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void SetTint(QWidget* widget, QPalette::ColorRole role, Tint tint) {
+  if (tint == Tint::Plain) return;
+  QPalette palette = widget->palette();
+  palette.setColor(role, tint == Tint::Input ? QColor(0x00, 0x00, 0xFF) : QColor(0x80, 0x00, 0x00));
+  widget->setPalette(palette);
+}
+
+// The design's digits are 6 pixels wide; the font in use may be wider.
+double DesignScale() {
+  const QFontMetricsF metrics(QApplication::font());
+  return std::max(1.0, metrics.horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
+}
+
+// A list box of the design: its lines flow down two columns of half the
+// box's width each, then on to the right.
+class TwoColumnList : public QListView {
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QListView::resizeEvent(event);
+    setGridSize(QSize(std::max(1, viewport()->width() / 2), fontMetrics().lineSpacing() + 2));
+  }
+};
+
+// Ctrl+C on a list copies its selected lines.
+void AddCopyAction(QListView* view) {
+  auto* copy = new QAction(view);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, view, [view] {
+    QModelIndexList rows = view->selectionModel()->selectedIndexes();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList lines;
+    for (const QModelIndex& row : rows) lines << row.data().toString();
+    QApplication::clipboard()->setText(lines.join('\n'));
+  });
+  view->addAction(copy);
+}
+
+void SetUpLines(QListView* view, const char* name) {
+  view->setObjectName(name);
+  view->setFont(Binder::FixedFont());
+  view->setUniformItemSizes(true);
+  view->setWordWrap(false);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  AddCopyAction(view);
+}
+
+// Draws the text of a table's corner button like a header section: the
+// grid's fixed cell at column 0, row 0.
+class CornerPainter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Paint) return false;
+    auto* button = static_cast<QAbstractButton*>(watched);
+    QStyleOptionHeader option;
+    option.initFrom(button);
+    option.rect = button->rect();
+    option.text = button->text();
+    option.textAlignment = Qt::AlignCenter;
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    QStylePainter painter(button);
+    painter.drawControl(QStyle::CE_Header, option);
+    return true;
+  }
+};
+
+}  // namespace
+
+Binder::Binder(ui::Form& form, std::function<void(const Action&)> run, QObject* parent)
+    : QObject(parent), form_(form), run_(std::move(run)) {}
+
+int Binder::Scaled(int designPixels) {
+  static const double scale = DesignScale();
+  return int(designPixels * scale + 0.5);
+}
+
+QFont Binder::FixedFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSizeF(QApplication::font().pointSizeF());
+  return font;
+}
+
+const ui::Control& Binder::Find(const char* name, ui::ControlKind kind) const {
+  const ui::Control* control = form_.Find(name);
+  if (!control || control->Kind() != kind)
+    throw std::logic_error(std::string("the form has no ") + std::string(ui::KindName(kind)) + " named " + name);
+  return *control;
+}
+
+void Binder::Bind(const ui::Control& control, std::function<void()> apply) {
+  bindings_.push_back({&control, std::move(apply)});
+}
+
+void Binder::Refresh(bool all) {
+  for (Binding& b : bindings_) {
+    const uint64_t revision = b.control->Revision();
+    if (!all && revision == b.seen) continue;
+    b.seen = revision;
+    b.apply();
+  }
+}
+
+QLineEdit* Binder::Edit(const char* name, int chars, Tint tint) {
+  const auto& control = static_cast<const ui::Edit&>(Find(name, ui::ControlKind::Edit));
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  SetTint(edit, QPalette::Text, tint);
+  if (chars > 0) {
+    const int digits = edit->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0')));
+    edit->setFixedWidth(digits + edit->fontMetrics().averageCharWidth() * 2 + 8);
+  }
+  edit->installEventFilter(this);  // the exit event
+  connect(edit, &QLineEdit::textEdited, this, [this, key = std::string(name)](const QString& text) {
+    run_([this, key, value = text.toStdString()] { form_.SetEditText(key, value); });
+  });
+  Bind(control, [edit, &control] {
+    const QString text = Q(control.Text());
+    if (edit->text() == text) return;  // keeps the cursor of the edit the user types in
+    const QSignalBlocker block(edit);
+    edit->setText(text);
+    edit->setCursorPosition(0);
+  });
+  return edit;
+}
+
+QLineEdit* Binder::Number(const char* name, int chars, Tint tint) {
+  QLineEdit* edit = Edit(name, chars, tint);
+  edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return edit;
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+  // The exit event: the focus moves on within the window. A focus that only
+  // leaves with the window or for a context menu comes back unchanged.
+  if (event->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      run_([this, key = watched->objectName().toStdString()] { form_.ExitEdit(key); });
+  }
+  return false;
+}
+
+QLabel* Binder::Label(const char* name) {
+  const auto& control = static_cast<const ui::Label&>(Find(name, ui::ControlKind::Label));
+  auto* label = new QLabel;
+  label->setObjectName(name);
+  Bind(control, [label, &control] { label->setText(Q(control.Caption())); });
+  return label;
+}
+
+QLabel* Binder::Caption(const char* controlName, Tint tint) {
+  const std::string_view caption = ui::CaptionOf(controlName);
+  if (caption.empty()) throw std::logic_error(std::string("no caption for ") + controlName);
+  QLabel* label = Text(Q(caption), tint);
+  label->setObjectName(QString::fromLatin1(controlName) + QStringLiteral("Caption"));
+  return label;
+}
+
+QLabel* Binder::Text(const QString& text, Tint tint) {
+  auto* label = new QLabel(text);
+  SetTint(label, QPalette::WindowText, tint);
+  return label;
+}
+
+QPushButton* Binder::Button(const char* name) {
+  const auto& control = static_cast<const ui::Button&>(Find(name, ui::ControlKind::Button));
+  auto* button = new QPushButton;
+  button->setObjectName(name);
+  // The caption's first letter is the button's mnemonic (Alt+L for "Load File").
+  Bind(control, [button, &control] {
+    button->setText(QStringLiteral("&") + Q(control.Caption()));
+    button->setEnabled(control.Enabled());
+  });
+  return button;
+}
+
+QCheckBox* Binder::Check(const char* name) {
+  const auto& control = static_cast<const ui::CheckBox&>(Find(name, ui::ControlKind::CheckBox));
+  auto* check = new QCheckBox;
+  check->setObjectName(name);
+  connect(check, &QCheckBox::clicked, this,
+          [this, key = std::string(name)] { run_([this, key] { form_.ClickCheckBox(key); }); });
+  Bind(control, [check, &control] {
+    const QSignalBlocker block(check);
+    check->setText(Q(control.Caption()));
+    check->setChecked(control.Checked());
+  });
+  return check;
+}
+
+QComboBox* Binder::Combo(const char* name, bool editable) {
+  const auto& control = static_cast<const ui::ComboBox&>(Find(name, ui::ControlKind::ComboBox));
+  auto* box = new QComboBox;
+  box->setObjectName(name);
+  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  const std::string key = name;
+  if (editable) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);  // typed text is no new item
+    box->setCompleter(nullptr);                 // the text is what the user typed, nothing more
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, key](const QString& text) {
+      run_([this, key, value = text.toStdString()] { form_.TypeComboText(key, value); });
+    });
+  }
+  // Only the user's choice: the program setting the index raises no event.
+  connect(box, &QComboBox::activated, this,
+          [this, key](int index) { run_([this, key, index] { form_.SelectItem(key, index); }); });
+  Bind(control, [box, editable, &control] {
+    const QSignalBlocker block(box);
+    QLineEdit* line = editable ? box->lineEdit() : nullptr;
+    const int cursor = line ? line->cursorPosition() : 0;
+    const auto& items = control.Items();
+    bool same = box->count() == int(items.size());
+    for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == Q(items[size_t(i)]);
+    if (!same) {
+      box->clear();
+      for (const std::string& item : items) box->addItem(Q(item));
+    }
+    if (box->currentIndex() != control.Index()) box->setCurrentIndex(control.Index());
+    if (line && line->text() != Q(control.Text())) {
+      line->setText(Q(control.Text()));
+      line->setCursorPosition(std::min(cursor, int(line->text().size())));
+    }
+    box->setMaxVisibleItems(std::max(1, control.DropDownCount()));
+    box->setVisible(control.Visible());
+  });
+  return box;
+}
+
+QListView* Binder::List(const char* name) {
+  const auto& control = static_cast<const ui::ListBox&>(Find(name, ui::ControlKind::ListBox));
+  auto* view = new TwoColumnList;
+  SetUpLines(view, name);
+  view->setFlow(QListView::TopToBottom);
+  view->setWrapping(true);
+  view->setResizeMode(QListView::Adjust);
+  auto* model = new LinesModel(&control, nullptr, view->font(), view);
+  view->setModel(model);
+  Bind(control, [model] { model->Reload(); });
+  return view;
+}
+
+QListView* Binder::Rich(const char* name) {
+  const auto& control = static_cast<const ui::RichText&>(Find(name, ui::ControlKind::RichText));
+  auto* view = new QListView;
+  SetUpLines(view, name);
+  auto* model = new LinesModel(nullptr, &control, view->font(), view);
+  view->setModel(model);
+  Bind(control, [model] { model->Reload(); });
+  return view;
+}
+
+QTableView* Binder::Grid(const char* name) {
+  const auto& control = static_cast<const ui::Grid&>(Find(name, ui::ControlKind::Grid));
+  auto* table = new QTableView;
+  table->setObjectName(name);
+  auto* model = new GridModel(control, FixedFont(), table);
+  table->setModel(model);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setWordWrap(false);
+  table->setTextElideMode(Qt::ElideNone);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  const int rowHeight = table->fontMetrics().height() + 4;
+  table->verticalHeader()->setMinimumSectionSize(rowHeight);
+  table->verticalHeader()->setDefaultSectionSize(rowHeight);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->horizontalHeader()->setHighlightSections(false);
+  table->verticalHeader()->setHighlightSections(false);
+  table->horizontalHeader()->setMinimumSectionSize(Scaled(16));
+  auto* corner = table->findChild<QAbstractButton*>();
+  if (corner) corner->installEventFilter(new CornerPainter(table));
+  Bind(control, [table, model, corner, &control] {
+    model->Reload();
+    // The design's widths, or wider where the texts in this font need it.
+    for (int col = 1; col < control.ColCount(); ++col) {
+      const int section = col - 1;
+      const int width =
+          std::max({Scaled(control.ColWidth(col)), static_cast<QAbstractItemView*>(table)->sizeHintForColumn(section),
+                    table->horizontalHeader()->sectionSizeHint(section)});
+      table->horizontalHeader()->resizeSection(section, width);
+    }
+    table->verticalHeader()->setFixedWidth(Scaled(control.ColWidth(0)));
+    if (corner) corner->setText(Q(control.Cell(0, 0)));
+  });
+  return table;
+}
+
+HistoryChartView* Binder::Chart(const char* name) {
+  const auto& control = static_cast<const ui::Chart&>(Find(name, ui::ControlKind::Chart));
+  auto* view = new HistoryChartView(int(control.Series().size()));
+  view->setObjectName(name);
+  Bind(control, [view, &control] { view->Show(control); });
+  return view;
+}
+
+}  // namespace tolvane::app

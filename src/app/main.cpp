@@ -1,0 +1,49 @@
+// tolvane: the window. "tolvane --screenshots DIR [SAVE]" loads SAVE into the
+// window without showing it to anyone and writes a picture of every page
+// into DIR.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "app/Screenshots.h"
+#include "app/TForm1.h"
+
+namespace {
+
+int WritePictures(const QString& dir, const QString& save) {
+  tolvane::app::TForm1 window;
+  window.SetMessageBox([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
+  window.show();
+  if (!save.isEmpty() && !window.LoadPath(save)) return 1;
+  QString error;
+  const QStringList written = tolvane::app::SaveScreenshots(window, dir, &error);
+  for (const QString& path : written) std::printf("%s\n", qPrintable(path));
+  if (!error.isEmpty()) {
+    std::fprintf(stderr, "tolvane: %s\n", qPrintable(error));
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tolvane"));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Shows what a saved game holds."));
+  parser.addHelpOption();
+  const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                       QStringLiteral("Write a picture of every page into DIR, then exit."),
+                                       QStringLiteral("DIR"));
+  parser.addOption(screenshots);
+  parser.addPositionalArgument(QStringLiteral("save"), QStringLiteral("The save to load for the pictures."),
+                               QStringLiteral("[SAVE]"));
+  parser.process(app);
+  if (parser.isSet(screenshots)) return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0));
+
+  tolvane::app::TForm1 window;
+  window.show();
+  return QApplication::exec();
+}

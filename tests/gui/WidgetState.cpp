@@ -1,0 +1,218 @@
+#include "WidgetState.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtCharts/QLegend>
+#include <cmath>
+
+#include "app/HistoryChartView.h"
+#include "app/TForm1.h"
+#include "ui/Captions.h"
+
+namespace tolvane::app::testing {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString Flag(bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); }
+QString ColorText(ui::Rgb rgb) { return Q(ui::RgbText(rgb)); }
+QString ColorText(const QColor& color) { return color.name().toUpper(); }
+
+QString Head(const ui::Control& c) { return Q(c.Name()) + QLatin1Char(' ') + Q(ui::KindName(c.Kind())) + ": "; }
+
+QString Combo(const QStringList& items, int index, const QString& text, bool visible, int rows) {
+  return QStringLiteral("[%1] index %2 text \"%3\" visible %4 rows %5")
+      .arg(items.join(QLatin1Char('|')))
+      .arg(index)
+      .arg(text, Flag(visible))
+      .arg(rows);
+}
+
+QString Line(const QString& text, const QString& color) { return color + QLatin1Char(' ') + text; }
+
+QString Series(const QString& title, const QString& color, int width, bool legend, const QStringList& points) {
+  return QStringLiteral("\n  %1 %2 w%3 legend %4: %5").arg(title, color).arg(width).arg(Flag(legend), points.join(' '));
+}
+
+QString OfControl(const ui::Control& control) {
+  QString out = Head(control);
+  switch (control.Kind()) {
+    case ui::ControlKind::Edit:
+      return out + '"' + Q(static_cast<const ui::Edit&>(control).Text()) + '"';
+    case ui::ControlKind::Label:
+      return out + '"' + Q(static_cast<const ui::Label&>(control).Caption()) + '"';
+    case ui::ControlKind::Button: {
+      const auto& b = static_cast<const ui::Button&>(control);
+      return out + '"' + Q(b.Caption()) + "\" enabled " + Flag(b.Enabled());
+    }
+    case ui::ControlKind::CheckBox: {
+      const auto& c = static_cast<const ui::CheckBox&>(control);
+      return out + '"' + Q(c.Caption()) + "\" checked " + Flag(c.Checked());
+    }
+    case ui::ControlKind::ComboBox: {
+      const auto& c = static_cast<const ui::ComboBox&>(control);
+      QStringList items;
+      for (const std::string& item : c.Items()) items << Q(item);
+      return out + Combo(items, c.Index(), Q(c.Text()), c.Visible(), std::max(1, c.DropDownCount()));
+    }
+    case ui::ControlKind::ListBox:
+      for (const std::string& line : static_cast<const ui::ListBox&>(control).Lines()) out += "\n  " + Q(line);
+      return out;
+    case ui::ControlKind::RichText:
+      for (const ui::RichLine& line : static_cast<const ui::RichText&>(control).Lines())
+        out += "\n  " + Line(Q(line.text), ColorText(line.color));
+      return out;
+    case ui::ControlKind::Grid: {
+      const auto& g = static_cast<const ui::Grid&>(control);
+      for (int row = 0; row < g.RowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < g.ColCount(); ++col) cells << Q(g.Cell(col, row));
+        out += "\n  " + cells.join(QLatin1Char('|'));
+      }
+      return out;
+    }
+    case ui::ControlKind::Chart: {
+      const auto& c = static_cast<const ui::Chart&>(control);
+      out += QStringLiteral("axis %1..%2").arg(c.AxisMin()).arg(c.AxisMax());
+      for (const ui::ChartSeries& s : c.Series()) {
+        QStringList points;
+        for (const auto& [x, y] : s.points) points << QStringLiteral("%1,%2").arg(x).arg(y);
+        out += Series(Q(s.title), ColorText(s.color), s.width, s.legend, points);
+      }
+      return out;
+    }
+  }
+  return out;
+}
+
+QString OfWidget(const TForm1& window, const ui::Control& control) {
+  const QString name = Q(control.Name());
+  const auto widgets = window.findChildren<QWidget*>(name);
+  if (widgets.size() != 1) return Head(control) + QStringLiteral("%1 widgets of that name").arg(widgets.size());
+  QWidget* widget = widgets.front();
+  QString out = Head(control);
+  switch (control.Kind()) {
+    case ui::ControlKind::Edit:
+      if (auto* e = qobject_cast<QLineEdit*>(widget)) return out + '"' + e->text() + '"';
+      break;
+    case ui::ControlKind::Label:
+      if (auto* l = qobject_cast<QLabel*>(widget)) return out + '"' + l->text() + '"';
+      break;
+    case ui::ControlKind::Button:
+      if (auto* b = qobject_cast<QPushButton*>(widget))
+        return out + '"' + QString(b->text()).remove(QLatin1Char('&')) + "\" enabled " + Flag(b->isEnabled());
+      break;
+    case ui::ControlKind::CheckBox:
+      if (auto* c = qobject_cast<QCheckBox*>(widget))
+        return out + '"' + c->text() + "\" checked " + Flag(c->isChecked());
+      break;
+    case ui::ControlKind::ComboBox:
+      if (auto* c = qobject_cast<QComboBox*>(widget)) {
+        QStringList items;
+        for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+        // A plain drop-down list shows its selected item; -1 shows nothing.
+        const QString text = c->isEditable() ? c->currentText() : c->currentIndex() < 0 ? QString() : c->currentText();
+        return out + Combo(items, c->currentIndex(), text, !c->isHidden(), c->maxVisibleItems());
+      }
+      break;
+    case ui::ControlKind::ListBox:
+    case ui::ControlKind::RichText:
+      if (auto* v = qobject_cast<QListView*>(widget)) {
+        const QAbstractItemModel* m = v->model();
+        const bool rich = control.Kind() == ui::ControlKind::RichText;
+        for (int row = 0; row < m->rowCount(); ++row) {
+          const QModelIndex index = m->index(row, 0);
+          const QString text = index.data().toString();
+          out += "\n  " + (rich ? Line(text, ColorText(index.data(Qt::ForegroundRole).value<QColor>())) : text);
+        }
+        return out;
+      }
+      break;
+    case ui::ControlKind::Grid:
+      if (auto* t = qobject_cast<QTableView*>(widget)) {
+        // Row 0 is the horizontal header, column 0 the vertical header and
+        // the cell of both the corner button.
+        const QAbstractItemModel* m = t->model();
+        const auto* corner = t->findChild<QAbstractButton*>();
+        QStringList header{corner ? corner->text() : QStringLiteral("(no corner)")};
+        for (int col = 0; col < m->columnCount(); ++col) header << m->headerData(col, Qt::Horizontal).toString();
+        out += "\n  " + header.join(QLatin1Char('|'));
+        for (int row = 0; row < m->rowCount(); ++row) {
+          QStringList cells{m->headerData(row, Qt::Vertical).toString()};
+          for (int col = 0; col < m->columnCount(); ++col) cells << m->index(row, col).data().toString();
+          out += "\n  " + cells.join(QLatin1Char('|'));
+        }
+        return out;
+      }
+      break;
+    case ui::ControlKind::Chart:
+      if (auto* c = qobject_cast<HistoryChartView*>(widget)) {
+        out += QStringLiteral("axis %1..%2").arg(std::llround(c->AxisY()->min())).arg(std::llround(c->AxisY()->max()));
+        for (int s = 0; s < c->SeriesCount(); ++s) {
+          const QLineSeries* series = c->Series(s);
+          QStringList points;
+          for (const QPointF& p : series->points())
+            points << QStringLiteral("%1,%2").arg(std::llround(p.x())).arg(std::llround(p.y()));
+          out +=
+              Series(series->name(), ColorText(series->pen().color()), series->pen().width(), c->InLegend(s), points);
+        }
+        return out;
+      }
+      break;
+  }
+  return out + QStringLiteral("a %1 is no widget for this control").arg(widget->metaObject()->className());
+}
+
+// The design's captions; a two-line caption may place its words anew.
+QString CaptionLine(const QString& name, const QString& caption) {
+  return name + QStringLiteral(" caption: \"") + caption.simplified() + '"';
+}
+
+}  // namespace
+
+QStringList FormState(const ui::Form& form) {
+  QStringList state;
+  for (const ui::Control* c : form.Controls()) state << OfControl(*c);
+  for (const ui::Control* c : form.Controls())
+    if (const std::string_view caption = ui::CaptionOf(c->Name()); !caption.empty())
+      state << CaptionLine(Q(c->Name()), Q(caption));
+  for (size_t p = 0; p < form.Tabs().size(); ++p)
+    state << QStringLiteral("tab %1 \"%2\" visible %3")
+                 .arg(p)
+                 .arg(Q(form.Tabs()[p].caption), Flag(form.Tabs()[p].visible));
+  return state;
+}
+
+QStringList WidgetState(const TForm1& window) {
+  const ui::Form& form = window.Form();
+  QStringList state;
+  for (const ui::Control* c : form.Controls()) state << OfWidget(window, *c);
+  for (const ui::Control* c : form.Controls())
+    if (!ui::CaptionOf(c->Name()).empty()) {
+      // A check box carries its caption itself.
+      const QString name = Q(c->Name());
+      const auto* label = window.findChild<QLabel*>(name + QStringLiteral("Caption"));
+      const auto* check = c->Kind() == ui::ControlKind::CheckBox ? window.findChild<QCheckBox*>(name) : nullptr;
+      state << CaptionLine(name, label ? label->text() : check ? check->text() : QStringLiteral("(no label)"));
+    }
+  const QTabWidget* pages = window.Pages();
+  for (int p = 0; p < pages->count(); ++p)
+    state << QStringLiteral("tab %1 \"%2\" visible %3").arg(p).arg(pages->tabText(p), Flag(pages->isTabVisible(p)));
+  return state;
+}
+
+std::vector<uint64_t> Revisions(const ui::Form& form) {
+  std::vector<uint64_t> revisions;
+  for (const ui::Control* c : form.Controls()) revisions.push_back(c->Revision());
+  return revisions;
+}
+
+}  // namespace tolvane::app::testing
