@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
     const SaveImage image = SpliceSave(file);
     std::vector<uint8_t> asImage = {1};
     const uint32_t offset = uint32_t(image.BodyOffset);
-    asImage.insert(asImage.end(), reinterpret_cast<const uint8_t*>(&offset), reinterpret_cast<const uint8_t*>(&offset) + 4);
+    asImage.insert(asImage.end(), reinterpret_cast<const uint8_t*>(&offset),
+                   reinterpret_cast<const uint8_t*>(&offset) + 4);
     asImage.insert(asImage.end(), image.Bytes.begin(), image.Bytes.end());
     testing::WriteFile(folder + "/seed" + std::to_string(n) + "-image", asImage);
     ++n;

@@ -81,7 +81,8 @@ void ReadMessages(SaveReader& r, Analysis& a, int slot) {
   messages.clear();
   // A message takes at least 47 bytes; a count beyond what the save holds is
   // not reserved for.
-  messages.reserve(size_t(std::clamp<int64_t>(a.MessageCount[s], 0, std::min<int64_t>(kMaxMessages, r.remaining() / 47))));
+  messages.reserve(
+      size_t(std::clamp<int64_t>(a.MessageCount[s], 0, std::min<int64_t>(kMaxMessages, r.remaining() / 47))));
   TMessageRec spare;  // messages past the cap are read here, scanned and dropped
   for (int32_t i = 0; i < a.MessageCount[s]; ++i) {
     TMessageRec& m = i < kMaxMessages ? messages.emplace_back() : spare;

@@ -1,5 +1,6 @@
 #include "analysis/Research.h"
 
+#include "rules/Int32Math.h"
 #include "rules/ResearchCost.h"
 #include "rules/Tables.h"
 
@@ -14,7 +15,7 @@ int32_t GetTeamHandicap(const Analysis& a, int32_t team) {
       ++count;
     }
   }
-  return count == 0 ? 3 : int32_t(uint32_t(uint64_t(sum / count)));
+  return count == 0 ? 3 : Wrap32(sum / count);
 }
 
 int32_t TechCost(const Analysis& a, int tech, int slot) {

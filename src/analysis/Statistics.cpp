@@ -94,7 +94,8 @@ void playerScoresWithVassals(Analysis& a, const ScoreFactors& f) {
     a.PopulationScoreCounted[p] = Wrap32(int64_t(a.PopulationScoreCounted[p]) + a.VassalPopulationScore[p] / members);
     a.LandScoreCounted[p] = Wrap32(int64_t(a.LandScoreCounted[p]) + a.VassalLandScore[p] / members);
     a.PlayerScore[p] = gPlayerScore(a, int(p), f);
-    if (Analysis::ValidTeam(team)) a.TeamScore[size_t(team)] = Wrap32(int64_t(a.TeamScore[size_t(team)]) + a.PlayerScore[p]);
+    if (Analysis::ValidTeam(team))
+      a.TeamScore[size_t(team)] = Wrap32(int64_t(a.TeamScore[size_t(team)]) + a.PlayerScore[p]);
   }
 }
 

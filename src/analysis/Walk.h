@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "analysis/Model.h"
+#include "rules/Int32Math.h"
 #include "save/SaveFile.h"
 #include "save/SaveReader.h"
 
@@ -12,27 +13,24 @@ namespace tolvane {
 
 struct ScoreFactors;
 
-// 32-bit arithmetic as the host game does it: the low 32 bits of the result.
-inline int32_t Wrap32(int64_t v) { return int32_t(uint32_t(uint64_t(v))); }
-
-void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a);  // header.cpp
-void ReadHeader(SaveReader& r, Analysis& a);                        // header.cpp
-void DeriveSettings(Analysis& a);                                   // header.cpp
+void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a);  // Header.cpp
+void ReadHeader(SaveReader& r, Analysis& a);                        // Header.cpp
+void DeriveSettings(Analysis& a);                                   // Header.cpp
 // The turns of the session messages, sorted, and how many lie at turn 0.
 struct SessionScan {
   std::vector<int32_t> Turns;
   int32_t PreSessions = 0;
 };
-SessionScan ScanSessions(const SaveImage& save);                    // sessions.cpp
-void ReadGameSection(SaveReader& r, Analysis& a);                   // game_section.cpp
-void ReadMap(SaveReader& r, Analysis& a);                           // map_section.cpp
-void ReadTeams(SaveReader& r, Analysis& a);                         // teams.cpp
-void ReadPlayers(SaveReader& r, Analysis& a);                       // players.cpp
-void ReadCities(SaveReader& r, Analysis& a, int slot);              // cities.cpp
-void ReadMessages(SaveReader& r, Analysis& a, int slot);            // messages.cpp
-void BuildScienceHistories(Analysis& a);                            // messages.cpp
-void ReadHistories(SaveReader& r, Analysis& a, int slot);           // histories.cpp
-void DeriveStatistics(Analysis& a, const ScoreFactors& f);          // statistics.cpp
+SessionScan ScanSessions(const SaveImage& save);            // Sessions.cpp
+void ReadGameSection(SaveReader& r, Analysis& a);           // GameSection.cpp
+void ReadMap(SaveReader& r, Analysis& a);                   // MapSection.cpp
+void ReadTeams(SaveReader& r, Analysis& a);                 // Teams.cpp
+void ReadPlayers(SaveReader& r, Analysis& a);               // Players.cpp
+void ReadCities(SaveReader& r, Analysis& a, int slot);      // Cities.cpp
+void ReadMessages(SaveReader& r, Analysis& a, int slot);    // Messages.cpp
+void BuildScienceHistories(Analysis& a);                    // Messages.cpp
+void ReadHistories(SaveReader& r, Analysis& a, int slot);   // Histories.cpp
+void DeriveStatistics(Analysis& a, const ScoreFactors& f);  // Statistics.cpp
 
 // Skips the layout's common list shapes.
 inline void SkipIndexBlock(SaveReader& r) {

@@ -149,14 +149,15 @@ class Writer {
     std::vector<const std::vector<std::string>*> rows;
     for (int r = 0; r < g.RowCount(); ++r) {
       const auto& row = g.Rows()[size_t(r)];
-      const bool blank = std::all_of(row.begin() + std::min<ptrdiff_t>(g.FixedCols(), ptrdiff_t(row.size())),
-                                     row.end(), [](const std::string& s) { return trimmed(s).empty(); });
+      const bool blank = std::all_of(row.begin() + std::min<ptrdiff_t>(g.FixedCols(), ptrdiff_t(row.size())), row.end(),
+                                     [](const std::string& s) { return trimmed(s).empty(); });
       if (r >= g.FixedRows() && blank) continue;
       rows.push_back(&row);
       for (size_t col = 0; col < row.size(); ++col) {
         const std::string cell = trimmed(row[col]);
         widths[col] = std::max(widths[col], width(cell));
-        if (r >= g.FixedRows() && !cell.empty()) numbers[col] += std::isdigit(uint8_t(cell[0])) || cell[0] == '-' ? 1 : -1;
+        if (r >= g.FixedRows() && !cell.empty())
+          numbers[col] += std::isdigit(uint8_t(cell[0])) || cell[0] == '-' ? 1 : -1;
       }
     }
     for (const auto* row : rows) {
@@ -164,7 +165,8 @@ class Writer {
       for (size_t col = 0; col < row->size(); ++col) {
         if (!widths[col]) continue;
         const std::string cell = trimmed((*row)[col]);
-        line += " " + (numbers[col] > 0 ? std::string(widths[col] - width(cell), ' ') + cell : padded(cell, widths[col]));
+        line +=
+            " " + (numbers[col] > 0 ? std::string(widths[col] - width(cell), ' ') + cell : padded(cell, widths[col]));
       }
       while (!line.empty() && line.back() == ' ') line.pop_back();
       out_ += line + "\n";
@@ -194,10 +196,12 @@ class Writer {
     static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder"};
     for (size_t r = 0; r < rows.size(); ++r) {
       std::string line = fmt::format("  {:<20}", kParts[r]);
-      for (size_t col = 0; col < 6; ++col) line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 4 ? 8 : 11);
+      for (size_t col = 0; col < 6; ++col)
+        line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 4 ? 8 : 11);
       out_ += line + "\n";
     }
-    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", trimmed(f.GameScoreSumE.Text()), trimmed(f.FinalScoreSumE.Text()));
+    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", trimmed(f.GameScoreSumE.Text()),
+                        trimmed(f.FinalScoreSumE.Text()));
     out_ += fmt::format("  {:<20} {:>8}\n", "Difficulty Coefficient", trimmed(f.DiffCoeffE.Text()));
   }
 
@@ -212,14 +216,14 @@ class Writer {
          &f.KavrelWonderPercentE},
         {&f.KavrelCultureCurrE, &f.KavrelCultureMaxE, &f.KavrelCultureFactorE, &f.KavrelCultureFinalE,
          &f.KavrelCulturePercentE},
-        {&f.KavrelMTechCurrE, &f.KavrelMTechMaxE, &f.KavrelMTechFactorE, &f.KavrelMTechFinalE,
-         &f.KavrelMTechPercentE},
+        {&f.KavrelMTechCurrE, &f.KavrelMTechMaxE, &f.KavrelMTechFactorE, &f.KavrelMTechFinalE, &f.KavrelMTechPercentE},
         {&f.KavrelTurnCurrE, &f.KavrelTurnMaxE, &f.KavrelTurnFactorE, &f.KavrelTurnFinalE, &f.KavrelTurnPercentE},
     }};
     static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder", "Culture", "M.Tech", "Turn"};
     for (size_t r = 0; r < rows.size(); ++r) {
       std::string line = fmt::format("  {:<20}", kParts[r]);
-      for (size_t col = 0; col < 5; ++col) line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 3 ? 8 : 12);
+      for (size_t col = 0; col < 5; ++col)
+        line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 3 ? 8 : 12);
       out_ += line + "\n";
     }
     out_ += fmt::format("  {:<20} {:>8} {:>17} {:>12}\n", "Date", trimmed(f.KavrelDateE.Text()), "Sum",
@@ -230,12 +234,12 @@ class Writer {
   std::string out_;
   // Shown in the two calculator tables instead of one by one.
   const std::set<std::string> skipped_ = [] {
-    std::set<std::string> names = {"InitPopE", "CurrPopScoreE", "MaxPopScoreE", "PopCoeffE", "PopScoreE",
-                                   "PopFinalScoreE", "InitLandE", "CurrLandScoreE", "MaxLandScoreE", "LandCoeffE",
-                                   "LandScoreE", "LandFinalScoreE", "InitTechE", "CurrTechScoreE", "MaxTechScoreE",
-                                   "TechCoeffE", "TechScoreE", "TechFinalScoreE", "InitWonderE", "CurrWonderScoreE",
-                                   "MaxWonderScoreE", "WonderCoeffE", "WonderScoreE", "WonderFinalScoreE",
-                                   "GameScoreSumE", "FinalScoreSumE", "DiffCoeffE", "KavrelDateE", "KavrelSumFinalE"};
+    std::set<std::string> names = {
+        "InitPopE",      "CurrPopScoreE",    "MaxPopScoreE",    "PopCoeffE",    "PopScoreE",      "PopFinalScoreE",
+        "InitLandE",     "CurrLandScoreE",   "MaxLandScoreE",   "LandCoeffE",   "LandScoreE",     "LandFinalScoreE",
+        "InitTechE",     "CurrTechScoreE",   "MaxTechScoreE",   "TechCoeffE",   "TechScoreE",     "TechFinalScoreE",
+        "InitWonderE",   "CurrWonderScoreE", "MaxWonderScoreE", "WonderCoeffE", "WonderScoreE",   "WonderFinalScoreE",
+        "GameScoreSumE", "FinalScoreSumE",   "DiffCoeffE",      "KavrelDateE",  "KavrelSumFinalE"};
     for (const char* part : {"Pop", "Land", "Tech", "Wonder", "Culture", "MTech", "Turn"})
       for (const char* column : {"Curr", "Max", "Factor", "Final", "Percent"})
         names.insert(std::string("Kavrel") + part + column + "E");

@@ -40,7 +40,8 @@ void runAction(Form& form, const std::string& option, const std::string& arg) {
         i = std::stoi(index, &used);
       } catch (const std::exception&) {
       }
-      if (used != index.size() || index.empty()) throw UsageError("--select expects an item number, not '" + index + "'");
+      if (used != index.size() || index.empty())
+        throw UsageError("--select expects an item number, not '" + index + "'");
       form.SelectItem(name, i);
     } else if (option == "--check") {
       form.ClickCheckBox(arg);
@@ -73,8 +74,10 @@ int main(int argc, char** argv) {
   app.add_flag("--json", json, "Print the state of every control as JSON");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");
   auto* check = app.add_option("--check", checks, "Click check box NAME");
-  auto* set = app.add_option("--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
-  for (auto* o : {select, check, set}) o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  auto* set = app.add_option(
+      "--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
+  for (auto* o : {select, check, set})
+    o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
   app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
   app.footer(

@@ -1,7 +1,8 @@
 #include "save/Export.h"
 
-#include <cstdio>
 #include <fmt/format.h>
+
+#include <cstdio>
 #include <memory>
 
 #include "rules/Tables.h"

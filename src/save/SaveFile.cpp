@@ -1,5 +1,6 @@
 #include "save/SaveFile.h"
 
+#include <fmt/format.h>
 #include <libdeflate.h>
 #include <sys/stat.h>
 #include <zlib.h>
@@ -7,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fmt/format.h>
 #include <memory>
 
 #include "save/SaveError.h"
@@ -25,8 +25,8 @@ int32_t int32At(std::span<const uint8_t> b, size_t off) {
 // Inflates with libdeflate when the stream gives exactly `length` bytes, the
 // usual case and the fast one.
 bool inflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
-  std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> d(
-      libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
+  std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> d(libdeflate_alloc_decompressor(),
+                                                                                      libdeflate_free_decompressor);
   if (!d) return false;
   size_t actual = 0;
   return libdeflate_zlib_decompress(d.get(), packed.data(), packed.size(), out, length, &actual) ==
@@ -101,8 +101,9 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   if (!inflateExact(packed, body, size_t(bodyLength))) {
     int64_t produced = inflateWithZlib(packed, body, size_t(bodyLength));
     if (produced < bodyLength)
-      throw SaveError(fmt::format("The save's body is shorter than its stored length ({} of {} bytes): the file is damaged.",
-                                  produced, bodyLength));
+      throw SaveError(
+          fmt::format("The save's body is shorter than its stored length ({} of {} bytes): the file is damaged.",
+                      produced, bodyLength));
   }
   std::memcpy(image.Bytes.data(), file.data(), size_t(bodyOffset) - 4);
   std::memcpy(image.Bytes.data() + bodyOffset - 4, "BODY", 4);

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
-#include <memory>
 #include <utility>
 #include <vector>
 

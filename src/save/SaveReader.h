@@ -20,7 +20,8 @@ static_assert(std::endian::native == std::endian::little);
 
 class SaveReader {
  public:
-  explicit SaveReader(std::span<const uint8_t> bytes, size_t pos = 0) : data_(bytes.data()), size_(bytes.size()), pos_(pos) {}
+  explicit SaveReader(std::span<const uint8_t> bytes, size_t pos = 0)
+      : data_(bytes.data()), size_(bytes.size()), pos_(pos) {}
 
   size_t pos() const { return pos_; }
   void seek(size_t pos) { pos_ = pos; }
@@ -45,7 +46,9 @@ class SaveReader {
   int32_t readBool() { return *need(1); }
 
   // A run of int32 or of flag bytes, read with one bounds check.
-  void readInt32s(std::span<int32_t> values) { std::memcpy(values.data(), need(int64_t(values.size()) * 4), values.size() * 4); }
+  void readInt32s(std::span<int32_t> values) {
+    std::memcpy(values.data(), need(int64_t(values.size()) * 4), values.size() * 4);
+  }
   void readBools(std::span<int32_t> flags) {
     const uint8_t* p = need(int64_t(flags.size()));
     for (size_t i = 0; i < flags.size(); ++i) flags[i] = p[i];

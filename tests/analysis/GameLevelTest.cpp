@@ -26,8 +26,16 @@ TEST(Header, ReadsSettingsSlotsAndFixedOffsets) {
   d.VictoryFlags = {0, 1, 0, 2, 0, 0, 1, 1, 1};  // nine flags: seven kept, nine bytes consumed
   d.GameOptions[5] = 1;
   d.GameOptions[17] = 3;
-  d.LeaderInfo[1] = {.LeaderName = "Bo", .CivDescription = "Empire", .CivAdjective = "Imperial", .Password = "pw",
-                     .SlotFlag = 7, .CivType = 5, .LeaderType = 12, .Team = 1, .Handicap = 6, .SlotStatus = 1};
+  d.LeaderInfo[1] = {.LeaderName = "Bo",
+                     .CivDescription = "Empire",
+                     .CivAdjective = "Imperial",
+                     .Password = "pw",
+                     .SlotFlag = 7,
+                     .CivType = 5,
+                     .LeaderType = 12,
+                     .Team = 1,
+                     .Handicap = 6,
+                     .SlotStatus = 1};
   d.ElapsedTurns = 120;
   d.EndTurn = 1200;
   d.MaxPopScore = 11;

@@ -86,15 +86,21 @@ TEST(Cities, NamesCultureAndFields) {
   SaveDescription d = MinimalSave();
   std::array<int32_t, kSlots> others{};
   others.fill(777);
-  CityDesc full{.Name = "TXT_KEY_CITY_NAME_ST_PETERSBURG", .X = 4, .Y = 9, .FoundedTurn = 33, .Population = 12,
-                .ProcessRate = {0, 5, 0}, .Culture = 123456, .SlotCulture = others};
+  CityDesc full{.Name = "TXT_KEY_CITY_NAME_ST_PETERSBURG",
+                .X = 4,
+                .Y = 9,
+                .FoundedTurn = 33,
+                .Population = 12,
+                .ProcessRate = {0, 5, 0},
+                .Culture = 123456,
+                .SlotCulture = others};
   full.ProjectProduction[10] = 11;
   full.BuildingProduction[128] = 128;
   full.UnitProduction[91] = 91;
   full.HasBuilding[0] = 1;
   full.FreeBuilding[128] = 2;
-  d.Players[0].Cities = {full, {.Name = "Rome"}, {.Name = "TXT_KEY_CITY_NAME_"}, {.Name = ""},
-                         {.Name = "my TXT_KEY_CITY_NAME_X"}};
+  d.Players[0].Cities = {
+      full, {.Name = "Rome"}, {.Name = "TXT_KEY_CITY_NAME_"}, {.Name = ""}, {.Name = "my TXT_KEY_CITY_NAME_X"}};
   const Analysis a = Analyse(d);
   const auto& c = a.Cities[0];
   ASSERT_EQ(c.size(), 5u);
@@ -170,7 +176,7 @@ TEST(TechnologyTurns, LastMessageNamingATechnologyWins) {
   EXPECT_EQ(a.TechTurn[0][size_t(techIndex("Pottery"))], -1);
   EXPECT_EQ(a.TechTurn[0][size_t(techIndex("Mysticism"))], 0);
   const auto& science = a.History[ScienceHist][0];
-  EXPECT_EQ(science[0], 50);        // Mysticism from the start
+  EXPECT_EQ(science[0], 50);  // Mysticism from the start
   EXPECT_EQ(science[19], 50);
   EXPECT_EQ(science[20], 50 + 250 + 120);  // Mathematics and Writing on turn 20
   EXPECT_EQ(science[200], 420);
@@ -240,8 +246,10 @@ TEST(Statistics, KavrelInputs) {
     d.StartTurn = 5;
     d.ElapsedTurns = 100;
     d.EndTurn = 660;
-    d.Players[0].Cities = {{.Name = "a", .Culture = 5000}, {.Name = "b", .Culture = 20000},
-                           {.Name = "c", .Culture = third}, {.Name = "d", .Culture = 100}};
+    d.Players[0].Cities = {{.Name = "a", .Culture = 5000},
+                           {.Name = "b", .Culture = 20000},
+                           {.Name = "c", .Culture = third},
+                           {.Name = "d", .Culture = 100}};
     for (const char* modern : {"Flight", "Radio", "Future Tech"}) d.Teams[0].HasTech[size_t(techIndex(modern))] = 1;
     d.Teams[0].FutureTechCount = 2;
     const Analysis a = Analyse(d);

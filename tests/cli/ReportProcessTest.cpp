@@ -90,8 +90,9 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
 
 TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
   const json plain = json::parse(report(kDemo + " --json").out);
-  const Outcome run = report(kDemo + " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
-                                 " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
+  const Outcome run = report(kDemo +
+                             " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
+                             " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
   EXPECT_EQ(j["messages"], json::array({"'abc' is not a valid integer value"}));

@@ -1,9 +1,6 @@
 // The container: where the body starts, how it is spliced, and how damaged
 // or foreign files are refused with a message.
-#include "save/SaveFile.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstring>
@@ -11,6 +8,7 @@
 
 #include "SaveWriter.h"
 #include "save/SaveError.h"
+#include "save/SaveFile.h"
 
 namespace tolvane {
 namespace {

@@ -1,10 +1,10 @@
 // The reader primitives: widths, the text length and width rules, and the
 // bounds check that turns a read past the end into a message.
-#include "save/SaveReader.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "save/SaveReader.h"
 
 namespace tolvane {
 namespace {
@@ -30,23 +30,25 @@ TEST_P(ReaderText, ReadsTextAndAdvances) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReaderText,
-    testing::Values(
-        TextCase{"Wide16", {5, 0, 0, 0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0}, true, "Hello", 14},
-        TextCase{"WideStoredAs8", {5, 0, 0, 0, 'H', 'e', 'l', 'l', 'o'}, true, "Hello", 9},
-        TextCase{"OneCharIsAlways16", {1, 0, 0, 0, 'A', 'B'}, true, "A", 6},
-        // A high byte of 20 or more makes the text count as 8-bit: half of it is consumed.
-        TextCase{"HighByte20Means8Bit", {2, 0, 0, 0, 'A', 20, 'B', 0}, true, "A\x14", 6},
-        TextCase{"HighByte19Means16Bit", {2, 0, 0, 0, 'A', 19, 'B', 0}, true, "AB", 8},
-        TextCase{"ZeroEndsTextButIsConsumed", {3, 0, 0, 0, 'A', 0, 0, 0, 'C', 0}, true, "A", 10},
-        TextCase{"HighBytesDropped", {2, 0, 0, 0, 0xE9, 0, 0x41, 0x04}, true, "\xE9"
-                                                                               "A",
-                 8},
-        TextCase{"ZeroLength", {0, 0, 0, 0, 'x'}, true, "", 4},
-        TextCase{"NegativeLength", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, true, "", 4},
-        TextCase{"Length1024LeavesCharsUnread", {0, 4, 0, 0, 'x'}, true, "", 4},
-        TextCase{"Narrow", {3, 0, 0, 0, 'a', 'b', 'c', 'd'}, false, "abc", 7},
-        TextCase{"NarrowZeroEnds", {3, 0, 0, 0, 'a', 0, 'c'}, false, "a", 7},
-        TextCase{"Narrow1024", {0, 4, 0, 0}, false, "", 4}),
+    testing::Values(TextCase{"Wide16", {5, 0, 0, 0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0}, true, "Hello", 14},
+                    TextCase{"WideStoredAs8", {5, 0, 0, 0, 'H', 'e', 'l', 'l', 'o'}, true, "Hello", 9},
+                    TextCase{"OneCharIsAlways16", {1, 0, 0, 0, 'A', 'B'}, true, "A", 6},
+                    // A high byte of 20 or more makes the text count as 8-bit: half of it is consumed.
+                    TextCase{"HighByte20Means8Bit", {2, 0, 0, 0, 'A', 20, 'B', 0}, true, "A\x14", 6},
+                    TextCase{"HighByte19Means16Bit", {2, 0, 0, 0, 'A', 19, 'B', 0}, true, "AB", 8},
+                    TextCase{"ZeroEndsTextButIsConsumed", {3, 0, 0, 0, 'A', 0, 0, 0, 'C', 0}, true, "A", 10},
+                    TextCase{"HighBytesDropped",
+                             {2, 0, 0, 0, 0xE9, 0, 0x41, 0x04},
+                             true,
+                             "\xE9"
+                             "A",
+                             8},
+                    TextCase{"ZeroLength", {0, 0, 0, 0, 'x'}, true, "", 4},
+                    TextCase{"NegativeLength", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, true, "", 4},
+                    TextCase{"Length1024LeavesCharsUnread", {0, 4, 0, 0, 'x'}, true, "", 4},
+                    TextCase{"Narrow", {3, 0, 0, 0, 'a', 'b', 'c', 'd'}, false, "abc", 7},
+                    TextCase{"NarrowZeroEnds", {3, 0, 0, 0, 'a', 0, 'c'}, false, "a", 7},
+                    TextCase{"Narrow1024", {0, 4, 0, 0}, false, "", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveReader, ReadsLittleEndianWidths) {
