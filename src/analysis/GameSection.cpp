@@ -24,7 +24,9 @@ void deriveTurnAndDate(Analysis& a) {
 void readReplay(SaveReader& r, Analysis& a) {
   r.section("replay");
   const int32_t count = r.readCount();
-  a.ReplayMsgs.reserve(size_t(std::clamp(count, 0, kMaxReplayMsgs)));
+  // A replay message takes at least 28 bytes; a count beyond what the save
+  // holds is not reserved for.
+  a.ReplayMsgs.reserve(size_t(std::clamp<int64_t>(count, 0, std::min<int64_t>(kMaxReplayMsgs, r.remaining() / 28))));
   TReplayMsgRec m;
   for (int32_t i = 0; i < count; ++i) {
     m.Turn = r.readInt32();
