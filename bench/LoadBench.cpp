@@ -4,13 +4,8 @@
 // session scan alone. Compare the rows of one run.
 #include <benchmark/benchmark.h>
 #include <libdeflate.h>
-#include <zlib.h>
-
-#include <cstdio>
-#include <filesystem>
 
 #include "LargeSaveFile.h"
-#include "SaveWriter.h"
 #include "analysis/SaveAnalyse.h"
 #include "analysis/Walk.h"
 #include "save/SaveFile.h"

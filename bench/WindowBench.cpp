@@ -4,18 +4,13 @@
 // loop lay out and draw the current page. Compare the rows of one run; the
 // window's load should stay within three inflations.
 #include <benchmark/benchmark.h>
-#include <zlib.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QTabWidget>
-#include <cstring>
-#include <filesystem>
 
 #include "LargeSaveFile.h"
-#include "SaveWriter.h"
 #include "app/TForm1.h"
-#include "save/SaveFile.h"
 #include "ui/Controls.h"
 
 namespace {
