@@ -30,8 +30,8 @@ struct LargeSaveFile {
     image = SpliceSave(file);
   }
   ~LargeSaveFile() { std::filesystem::remove(path); }
-  std::span<const uint8_t> packed() const {
-    const size_t offset = size_t(image.BodyOffset);
+  std::span<const uint8_t> Packed() const {
+    const size_t offset = size_t(image.bodyOffset);
     int32_t length;
     std::memcpy(&length, file.data() + offset - 4, 4);
     return {file.data() + offset, size_t(length)};
@@ -39,20 +39,20 @@ struct LargeSaveFile {
 };
 
 inline const LargeSaveFile& Large() {
-  static const LargeSaveFile f;
-  return f;
+  static const LargeSaveFile kF;
+  return kF;
 }
 
-inline void BM_ZlibInflate(benchmark::State& state) {
+inline void ZlibInflate(benchmark::State& state) {
   const auto& f = Large();
-  std::vector<uint8_t> out(size_t(f.image.BodyLength));
+  std::vector<uint8_t> out(size_t(f.image.bodyLength));
   for (auto _ : state) {
     uLongf length = out.size();
-    if (uncompress(out.data(), &length, f.packed().data(), uLong(f.packed().size())) != Z_OK)
+    if (uncompress(out.data(), &length, f.Packed().data(), uLong(f.Packed().size())) != Z_OK)
       state.SkipWithError("zlib failed");
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
 }  // namespace tolvane::bench

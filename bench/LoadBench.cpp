@@ -14,57 +14,57 @@ namespace {
 
 using namespace tolvane;
 
-using bench::BM_ZlibInflate;
 using bench::Large;
+using bench::ZlibInflate;
 
-void BM_LibdeflateInflate(benchmark::State& state) {
+void LibdeflateInflate(benchmark::State& state) {
   const auto& f = Large();
-  std::vector<uint8_t> out(size_t(f.image.BodyLength));
+  std::vector<uint8_t> out(size_t(f.image.bodyLength));
   libdeflate_decompressor* d = libdeflate_alloc_decompressor();
   for (auto _ : state) {
     size_t actual = 0;
-    if (libdeflate_zlib_decompress(d, f.packed().data(), f.packed().size(), out.data(), out.size(), &actual) !=
+    if (libdeflate_zlib_decompress(d, f.Packed().data(), f.Packed().size(), out.data(), out.size(), &actual) !=
         LIBDEFLATE_SUCCESS)
       state.SkipWithError("libdeflate failed");
     benchmark::DoNotOptimize(out.data());
   }
   libdeflate_free_decompressor(d);
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
-void BM_WholeLoad(benchmark::State& state) {
+void WholeLoad(benchmark::State& state) {
   const auto& f = Large();
   for (auto _ : state) {
     const SaveImage image = SpliceSave(ReadWholeFile(f.path));
     Analysis a = SaveAnalyse(image, ScoreFactors{});
-    benchmark::DoNotOptimize(a.PlayerScore);
+    benchmark::DoNotOptimize(a.playerScore);
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
-void BM_AnalyseOnly(benchmark::State& state) {
+void AnalyseOnly(benchmark::State& state) {
   const auto& f = Large();
   for (auto _ : state) {
     Analysis a = SaveAnalyse(f.image, ScoreFactors{});
-    benchmark::DoNotOptimize(a.PlayerScore);
+    benchmark::DoNotOptimize(a.playerScore);
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
-void BM_SessionScan(benchmark::State& state) {
+void SessionScanOnly(benchmark::State& state) {
   const auto& f = Large();
   for (auto _ : state) {
     SessionScan scan = ScanSessions(f.image);
-    benchmark::DoNotOptimize(scan.PreSessions);
+    benchmark::DoNotOptimize(scan.preSessions);
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
-BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LibdeflateInflate)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WholeLoad)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AnalyseOnly)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SessionScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZlibInflate)->Unit(benchmark::kMillisecond);
+BENCHMARK(LibdeflateInflate)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(AnalyseOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(SessionScanOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

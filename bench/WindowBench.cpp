@@ -17,13 +17,13 @@ namespace {
 
 using namespace tolvane;
 
-using bench::BM_ZlibInflate;
 using bench::Large;
+using bench::ZlibInflate;
 
 // The argument is the page on show while the save loads: Base, the Replay
 // with its thousands of lines, the Graph with every player's line ("Show
 // AI" checked).
-void BM_WindowLoadFile(benchmark::State& state) {
+void WindowLoadFile(benchmark::State& state) {
   const auto& f = Large();
   app::TForm1 window;
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
@@ -35,11 +35,11 @@ void BM_WindowLoadFile(benchmark::State& state) {
     window.LoadPath(path);
     QCoreApplication::processEvents();
   }
-  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.BodyLength);
+  state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 
-BENCHMARK(BM_ZlibInflate)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WindowLoadFile)
+BENCHMARK(ZlibInflate)->Unit(benchmark::kMillisecond);
+BENCHMARK(WindowLoadFile)
     ->Arg(ui::kBasePage)
     ->Arg(ui::kReplayPage)
     ->Arg(ui::kGraphPage)

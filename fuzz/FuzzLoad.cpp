@@ -26,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (rest.size() < 4) return 0;
       uint32_t offset;
       std::memcpy(&offset, rest.data(), 4);
-      image.Bytes.assign(rest.begin() + 4, rest.end());
-      image.BodyOffset = int32_t(offset % (image.Bytes.size() + 1));
-      image.BodyLength = int32_t(image.Bytes.size()) - image.BodyOffset;
+      image.bytes.assign(rest.begin() + 4, rest.end());
+      image.bodyOffset = int32_t(offset % (image.bytes.size() + 1));
+      image.bodyLength = int32_t(image.bytes.size()) - image.bodyOffset;
     }
     Analysis a = SaveAnalyse(image, ScoreFactors{});
     (void)MapText(a);

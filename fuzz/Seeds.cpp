@@ -13,37 +13,37 @@ using tolvane::testing::SaveDescription;
 
 // Small saves that still reach every part of the walk: a tiny map, short
 // junk lists, and variants for the text widths, list counts and passwords.
-std::vector<SaveDescription> seedSaves() {
+std::vector<SaveDescription> SeedSaves() {
   std::vector<SaveDescription> seeds;
   auto small = [](uint64_t seed) {
     SaveDescription d = tolvane::testing::ExampleSave(seed);
-    d.MapWidth = 5;
-    d.MapHeight = 4;
-    d.Plots = tolvane::testing::GeneratePlots(5, 4, 3, seed);
+    d.mapWidth = 5;
+    d.mapHeight = 4;
+    d.plots = tolvane::testing::GeneratePlots(5, 4, 3, seed);
     tolvane::testing::CountPlots(d);
-    d.Options.MaxJunkListLength = 1;
-    d.Options.MaxJunkTextLength = 3;
-    if (d.ReplayMsgs.size() > 20) d.ReplayMsgs.resize(20);
-    for (auto& p : d.Players) {
-      if (p.Messages.size() > 6) p.Messages.resize(6);
-      if (p.Cities.size() > 2) p.Cities.resize(2);
-      for (auto& h : p.Histories)
+    d.options.maxJunkListLength = 1;
+    d.options.maxJunkTextLength = 3;
+    if (d.replay.size() > 20) d.replay.resize(20);
+    for (auto& p : d.players) {
+      if (p.messages.size() > 6) p.messages.resize(6);
+      if (p.cities.size() > 2) p.cities.resize(2);
+      for (auto& h : p.histories)
         if (h.size() > 4) h.resize(4);
-      p.UnitCount = std::min(p.UnitCount, 1);
+      p.unitCount = std::min(p.unitCount, 1);
     }
     return d;
   };
   seeds.push_back(small(1));
   SaveDescription narrow = small(2);
-  narrow.Options.Texts = tolvane::testing::TextWidth::Narrow;
-  narrow.Options.Counts = tolvane::testing::JunkCounts::Mixed;
+  narrow.options.texts = tolvane::testing::TextWidth::Narrow;
+  narrow.options.counts = tolvane::testing::JunkCounts::Mixed;
   seeds.push_back(narrow);
   SaveDescription locked = small(3);
-  locked.AdminPassword = "admin";
-  locked.LeaderInfo[0].Password = "secret";
-  locked.SaveVersion = 101;
-  locked.GameSpeed = 1;
-  locked.Tail = {1, 2, 3, 4};
+  locked.adminPassword = "admin";
+  locked.slots[0].password = "secret";
+  locked.saveVersion = 101;
+  locked.gameSpeed = 1;
+  locked.tail = {1, 2, 3, 4};
   seeds.push_back(locked);
   return seeds;
 }
@@ -58,17 +58,17 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   int n = 0;
-  for (const auto& desc : seedSaves()) {
+  for (const auto& desc : SeedSaves()) {
     const std::vector<uint8_t> file = testing::WriteSaveFile(desc);
     std::vector<uint8_t> asFile = {0};
     asFile.insert(asFile.end(), file.begin(), file.end());
     testing::WriteFile(folder + "/seed" + std::to_string(n) + "-file", asFile);
     const SaveImage image = SpliceSave(file);
     std::vector<uint8_t> asImage = {1};
-    const uint32_t offset = uint32_t(image.BodyOffset);
+    const uint32_t offset = uint32_t(image.bodyOffset);
     asImage.insert(asImage.end(), reinterpret_cast<const uint8_t*>(&offset),
                    reinterpret_cast<const uint8_t*>(&offset) + 4);
-    asImage.insert(asImage.end(), image.Bytes.begin(), image.Bytes.end());
+    asImage.insert(asImage.end(), image.bytes.begin(), image.bytes.end());
     testing::WriteFile(folder + "/seed" + std::to_string(n) + "-image", asImage);
     ++n;
   }

@@ -114,27 +114,27 @@ void CheckTableRows();
 
 // One civilization of the game and how its story goes.
 struct CivSeed {
-  const char* Leader;
-  const char* Description;
-  const char* Adjective;
-  int32_t CivType;     // row of CivNames
-  int32_t LeaderType;  // row of LeaderNames
-  int32_t Team;
-  bool Human;
-  int32_t CapitalX, CapitalY;
-  const char* Markup;                  // "r,g,b" of the civilization's colour in message markup
-  std::vector<const char*> CityNames;  // raw as stored: text keys or names the player typed
-  std::vector<int> Wonders;            // BuildingInfo rows of the world wonders it built
-  int Religion;                        // index into kReligions of its state religion
-  int32_t UnitCount;
-  int32_t Gold;
-  double Pace;       // how fast it settles: 1 is an average AI
-  double Fertility;  // how big its cities grow: 1 is an average AI
-  std::vector<const char*> StartTechs;
-  std::vector<const char*> FavouriteTechs;  // researched before the common order
-  int LostCity = -1;                        // index in CityNames of a city taken by another player
-  int LostTo = -1;                          // slot that took it
-  int32_t LostTurn = 0;
+  const char* leader;
+  const char* description;
+  const char* adjective;
+  int32_t civType;     // row of CivNames
+  int32_t leaderType;  // row of LeaderNames
+  int32_t team;
+  bool human;
+  int32_t capitalX, capitalY;
+  const char* markup;                  // "r,g,b" of the civilization's colour in message markup
+  std::vector<const char*> cityNames;  // raw as stored: text keys or names the player typed
+  std::vector<int> wonders;            // BuildingInfo rows of the world wonders it built
+  int religion;                        // index into kReligions of its state religion
+  int32_t unitCount;
+  int32_t gold;
+  double pace;       // how fast it settles: 1 is an average AI
+  double fertility;  // how big its cities grow: 1 is an average AI
+  std::vector<const char*> startTechs;
+  std::vector<const char*> favouriteTechs;  // researched before the common order
+  int lostCity = -1;                        // index in CityNames of a city taken by another player
+  int lostTo = -1;                          // slot that took it
+  int32_t lostTurn = 0;
 };
 
 // Slots 0..6 and the barbarians' slot 18 (index kPlayers here).
@@ -142,72 +142,72 @@ const std::vector<CivSeed>& Civs();
 const CivSeed& CivOfSlot(int slot);
 
 struct Religion {
-  const char* Name;
-  const char* Adjective;
-  const char* Tech;  // the technology whose first discoverer founds it
-  int Temple;        // BuildingInfo rows of its temple, monastery and shrine
-  int Monastery;
-  int Shrine;
+  const char* name;
+  const char* adjective;
+  const char* tech;  // the technology whose first discoverer founds it
+  int temple;        // BuildingInfo rows of its temple, monastery and shrine
+  int monastery;
+  int shrine;
 };
 extern const std::array<Religion, 4> kReligions;
 
 // A building of a city: its BuildingInfo row, the turn it was completed and
 // whether it came free (a wonder's gift) rather than being built.
 struct Building {
-  int Row = 0;
-  int32_t Turn = 0;
-  bool Free = false;
+  int row = 0;
+  int32_t turn = 0;
+  bool free = false;
 };
 
 // A city in the story. Owner is the slot that holds it now; FoundedBy the
 // slot that founded it (different for a captured city).
 struct DemoCity {
-  std::string RawName;
-  std::string Name;  // as the players read it
-  int32_t X = 0, Y = 0;
-  int32_t Founded = 0;
-  int Owner = 0;
-  int FoundedBy = 0;
-  int32_t CapturedTurn = -1;
-  int32_t Population = 1;
-  int32_t CulturePoints = 0;  // whole points
-  int32_t FaithArrived = -1;  // the turn its owner's state religion reached it
-  bool Capital = false;
-  bool Coastal = false;
-  std::vector<Building> Built;  // in the order completed
+  std::string rawName;
+  std::string name;  // as the players read it
+  int32_t x = 0, y = 0;
+  int32_t founded = 0;
+  int owner = 0;
+  int foundedBy = 0;
+  int32_t capturedTurn = -1;
+  int32_t population = 1;
+  int32_t culturePoints = 0;  // whole points
+  int32_t faithArrived = -1;  // the turn its owner's state religion reached it
+  bool capital = false;
+  bool coastal = false;
+  std::vector<Building> built;  // in the order completed
 };
 
 // One technology discovery of a team.
 struct Discovery {
-  int Tech;      // TechInfo row
-  int32_t Turn;  // 0 for a technology known from the start
+  int tech;      // TechInfo row
+  int32_t turn;  // 0 for a technology known from the start
 };
 
 // A war between two teams (and their vassals) with its course.
 struct War {
-  int Attacker;  // team
-  int Defender;  // team
-  int32_t Start;
-  int32_t End;  // -1 while it goes on
+  int attacker;  // team
+  int defender;  // team
+  int32_t start;
+  int32_t end;  // -1 while it goes on
 };
 
 // The turn on which two teams met.
 struct Contact {
-  int A, B;
-  int32_t Turn;
+  int a, b;
+  int32_t turn;
 };
 extern const std::vector<Contact> kContacts;
 
 struct Story {
-  SaveDescription Save;
-  std::vector<DemoCity> Cities;
-  std::array<std::vector<Discovery>, kTeams> Research;  // discovery order
-  std::array<int, kTeams> Researching{};                // the technology each team works on
-  std::vector<War> Wars;
-  int32_t VassalTurn = 0;                 // the Incas become the Mongols' vassal
-  std::array<int, 4> ReligionFounder{};   // team; -1 when nobody founded it
-  std::array<int32_t, 4> ReligionTurn{};  // turn founded
-  std::array<int32_t, kSlots> Score{};    // each slot's game score now, as the pages recombine it
+  SaveDescription save;
+  std::vector<DemoCity> cities;
+  std::array<std::vector<Discovery>, kTeams> research;  // discovery order
+  std::array<int, kTeams> researching{};                // the technology each team works on
+  std::vector<War> wars;
+  int32_t vassalTurn = 0;                 // the Incas become the Mongols' vassal
+  std::array<int, 4> religionFounder{};   // team; -1 when nobody founded it
+  std::array<int32_t, 4> religionTurn{};  // turn founded
+  std::array<int32_t, kSlots> score{};    // each slot's game score now, as the pages recombine it
 };
 
 // The steps of the story, in the order make_demo runs them (each builds on

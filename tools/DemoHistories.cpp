@@ -15,7 +15,7 @@ enum History { kScore, kEconomy, kIndustry, kAgriculture, kPower, kCulture };
 
 // How a civilization leans: commerce, production and military against its size.
 struct Leaning {
-  double Economy, Industry, Power;
+  double economy, industry, power;
 };
 constexpr Leaning kLeanings[kPlayers + 1] = {
     {1.25, 1.05, 1.0},  // Romans
@@ -60,21 +60,21 @@ class Drift {
 // Power grows ahead of a war and during it; a losing side loses some of it.
 double WarPower(const Story& s, int team, int32_t turn) {
   double m = 1.0;
-  for (const War& w : s.Wars) {
-    const bool attacker = w.Attacker == team, defender = w.Defender == team;
+  for (const War& w : s.wars) {
+    const bool attacker = w.attacker == team, defender = w.defender == team;
     if (!attacker && !defender) continue;
-    const int32_t end = w.End < 0 ? kCurrentTurn + 20 : w.End;
-    m += 0.35 * Ramp(turn, w.Start - 14, w.Start + 2) - 0.2 * Ramp(turn, end, end + 15);
-    if (defender) m -= 0.25 * Ramp(turn, w.Start + 4, std::min(end, w.Start + 20));
+    const int32_t end = w.end < 0 ? kCurrentTurn + 20 : w.end;
+    m += 0.35 * Ramp(turn, w.start - 14, w.start + 2) - 0.2 * Ramp(turn, end, end + 15);
+    if (defender) m -= 0.25 * Ramp(turn, w.start + 4, std::min(end, w.start + 20));
   }
   return m;
 }
 
 // Turns on which a player ran a deficit: (slot, first turn, last turn, depth).
 struct Deficit {
-  int Slot;
-  int32_t From, To;
-  int32_t Depth;
+  int slot;
+  int32_t from, to;
+  int32_t depth;
 };
 constexpr Deficit kDeficits[] = {{2, 100, 106, 12}, {6, 71, 77, 7}, {0, 143, 146, 5}, {3, 147, 149, 3}};
 
@@ -84,48 +84,48 @@ void DrawHistories(Story& s, Rng& rng) {
   for (int slot = 0; slot < kSlots; ++slot) {
     if (slot >= kPlayers && slot != kBarbarianSlot) continue;
     const CivSeed& civ = CivOfSlot(slot);
-    testing::PlayerDesc& p = s.Save.Players[size_t(slot)];
+    testing::PlayerDesc& p = s.save.players[size_t(slot)];
     const Leaning& lean = kLeanings[slot == kBarbarianSlot ? kPlayers : slot];
     int32_t start = kCurrentTurn;
-    for (const DemoCity& c : s.Cities) {
-      if (c.FoundedBy == slot || c.Owner == slot) start = std::min(start, c.Founded);
+    for (const DemoCity& c : s.cities) {
+      if (c.foundedBy == slot || c.owner == slot) start = std::min(start, c.founded);
     }
-    const double people = p.PlayerPopulation;
+    const double people = p.playerPopulation;
     const double finals[] = {
-        double(s.Score[size_t(slot)]),
-        people * 1.3 * lean.Economy,
-        people * 1.2 * lean.Industry,
+        double(s.score[size_t(slot)]),
+        people * 1.3 * lean.economy,
+        people * 1.2 * lean.industry,
         people * 1.7 + 4,
-        p.UnitCount * 42.0 * lean.Power / std::max(0.5, WarPower(s, civ.Team, kCurrentTurn - 1)),
+        p.unitCount * 42.0 * lean.power / std::max(0.5, WarPower(s, civ.team, kCurrentTurn - 1)),
     };
     const double shapes[] = {1.5, 1.3, 1.35, 1.1, 1.55};
     Drift scoreNoise(rng, 0.012), economyNoise(rng, 0.05), industryNoise(rng, 0.03), farmNoise(rng, 0.02),
         powerNoise(rng, 0.025);
     Drift* noise[] = {&scoreNoise, &economyNoise, &industryNoise, &farmNoise, &powerNoise};
-    for (auto& h : p.Histories) h.clear();
+    for (auto& h : p.histories) h.clear();
     for (int32_t turn = 0; turn < kCurrentTurn; ++turn) {
       for (int h = kScore; h <= kPower; ++h) {
         const double from = h == kScore ? (slot == kBarbarianSlot ? 0 : 9) : h == kPower ? 12 : 2;
         double v = Rise(from, finals[h], turn, start, shapes[h]) * noise[h]->Next();
-        if (h == kPower) v *= WarPower(s, civ.Team, turn);
+        if (h == kPower) v *= WarPower(s, civ.team, turn);
         if (h == kEconomy) {
           for (const Deficit& d : kDeficits) {
-            if (d.Slot == slot && turn >= d.From && turn <= d.To) v = -d.Depth + rng.Range(0, d.Depth / 2);
+            if (d.slot == slot && turn >= d.from && turn <= d.to) v = -d.depth + rng.Range(0, d.depth / 2);
           }
         }
         if (turn == kCurrentTurn - 1 && h == kScore) v = finals[h];  // today's score as the pages recombine it
-        p.Histories[size_t(h)].push_back({turn, int32_t(std::lround(v))});
+        p.histories[size_t(h)].push_back({turn, int32_t(std::lround(v))});
       }
       // Culture: what the buildings of the cities the player held yielded that turn.
       int32_t culture = 0;
-      for (const DemoCity& c : s.Cities) {
-        const bool held = c.CapturedTurn >= 0 && turn >= c.CapturedTurn ? c.Owner == slot : c.FoundedBy == slot;
-        if (!held || turn < c.Founded) continue;
-        for (const Building& b : c.Built) {
-          if (b.Turn <= turn) culture += CultureRate(b.Row);
+      for (const DemoCity& c : s.cities) {
+        const bool held = c.capturedTurn >= 0 && turn >= c.capturedTurn ? c.owner == slot : c.foundedBy == slot;
+        if (!held || turn < c.founded) continue;
+        for (const Building& b : c.built) {
+          if (b.turn <= turn) culture += CultureRate(b.row);
         }
       }
-      p.Histories[kCulture].push_back({turn, culture});
+      p.histories[kCulture].push_back({turn, culture});
     }
   }
 }

@@ -49,7 +49,7 @@ enum Bonus : int16_t {
 
 // A round lump of land; the continents are unions of lumps with noisy coasts.
 struct Lump {
-  double X, Y, Radius;
+  double x, y, radius;
 };
 constexpr Lump kLumps[] = {
     // The western continent: Romans in the north, Germans in the middle, Greeks in the south-west.
@@ -99,18 +99,18 @@ class ValueNoise {
   std::vector<double> values_;
 };
 
-bool IsLand(const PlotDesc& p) { return p.PlotType != kWater; }
+bool IsLand(const PlotDesc& p) { return p.plotType != kWater; }
 
 int16_t LandBonus(const PlotDesc& p, double latitude, Rng& rng) {
   if (!rng.Chance(0.11)) return -1;
   auto pick = [&rng](std::initializer_list<Bonus> choices) {
     return int16_t(*(choices.begin() + rng.Range(0, int(choices.size()) - 1)));
   };
-  if (p.PlotType == kPeak) return -1;
-  if (p.PlotType == kHills) return pick({kCopper, kIron, kGold, kSilver, kMarble, kStone, kSheep, kWine});
-  if (p.Feature == kJungle) return pick({kBanana, kGems, kSpices, kSugar});
-  if (p.Feature == kForest) return latitude > 0.65 ? pick({kDeer, kFur}) : pick({kDeer, kSilk, kDye});
-  switch (p.Terrain) {
+  if (p.plotType == kPeak) return -1;
+  if (p.plotType == kHills) return pick({kCopper, kIron, kGold, kSilver, kMarble, kStone, kSheep, kWine});
+  if (p.feature == kJungle) return pick({kBanana, kGems, kSpices, kSugar});
+  if (p.feature == kForest) return latitude > 0.65 ? pick({kDeer, kFur}) : pick({kDeer, kSilk, kDye});
+  switch (p.terrain) {
     case kGrass:
       return pick({kCorn, kRice, kPig, kCow, kHorse, kDye, kSugar});
     case kPlains:
@@ -127,81 +127,81 @@ int16_t LandBonus(const PlotDesc& p, double latitude, Rng& rng) {
 }  // namespace
 
 void BuildMap(Story& s, Rng& rng) {
-  SaveDescription& d = s.Save;
-  d.MapWidth = kMapWidth;
-  d.MapHeight = kMapHeight;
-  d.WrapX = 1;
-  d.WrapY = 0;
-  d.Latitude1 = -90;
-  d.Latitude2 = 90;
+  SaveDescription& d = s.save;
+  d.mapWidth = kMapWidth;
+  d.mapHeight = kMapHeight;
+  d.wrapX = 1;
+  d.wrapY = 0;
+  d.latitude1 = -90;
+  d.latitude2 = 90;
   const ValueNoise coast(rng, 4), relief(rng, 3), woods(rng, 3), dryness(rng, 6);
 
-  d.Plots.assign(size_t(kMapWidth * kMapHeight), PlotDesc{});
+  d.plots.assign(size_t(kMapWidth * kMapHeight), PlotDesc{});
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
-      PlotDesc& p = d.Plots[size_t(y * kMapWidth + x)];
-      p.X = int16_t(x);
-      p.Y = int16_t(y);
-      p.Owner = 255;
+      PlotDesc& p = d.plots[size_t(y * kMapWidth + x)];
+      p.x = int16_t(x);
+      p.y = int16_t(y);
+      p.owner = 255;
       double nearest = 1e9;
-      for (const Lump& l : kLumps) nearest = std::min(nearest, std::hypot(x - l.X, y - l.Y) / l.Radius);
+      for (const Lump& l : kLumps) nearest = std::min(nearest, std::hypot(x - l.x, y - l.y) / l.radius);
       const bool polar = y < 2 || y >= kMapHeight - 2;
-      p.PlotType = !polar && nearest + 0.35 * coast.At(x, y) < 1.0 ? kFlat : kWater;
+      p.plotType = !polar && nearest + 0.35 * coast.At(x, y) < 1.0 ? kFlat : kWater;
     }
   }
 
-  for (PlotDesc& p : d.Plots) {
-    const double latitude = std::abs(p.Y - (kMapHeight - 1) / 2.0) / ((kMapHeight - 1) / 2.0);  // 0 equator, 1 pole
+  for (PlotDesc& p : d.plots) {
+    const double latitude = std::abs(p.y - (kMapHeight - 1) / 2.0) / ((kMapHeight - 1) / 2.0);  // 0 equator, 1 pole
     if (!IsLand(p)) continue;
-    const double r = relief.At(p.X, p.Y) + rng.Spread(0.35);
-    p.PlotType = r > 0.78 ? kPeak : r > 0.38 ? kHills : kFlat;
-    const double dry = dryness.At(p.X, p.Y) + rng.Spread(0.2);
+    const double r = relief.At(p.x, p.y) + rng.Spread(0.35);
+    p.plotType = r > 0.78 ? kPeak : r > 0.38 ? kHills : kFlat;
+    const double dry = dryness.At(p.x, p.y) + rng.Spread(0.2);
     if (latitude > 0.88) {
-      p.Terrain = rng.Chance(0.6) ? kSnow : kTundra;
+      p.terrain = rng.Chance(0.6) ? kSnow : kTundra;
     } else if (latitude > 0.72) {
-      p.Terrain = rng.Chance(0.65) ? kTundra : kPlains;
+      p.terrain = rng.Chance(0.65) ? kTundra : kPlains;
     } else if (latitude < 0.45 && dry > 0.6) {
-      p.Terrain = kDesert;
+      p.terrain = kDesert;
     } else {
-      p.Terrain = dry > 0.05 ? kPlains : kGrass;
+      p.terrain = dry > 0.05 ? kPlains : kGrass;
     }
-    if (p.PlotType == kPeak) continue;
-    const double w = woods.At(p.X, p.Y) + rng.Spread(0.3);
-    if (p.Terrain == kDesert) {
-      if (p.PlotType == kFlat && rng.Chance(0.22))
-        p.Feature = kFloodPlains;
-      else if (p.PlotType == kFlat && rng.Chance(0.05))
-        p.Feature = kOasis;
-    } else if (p.Terrain == kGrass && latitude < 0.3 && w > 0.25) {
-      p.Feature = kJungle;
-    } else if (p.Terrain != kSnow && w > 0.3) {
-      p.Feature = kForest;
+    if (p.plotType == kPeak) continue;
+    const double w = woods.At(p.x, p.y) + rng.Spread(0.3);
+    if (p.terrain == kDesert) {
+      if (p.plotType == kFlat && rng.Chance(0.22))
+        p.feature = kFloodPlains;
+      else if (p.plotType == kFlat && rng.Chance(0.05))
+        p.feature = kOasis;
+    } else if (p.terrain == kGrass && latitude < 0.3 && w > 0.25) {
+      p.feature = kJungle;
+    } else if (p.terrain != kSnow && w > 0.3) {
+      p.feature = kForest;
     }
-    p.Bonus = LandBonus(p, latitude, rng);
+    p.bonus = LandBonus(p, latitude, rng);
   }
 
   // Water next to land is coast, the rest ocean; ice near the poles.
-  for (PlotDesc& p : d.Plots) {
+  for (PlotDesc& p : d.plots) {
     if (IsLand(p)) continue;
     bool shore = false;
     for (int dy = -1; dy <= 1; ++dy) {
       for (int dx = -1; dx <= 1; ++dx) {
-        const int nx = (p.X + dx + kMapWidth) % kMapWidth, ny = p.Y + dy;
-        if (ny >= 0 && ny < kMapHeight && IsLand(d.Plots[size_t(ny * kMapWidth + nx)])) shore = true;
+        const int nx = (p.x + dx + kMapWidth) % kMapWidth, ny = p.y + dy;
+        if (ny >= 0 && ny < kMapHeight && IsLand(d.plots[size_t(ny * kMapWidth + nx)])) shore = true;
       }
     }
-    const double latitude = std::abs(p.Y - (kMapHeight - 1) / 2.0) / ((kMapHeight - 1) / 2.0);
-    p.Terrain = shore ? kCoast : kOcean;
-    if (latitude > 0.9 && rng.Chance(0.7)) p.Feature = kIce;
-    if (p.Feature == kIce) continue;
-    if (shore && rng.Chance(0.09)) p.Bonus = std::array<int16_t, 3>{kFish, kClam, kCrab}[size_t(rng.Range(0, 2))];
-    if (!shore && rng.Chance(0.015)) p.Bonus = kWhale;
+    const double latitude = std::abs(p.y - (kMapHeight - 1) / 2.0) / ((kMapHeight - 1) / 2.0);
+    p.terrain = shore ? kCoast : kOcean;
+    if (latitude > 0.9 && rng.Chance(0.7)) p.feature = kIce;
+    if (p.feature == kIce) continue;
+    if (shore && rng.Chance(0.09)) p.bonus = std::array<int16_t, 3>{kFish, kClam, kCrab}[size_t(rng.Range(0, 2))];
+    if (!shore && rng.Chance(0.015)) p.bonus = kWhale;
   }
 }
 
 // Culture spreads a city's borders: the radius grows with its culture level.
 void MarkOwnership(Story& s) {
-  SaveDescription& d = s.Save;
+  SaveDescription& d = s.save;
   auto reach = [](int32_t points) {  // squared radius of the borders at the Normal speed's culture levels
     if (points < 10) return 2;
     if (points < 100) return 5;
@@ -209,21 +209,21 @@ void MarkOwnership(Story& s) {
     if (points < 5000) return 10;
     return 17;
   };
-  for (PlotDesc& p : d.Plots) {
+  for (PlotDesc& p : d.plots) {
     int best = -1;
     double bestPull = -1e9;
-    for (size_t c = 0; c < s.Cities.size(); ++c) {
-      const DemoCity& city = s.Cities[c];
-      const int dx = p.X - city.X, dy = p.Y - city.Y;
+    for (size_t c = 0; c < s.cities.size(); ++c) {
+      const DemoCity& city = s.cities[c];
+      const int dx = p.x - city.x, dy = p.y - city.y;
       const int dist2 = dx * dx + dy * dy;
-      if (dist2 > reach(city.CulturePoints)) continue;
-      const double pull = std::log10(1.0 + city.CulturePoints) - 0.6 * dist2;
+      if (dist2 > reach(city.culturePoints)) continue;
+      const double pull = std::log10(1.0 + city.culturePoints) - 0.6 * dist2;
       if (pull > bestPull) {
         bestPull = pull;
         best = int(c);
       }
     }
-    p.Owner = best < 0 ? 255 : uint8_t(s.Cities[size_t(best)].Owner);
+    p.owner = best < 0 ? 255 : uint8_t(s.cities[size_t(best)].owner);
   }
   testing::CountPlots(d);
 }

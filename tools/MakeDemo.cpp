@@ -26,190 +26,191 @@ constexpr int32_t kWonderPoints = 5;
 constexpr int32_t kWorldWonders = 28;
 
 void SetUpHeader(SaveDescription& d) {
-  d.SaveVersion = 302;
-  d.ModPath = "";
-  d.ModChecksum = "7C3A91E04B5D2F68A0C4E1B79D3F5A26";
-  d.Flags = 0x101;
-  d.GameBuildVersion = "319";
-  d.DLLChecksum = "A4F0C2E91B7D35688E2C4A6F0B1D3E57";
-  d.ShaderChecksum = "5E8B2D0F7A4C16395B7E9D1F3A5C7E90";
-  d.PythonChecksum = "C1D3E5F70A2B4C6D8E0F1A3B5C7D9E1F";
-  d.XMLChecksum = "2B4D6F81A3C5E7092B4D6F81A3C5E709";
-  d.SaveFlag = 1;
-  d.GameType = 2;
-  d.GameName = "Seven Rivers";
-  d.GamePassword = "";
-  d.AdminPassword = "";  // no admin password: every page shows everything
-  d.MapScript = "Continents";
-  d.WorldSize = 2;  // Small
-  d.Climate = 0;
-  d.SeaLevel = 1;
-  d.StartEra = 0;
-  d.GameSpeed = 2;  // Normal, as saves from version 102 on store it
-  d.Calendar = 0;
-  d.VictoryFlags = {1, 1, 1, 1, 1, 1, 1};
-  d.GameOptions[8] = 1;   // Permanent Alliances
-  d.GameOptions[13] = 1;  // New Random Seed
-  d.Options.JunkSeed = 0xD3A0180ull;
-  d.Options.MaxJunkListLength = 2;
-  d.CompressionLevel = 6;
+  d.saveVersion = 302;
+  d.modPath = "";
+  d.modChecksum = "7C3A91E04B5D2F68A0C4E1B79D3F5A26";
+  d.flags = 0x101;
+  d.gameBuildVersion = "319";
+  d.dllChecksum = "A4F0C2E91B7D35688E2C4A6F0B1D3E57";
+  d.shaderChecksum = "5E8B2D0F7A4C16395B7E9D1F3A5C7E90";
+  d.pythonChecksum = "C1D3E5F70A2B4C6D8E0F1A3B5C7D9E1F";
+  d.xmlChecksum = "2B4D6F81A3C5E7092B4D6F81A3C5E709";
+  d.saveFlag = 1;
+  d.gameType = 2;
+  d.gameName = "Seven Rivers";
+  d.gamePassword = "";
+  d.adminPassword = "";  // no admin password: every page shows everything
+  d.mapScript = "Continents";
+  d.worldSize = 2;  // Small
+  d.climate = 0;
+  d.seaLevel = 1;
+  d.startEra = 0;
+  d.gameSpeed = 2;  // Normal, as saves from version 102 on store it
+  d.calendar = 0;
+  d.victoryFlags = {1, 1, 1, 1, 1, 1, 1};
+  d.gameOptions[8] = 1;   // Permanent Alliances
+  d.gameOptions[13] = 1;  // New Random Seed
+  d.options.junkSeed = 0xD3A0180ull;
+  d.options.maxJunkListLength = 2;
+  d.compressionLevel = 6;
 
-  d.ElapsedTurns = kCurrentTurn;
-  d.StartTurn = 0;
-  d.EndTurn = 460;
-  d.PlayTimeQuarterSeconds = 4 * (9 * 3600 + 41 * 60 + 17);
-  d.Difficulty = 4;  // Prince
-  d.VictoryType = -1;
-  d.GameState = 0;
+  d.elapsedTurns = kCurrentTurn;
+  d.startTurn = 0;
+  d.endTurn = 460;
+  d.playTimeQuarterSeconds = 4 * (9 * 3600 + 41 * 60 + 17);
+  d.difficulty = 4;  // Prince
+  d.victoryType = -1;
+  d.gameState = 0;
 }
 
 void SetUpSlots(SaveDescription& d) {
-  for (int slot = 0; slot < kSlots; ++slot) d.LeaderInfo[size_t(slot)].Team = slot;  // unused slots too
+  for (int slot = 0; slot < kSlots; ++slot) d.slots[size_t(slot)].team = slot;  // unused slots too
   for (int slot = 0; slot < kSlots; ++slot) {
     if (slot >= kPlayers && slot != kBarbarianSlot) continue;
     const CivSeed& civ = CivOfSlot(slot);
-    testing::SlotDesc& s = d.LeaderInfo[size_t(slot)];
-    s.LeaderName = civ.Leader;
-    s.CivDescription = civ.Description;
-    s.SlotText3 = fmt::format("{}s", civ.Adjective);
-    s.CivAdjective = civ.Adjective;
-    s.CivType = civ.CivType;
-    s.LeaderType = civ.LeaderType;
-    s.Team = civ.Team;
-    s.Handicap = civ.Human ? d.Difficulty : 3;
-    s.SlotStatus = civ.Human ? 3 : 1;
-    s.SlotValue14 = 1;
-    s.SlotValue15 = slot;
+    testing::SlotDesc& s = d.slots[size_t(slot)];
+    s.leaderName = civ.leader;
+    s.civDescription = civ.description;
+    s.slotText3 = fmt::format("{}s", civ.adjective);
+    s.civAdjective = civ.adjective;
+    s.civType = civ.civType;
+    s.leaderType = civ.leaderType;
+    s.team = civ.team;
+    s.handicap = civ.human ? d.difficulty : 3;
+    s.slotStatus = civ.human ? 3 : 1;
+    s.slotValue14 = 1;
+    s.slotValue15 = slot;
   }
 }
 
 int32_t TechScore(const Story& s, int team) {
   int32_t points = 0;
-  for (const Discovery& d : s.Research[size_t(team)]) points += kTechPointsPerEra * TechInfo[size_t(d.Tech)].Era;
+  for (const Discovery& d : s.research[size_t(team)]) points += kTechPointsPerEra * kTechInfo[size_t(d.tech)].era;
   return points;
 }
 
 void SetUpPlayers(Story& s) {
-  SaveDescription& d = s.Save;
+  SaveDescription& d = s.save;
   std::array<int32_t, kSlots> land{};
-  for (const PlotDesc& p : d.Plots) {
-    if (p.Owner < kSlots && p.PlotType != 3) ++land[p.Owner];
+  for (const PlotDesc& p : d.plots) {
+    if (p.owner < kSlots && p.plotType != 3) ++land[p.owner];
   }
   for (int slot = 0; slot < kSlots; ++slot) {
     if (slot >= kPlayers && slot != kBarbarianSlot) continue;
     const CivSeed& civ = CivOfSlot(slot);
-    testing::PlayerDesc& p = d.Players[size_t(slot)];
-    p.PlayerAlive = 1;
-    p.LeaderPersonality = civ.LeaderType;
-    p.PlayerGold = civ.Gold;
-    p.UnitCount = civ.UnitCount;
-    p.EventRecordCount = 2;
-    for (const auto& city : p.Cities) p.PlayerPopulation += city.Population;
-    p.PopulationScore = p.PlayerPopulation;
-    p.LandScore = land[size_t(slot)];
-    p.TechScore = TechScore(s, civ.Team);
+    testing::PlayerDesc& p = d.players[size_t(slot)];
+    p.playerAlive = 1;
+    p.leaderPersonality = civ.leaderType;
+    p.playerGold = civ.gold;
+    p.unitCount = civ.unitCount;
+    p.eventRecordCount = 2;
+    for (const auto& city : p.cities) p.playerPopulation += city.population;
+    p.populationScore = p.playerPopulation;
+    p.landScore = land[size_t(slot)];
+    p.techScore = TechScore(s, civ.team);
     int wonders = 0;
-    for (const DemoCity& c : s.Cities) {
-      for (const Building& b : c.Built) wonders += c.Owner == slot && IsWorldWonder(b.Row);
+    for (const DemoCity& c : s.cities) {
+      for (const Building& b : c.built) wonders += c.owner == slot && IsWorldWonder(b.row);
     }
-    p.WondersScore = kWonderPoints * wonders;
-    if (s.Researching[size_t(civ.Team)] >= 0) p.ResearchFlags[size_t(s.Researching[size_t(civ.Team)])] = 1;
+    p.wondersScore = kWonderPoints * wonders;
+    if (s.researching[size_t(civ.team)] >= 0) p.researchFlags[size_t(s.researching[size_t(civ.team)])] = 1;
   }
 }
 
 void SetUpTeams(Story& s) {
-  SaveDescription& d = s.Save;
-  const ResearchSettings settings{.WorldCostPercent = 120, .SpeedCostPercent = 100, .EraCostPercent = 100};
+  SaveDescription& d = s.save;
+  const ResearchSettings settings{.worldCostPercent = 120, .speedCostPercent = 100, .eraCostPercent = 100};
   for (int slot = 0; slot < kSlots; ++slot) {
-    const testing::PlayerDesc& p = d.Players[size_t(slot)];
-    if (p.PlayerAlive == 0) continue;
-    testing::TeamDesc& t = d.Teams[size_t(d.LeaderInfo[size_t(slot)].Team)];
-    t.TeamMembers += 1;
-    t.TeamPopulation += p.PlayerPopulation;
-    t.TeamLand += p.LandScore;
+    const testing::PlayerDesc& p = d.players[size_t(slot)];
+    if (p.playerAlive == 0) continue;
+    testing::TeamDesc& t = d.teams[size_t(d.slots[size_t(slot)].team)];
+    t.teamMembers += 1;
+    t.teamPopulation += p.playerPopulation;
+    t.teamLand += p.landScore;
   }
   Rng rng(kSeed + 7);
   for (int team = 0; team < kTeams; ++team) {
-    testing::TeamDesc& t = d.Teams[size_t(team)];
-    if (t.TeamMembers == 0) continue;
-    t.HasMet[size_t(team)] = 1;
-    for (const Discovery& k : s.Research[size_t(team)]) t.HasTech[size_t(k.Tech)] = 1;
-    const int next = s.Researching[size_t(team)];
+    testing::TeamDesc& t = d.teams[size_t(team)];
+    if (t.teamMembers == 0) continue;
+    t.hasMet[size_t(team)] = 1;
+    for (const Discovery& k : s.research[size_t(team)]) t.hasTech[size_t(k.tech)] = 1;
+    const int next = s.researching[size_t(team)];
     if (next < 0) continue;
     int32_t handicap = 0;
     for (int slot = 0; slot < kPlayers; ++slot) {
-      if (CivOfSlot(slot).Team == team) handicap += d.LeaderInfo[size_t(slot)].Handicap;
+      if (CivOfSlot(slot).team == team) handicap += d.slots[size_t(slot)].handicap;
     }
-    const int32_t cost = TechCostFor(TechInfo[size_t(next)].Cost, handicap / t.TeamMembers, t.TeamMembers, settings);
-    t.ResearchProgress[size_t(next)] = cost * rng.Range(25, 80) / 100;
+    const int32_t cost = TechCostFor(kTechInfo[size_t(next)].cost, handicap / t.teamMembers, t.teamMembers, settings);
+    t.researchProgress[size_t(next)] = cost * rng.Range(25, 80) / 100;
     // Leftovers of research the team switched away from.
     for (int k = 0; k < kTechs - 1; ++k) {
-      if (t.HasTech[size_t(k)] == 0 && k != next && TechInfo[size_t(k)].Era <= 3 && rng.Chance(0.08)) {
-        t.ResearchProgress[size_t(k)] = rng.Range(12, TechInfo[size_t(k)].Cost / 3);
+      if (t.hasTech[size_t(k)] == 0 && k != next && kTechInfo[size_t(k)].era <= 3 && rng.Chance(0.08)) {
+        t.researchProgress[size_t(k)] = rng.Range(12, kTechInfo[size_t(k)].cost / 3);
       }
     }
   }
   for (const Contact& c : kContacts) {
-    d.Teams[size_t(c.A)].HasMet[size_t(c.B)] = 1;
-    d.Teams[size_t(c.B)].HasMet[size_t(c.A)] = 1;
+    d.teams[size_t(c.a)].hasMet[size_t(c.b)] = 1;
+    d.teams[size_t(c.b)].hasMet[size_t(c.a)] = 1;
   }
-  d.Teams[6].IsVassal[4] = 1;  // the Incas serve the Mongols
+  d.teams[6].isVassal[4] = 1;  // the Incas serve the Mongols
 }
 
 // The score parts' maxima and starting values, and each player's game score
 // now with the vassals' shares, as the pages recombine it.
 void ScoreGame(Story& s) {
-  SaveDescription& d = s.Save;
-  d.MaxPopScore = d.LandPlots + d.LandPlots / 2;
-  d.MaxLandScore = d.LandPlots;
-  d.MaxTechScore = 0;
-  for (const auto& tech : TechInfo) d.MaxTechScore += kTechPointsPerEra * tech.Era;
-  d.MaxWonderScore = kWonderPoints * kWorldWonders;
-  d.InitPop = 4;
-  d.InitLand = 21;
-  d.InitTech = 2 * kTechPointsPerEra;
-  d.InitWonder = 0;
+  SaveDescription& d = s.save;
+  d.maxPopScore = d.landPlots + d.landPlots / 2;
+  d.maxLandScore = d.landPlots;
+  d.maxTechScore = 0;
+  for (const auto& tech : kTechInfo) d.maxTechScore += kTechPointsPerEra * tech.era;
+  d.maxWonderScore = kWonderPoints * kWorldWonders;
+  d.initPop = 4;
+  d.initLand = 21;
+  d.initTech = 2 * kTechPointsPerEra;
+  d.initWonder = 0;
 
   std::array<int32_t, kSlots> pop{}, land{};
   for (int slot = 0; slot < kSlots; ++slot) {
-    pop[size_t(slot)] = d.Players[size_t(slot)].PopulationScore;
-    land[size_t(slot)] = d.Players[size_t(slot)].LandScore;
+    pop[size_t(slot)] = d.players[size_t(slot)].populationScore;
+    land[size_t(slot)] = d.players[size_t(slot)].landScore;
   }
   for (int master = 0; master < kSlots; ++master) {
-    const int32_t team = d.LeaderInfo[size_t(master)].Team;
+    const int32_t team = d.slots[size_t(master)].team;
     int32_t vassalPop = 0, vassalLand = 0;
     for (int v = 0; v < kSlots; ++v) {
-      const testing::PlayerDesc& p = d.Players[size_t(v)];
-      if (p.PlayerAlive == 0 || d.Teams[size_t(d.LeaderInfo[size_t(v)].Team)].IsVassal[size_t(team)] == 0) continue;
-      vassalPop += p.PopulationScore / 2;
-      vassalLand += p.LandScore / 2;
-      pop[size_t(v)] = p.PopulationScore / 2;
-      land[size_t(v)] = p.LandScore / 2;
+      const testing::PlayerDesc& p = d.players[size_t(v)];
+      if (p.playerAlive == 0 || d.teams[size_t(d.slots[size_t(v)].team)].isVassal[size_t(team)] == 0) continue;
+      vassalPop += p.populationScore / 2;
+      vassalLand += p.landScore / 2;
+      pop[size_t(v)] = p.populationScore / 2;
+      land[size_t(v)] = p.landScore / 2;
     }
-    const int32_t members = std::max(1, d.Teams[size_t(team)].TeamMembers);
+    const int32_t members = std::max(1, d.teams[size_t(team)].teamMembers);
     pop[size_t(master)] += vassalPop / members;
     land[size_t(master)] += vassalLand / members;
   }
   for (int slot = 0; slot < kSlots; ++slot) {
-    const testing::PlayerDesc& p = d.Players[size_t(slot)];
-    if (p.PlayerAlive == 0) continue;
-    s.Score[size_t(slot)] = gScore(pop[size_t(slot)], d.MaxPopScore, 5000) +
-                            gScore(land[size_t(slot)], d.MaxLandScore, 2000) +
-                            gScore(p.TechScore, d.MaxTechScore, 2000) + gScore(p.WondersScore, d.MaxWonderScore, 1000);
+    const testing::PlayerDesc& p = d.players[size_t(slot)];
+    if (p.playerAlive == 0) continue;
+    s.score[size_t(slot)] = GameScorePart(pop[size_t(slot)], d.maxPopScore, 5000) +
+                            GameScorePart(land[size_t(slot)], d.maxLandScore, 2000) +
+                            GameScorePart(p.techScore, d.maxTechScore, 2000) +
+                            GameScorePart(p.wondersScore, d.maxWonderScore, 1000);
   }
-  d.GameScore = s.Score[0];
+  d.gameScore = s.score[0];
 }
 
 void PrintSummary(const Story& s, size_t bytes) {
-  const SaveDescription& d = s.Save;
-  std::printf("%zu bytes; map %dx%d, %d land plots, %d owned; %zu replay messages\n", bytes, d.MapWidth, d.MapHeight,
-              d.LandPlots, d.OwnedPlots, d.ReplayMsgs.size());
+  const SaveDescription& d = s.save;
+  std::printf("%zu bytes; map %dx%d, %d land plots, %d owned; %zu replay messages\n", bytes, d.mapWidth, d.mapHeight,
+              d.landPlots, d.ownedPlots, d.replay.size());
   for (int slot = 0; slot < kSlots; ++slot) {
-    const testing::PlayerDesc& p = d.Players[size_t(slot)];
-    if (p.PlayerAlive == 0) continue;
+    const testing::PlayerDesc& p = d.players[size_t(slot)];
+    if (p.playerAlive == 0) continue;
     std::printf("  %2d %-14s score %5d  pop %3d  land %3d  techs %2zu  cities %zu  messages %zu\n", slot,
-                d.LeaderInfo[size_t(slot)].LeaderName.c_str(), s.Score[size_t(slot)], p.PlayerPopulation, p.LandScore,
-                s.Research[size_t(d.LeaderInfo[size_t(slot)].Team)].size(), p.Cities.size(), p.Messages.size());
+                d.slots[size_t(slot)].leaderName.c_str(), s.score[size_t(slot)], p.playerPopulation, p.landScore,
+                s.research[size_t(d.slots[size_t(slot)].team)].size(), p.cities.size(), p.messages.size());
   }
 }
 
@@ -226,8 +227,8 @@ int main(int argc, char** argv) {
     CheckTableRows();
     Story s;
     Rng rng(kSeed);
-    SetUpHeader(s.Save);
-    SetUpSlots(s.Save);
+    SetUpHeader(s.save);
+    SetUpSlots(s.save);
     BuildMap(s, rng);
     PlaceCities(s, rng);
     PlanResearch(s, rng);
@@ -238,7 +239,7 @@ int main(int argc, char** argv) {
     ScoreGame(s);
     TellStory(s, rng);
     DrawHistories(s, rng);
-    const std::vector<uint8_t> file = tolvane::testing::WriteSaveFile(s.Save);
+    const std::vector<uint8_t> file = tolvane::testing::WriteSaveFile(s.save);
     tolvane::testing::WriteFile(argv[1], file);
     PrintSummary(s, file.size());
   } catch (const std::exception& e) {

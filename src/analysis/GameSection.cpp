@@ -12,70 +12,70 @@ namespace {
 
 // The current turn, the renumbered speed of old saves and the date; the
 // elapsed turns are held within what the calendar and the histories know.
-void deriveTurnAndDate(Analysis& a) {
-  a.GameTurn = Wrap32(int64_t(a.ElapsedTurns) + a.StartTurn);
-  if (a.SaveVersion < 102) a.GameSpeed = Wrap32(int64_t(a.GameSpeed) + 1);
-  a.GameDate = Turn2Date(a.GameSpeed, a.GameTurn);
-  if (a.GameTurn < 0) a.ElapsedTurns = 0;
-  const int32_t limit = TurnLimit(a.GameSpeed);
-  if (limit > 0 && a.GameTurn > limit) a.ElapsedTurns = limit;
+void DeriveTurnAndDate(Analysis& a) {
+  a.gameTurn = Wrap32(int64_t(a.elapsedTurns) + a.startTurn);
+  if (a.saveVersion < 102) a.gameSpeed = Wrap32(int64_t(a.gameSpeed) + 1);
+  a.gameDate = Turn2Date(a.gameSpeed, a.gameTurn);
+  if (a.gameTurn < 0) a.elapsedTurns = 0;
+  const int32_t limit = TurnLimit(a.gameSpeed);
+  if (limit > 0 && a.gameTurn > limit) a.elapsedTurns = limit;
 }
 
-void readReplay(SaveReader& r, Analysis& a) {
-  r.section("replay");
-  const int32_t count = r.readCount();
+void ReadReplay(SaveReader& r, Analysis& a) {
+  r.Section("replay");
+  const int32_t count = r.ReadCount();
   // A replay message takes at least 28 bytes; a count beyond what the save
   // holds is not reserved for.
-  a.ReplayMsgs.reserve(size_t(std::clamp<int64_t>(count, 0, std::min<int64_t>(kMaxReplayMsgs, r.remaining() / 28))));
-  TReplayMsgRec m;
+  a.replay.reserve(size_t(std::clamp<int64_t>(count, 0, std::min<int64_t>(kMaxReplayMessages, r.Remaining() / 28))));
+  ReplayMessage m;
   for (int32_t i = 0; i < count; ++i) {
-    m.Turn = r.readInt32();
-    m.Info1 = r.readInt32();
-    m.Info2 = r.readInt32();
-    m.Info3 = r.readInt32();
-    m.Info4 = r.readInt32();
-    m.Text = r.readUStr();
-    CutMacrosInPlace(m.Text);
-    m.Color = r.readInt32();
-    if (i < kMaxReplayMsgs) a.ReplayMsgs.push_back(m);
+    m.turn = r.ReadInt32();
+    m.info1 = r.ReadInt32();
+    m.info2 = r.ReadInt32();
+    m.info3 = r.ReadInt32();
+    m.info4 = r.ReadInt32();
+    m.text = r.ReadUStr();
+    CutMacrosInPlace(m.text);
+    m.color = r.ReadInt32();
+    if (i < kMaxReplayMessages) a.replay.push_back(m);
   }
 }
 
 }  // namespace
 
 void ReadGameSection(SaveReader& r, Analysis& a) {
-  r.section("game settings");
-  r.skipInt32(3);  // the third is ElapsedTurns, taken from its offset
-  a.StartTurn = r.readInt32();
-  r.skipInt32(21);
-  r.skipBool(5);
-  r.skipInt32(6);
-  r.skipUStr();
-  deriveTurnAndDate(a);
-  r.skipInt32(7 * kSlots);  // rows 8 to 14: seven values per slot
-  r.skipInt32(92);
-  r.skipInt32(68);
-  r.skipInt32(105);
-  r.skipInt32(11);
-  r.skipInt32(25);
-  r.skipInt32(10);
-  r.skipInt32(7);
-  r.skipBool(3);
-  r.skipBool(4);
-  r.skipBool(10);
-  r.skipInt32(7 * 2);
-  r.skipInt32(18 * 10);
+  r.Section("game settings");
+  r.SkipInt32(3);  // the third is ElapsedTurns, taken from its offset
+  a.startTurn = r.ReadInt32();
+  r.SkipInt32(21);
+  r.SkipBool(5);
+  r.SkipInt32(6);
+  r.SkipUStr();
+  DeriveTurnAndDate(a);
+  r.SkipInt32(7 * kSlots);  // rows 8 to 14: seven values per slot
+  r.SkipInt32(92);
+  r.SkipInt32(68);
+  r.SkipInt32(105);
+  r.SkipInt32(11);
+  r.SkipInt32(25);
+  r.SkipInt32(10);
+  r.SkipInt32(7);
+  r.SkipBool(3);
+  r.SkipBool(4);
+  r.SkipBool(10);
+  r.SkipInt32(7 * 2);
+  r.SkipInt32(18 * 10);
   SkipUStrList(r);
   SkipUStrList(r);
   SkipIndexBlock(r);
-  for (int32_t i = 0, n = r.readCount(); i < n; ++i) {
-    r.skipInt32(5);
+  for (int32_t i = 0, n = r.ReadCount(); i < n; ++i) {
+    r.SkipInt32(5);
     SkipInt32List(r, 3);
     SkipInt32List(r, 3);
   }
-  r.skipInt32(2);
-  readReplay(r, a);
-  r.skipInt32();
+  r.SkipInt32(2);
+  ReadReplay(r, a);
+  r.SkipInt32();
 }
 
 }  // namespace tolvane

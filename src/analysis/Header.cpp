@@ -9,93 +9,93 @@ namespace tolvane {
 
 void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
   SaveReader r(body);
-  r.section("game settings");
+  r.Section("game settings");
   auto at = [&r](size_t offset) {
-    r.seek(offset);
-    return r.readInt32();
+    r.Seek(offset);
+    return r.ReadInt32();
   };
-  a.ElapsedTurns = at(8);
-  a.EndTurn = at(20);
+  a.elapsedTurns = at(8);
+  a.endTurn = at(20);
   const int32_t quarters = at(24);  // playing time in quarter seconds, rounded to seconds
-  a.PlayTime = quarters / 4 + (quarters - 4 * (quarters / 4) >= 2 ? 1 : 0);
-  a.MaxPopScore = at(64);
-  a.MaxLandScore = at(68);
-  a.MaxTechScore = at(72);
-  a.MaxWonderScore = at(76);
-  a.InitPop = at(80);
-  a.InitLand = at(84);
-  a.InitTech = at(88);
-  a.InitWonder = at(92);
-  a.Difficulty = at(105);
-  a.VictoryType = at(121);
-  a.GameState = at(125);
-  a.GameScore = at(361);
+  a.playTime = quarters / 4 + (quarters - 4 * (quarters / 4) >= 2 ? 1 : 0);
+  a.maxPopScore = at(64);
+  a.maxLandScore = at(68);
+  a.maxTechScore = at(72);
+  a.maxWonderScore = at(76);
+  a.initPop = at(80);
+  a.initLand = at(84);
+  a.initTech = at(88);
+  a.initWonder = at(92);
+  a.difficulty = at(105);
+  a.victoryType = at(121);
+  a.gameState = at(125);
+  a.gameScore = at(361);
 }
 
 void ReadHeader(SaveReader& r, Analysis& a) {
-  r.section("save header");
-  a.SaveVersion = r.readInt32();
-  a.ModPath = r.readStr();
-  a.ModChecksum = r.readStr();
-  a.Flags = r.readInt32();
-  a.GameBuildVersion = r.readStr();
-  a.DLLChecksum = r.readStr();
-  a.ShaderChecksum = r.readStr();
-  a.PythonChecksum = r.readStr();
-  a.XMLChecksum = r.readStr();
-  a.SaveFlag = r.readInt32();
-  a.GameType = r.readInt32();
-  a.GameName = r.readUStr();
-  a.GamePassword = r.readUStr();
-  a.AdminPassword = r.readUStr();
-  a.RestrictedView = !a.AdminPassword.empty() && a.GameState <= 0;
-  a.MapScript = r.readUStr();
-  r.skipBool();
-  a.WorldSize = r.readInt32();
-  a.Climate = r.readInt32();
-  a.SeaLevel = r.readInt32();
-  a.StartEra = r.readInt32();
-  a.GameSpeed = r.readInt32();
-  r.skipInt32();
-  a.Calendar = r.readInt32();
-  const int32_t countA = r.readCount();
-  r.skipInt32();
-  r.skipInt32(countA);
-  const int32_t countV = r.readCount();
+  r.Section("save header");
+  a.saveVersion = r.ReadInt32();
+  a.modPath = r.ReadStr();
+  a.modChecksum = r.ReadStr();
+  a.flags = r.ReadInt32();
+  a.gameBuildVersion = r.ReadStr();
+  a.dllChecksum = r.ReadStr();
+  a.shaderChecksum = r.ReadStr();
+  a.pythonChecksum = r.ReadStr();
+  a.xmlChecksum = r.ReadStr();
+  a.saveFlag = r.ReadInt32();
+  a.gameType = r.ReadInt32();
+  a.gameName = r.ReadUStr();
+  a.gamePassword = r.ReadUStr();
+  a.adminPassword = r.ReadUStr();
+  a.restrictedView = !a.adminPassword.empty() && a.gameState <= 0;
+  a.mapScript = r.ReadUStr();
+  r.SkipBool();
+  a.worldSize = r.ReadInt32();
+  a.climate = r.ReadInt32();
+  a.seaLevel = r.ReadInt32();
+  a.startEra = r.ReadInt32();
+  a.gameSpeed = r.ReadInt32();
+  r.SkipInt32();
+  a.calendar = r.ReadInt32();
+  const int32_t countA = r.ReadCount();
+  r.SkipInt32();
+  r.SkipInt32(countA);
+  const int32_t countV = r.ReadCount();
   for (int32_t v = 0; v < countV; ++v) {
-    const int32_t flag = r.readBool();
-    if (v < kVictories) a.VictoryFlags[size_t(v)] = flag;
+    const int32_t flag = r.ReadBool();
+    if (v < kVictories) a.victoryFlags[size_t(v)] = flag;
   }
-  for (auto& option : a.GameOptions) option = r.readBool();
-  r.skipBool(5);
-  r.skipBool();
-  r.skipInt32(5);
+  for (auto& option : a.gameOptions) option = r.ReadBool();
+  r.SkipBool(5);
+  r.SkipBool();
+  r.SkipInt32(5);
 
-  r.section("slot table");
-  auto& slots = a.LeaderInfo;
+  r.Section("slot table");
+  auto& slots = a.slots;
   // The slot table is stored column by column: 19 values of one field, then the next.
   auto column = [&](auto read) {
     for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
   };
-  column([&](TLeaderInfoRec& l) { l.LeaderName = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.CivDescription = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.SlotText3 = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.CivAdjective = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.Password = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.SlotText6 = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.SlotText7 = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.SlotFlag = r.readBool(); });
-  column([&](TLeaderInfoRec& l) { l.SlotText9 = r.readUStr(); });
-  column([&](TLeaderInfoRec& l) { l.CivType = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.LeaderType = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.Team = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.Handicap = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.SlotValue14 = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.SlotValue15 = r.readInt32(); });
-  column([&](TLeaderInfoRec& l) { l.SlotStatus = r.readInt32(); });
-  r.skipInt32(kSlots);
-  r.skipBool(kSlots);
-  r.skipBool(kSlots);
+  column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText3 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText6 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText7 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotFlag = r.ReadBool(); });
+  column([&](SlotInfo& l) { l.slotText9 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotValue14 = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotValue15 = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
+  r.SkipInt32(kSlots);
+  r.SkipBool(kSlots);
+  r.SkipBool(kSlots);
 }
 
 void DeriveSettings(Analysis& a) {
@@ -103,11 +103,11 @@ void DeriveSettings(Analysis& a) {
   static constexpr std::array<int32_t, 4> kSpeed = {300, 150, 100, 67};
   static constexpr std::array<int32_t, 7> kEra = {100, 90, 80, 70, 60, 50, 40};
   auto pick = [](const auto& table, int32_t v) { return v >= 0 && size_t(v) < table.size() ? table[size_t(v)] : 100; };
-  a.DiffCoeff = DiffCoeffOf(a.Difficulty);
-  a.WorldCostPercent = pick(kWorld, a.WorldSize);
-  a.SpeedCostPercent = pick(kSpeed, a.GameSpeed);  // the speed as stored, before any renumbering
-  a.EraCostPercent = pick(kEra, a.StartEra);
-  a.TeamMemberCostPercent = 50;
+  a.diffCoeff = DiffCoeffOf(a.difficulty);
+  a.worldCostPercent = pick(kWorld, a.worldSize);
+  a.speedCostPercent = pick(kSpeed, a.gameSpeed);  // the speed as stored, before any renumbering
+  a.eraCostPercent = pick(kEra, a.startEra);
+  a.teamMemberCostPercent = 50;
 }
 
 }  // namespace tolvane

@@ -14,75 +14,75 @@ static_assert(kMapListRecordBytes == 7189);
 
 constexpr uint8_t kNoOwner = kSlots;  // an owner byte of 19 or more: nobody's
 
-void readPlot(SaveReader& r, Analysis& a) {
-  r.skipInt32();
-  const int16_t x = r.readInt16();
-  const int16_t y = r.readInt16();
-  r.skipInt32();
-  r.skipInt16(6);
-  r.skipInt32();
-  r.skipInt16(3);
-  r.skipBool(6);
-  const uint8_t owner = r.readByte();
-  TPlotRec plot;
-  plot.PlotType = r.readInt16();
-  plot.Terrain = r.readInt16();
-  plot.Feature = r.readInt16();
-  plot.Bonus = r.readInt16();
-  const bool land = plot.PlotType >= 0 && plot.PlotType <= 2;
-  if (owner < kNoOwner && land) ++a.OwnedLandCount[owner];
+void ReadPlot(SaveReader& r, Analysis& a) {
+  r.SkipInt32();
+  const int16_t x = r.ReadInt16();
+  const int16_t y = r.ReadInt16();
+  r.SkipInt32();
+  r.SkipInt16(6);
+  r.SkipInt32();
+  r.SkipInt16(3);
+  r.SkipBool(6);
+  const uint8_t owner = r.ReadByte();
+  Plot plot;
+  plot.plotType = r.ReadInt16();
+  plot.terrain = r.ReadInt16();
+  plot.feature = r.ReadInt16();
+  plot.bonus = r.ReadInt16();
+  const bool land = plot.plotType >= 0 && plot.plotType <= 2;
+  if (owner < kNoOwner && land) ++a.ownedLandCount[owner];
   // Plots are placed by their own x and y; one outside the stored map is
   // read but has no place.
-  if (x >= 0 && y >= 0 && x < a.StoredMapWidth() && y < a.StoredMapHeight()) a.Plot(x, y) = plot;
-  r.skipInt16(2);
-  r.skipBytes(2);
-  r.skipInt32(6);
-  r.skipInt16(3);
-  r.skipInt32(kSlots);
-  r.skipInt16(kSlots);
-  r.skipBytes(kSlots);
-  r.skipInt32(kSlots);
-  r.skipInt16(kSlots);
-  r.skipInt16(kSlots);
-  r.skipBytes(kSlots);
-  r.skipBool(8);
-  r.skipBool(kSlots);
-  r.skipInt16(kSlots);
-  r.skipInt16(kSlots);
-  r.skipUStr();
-  r.skipInt16(22);
-  r.skipBytes(kSlots * 7);
-  r.skipInt16(kSlots);
+  if (x >= 0 && y >= 0 && x < a.StoredMapWidth() && y < a.StoredMapHeight()) a.PlotAt(x, y) = plot;
+  r.SkipInt16(2);
+  r.SkipBytes(2);
+  r.SkipInt32(6);
+  r.SkipInt16(3);
+  r.SkipInt32(kSlots);
+  r.SkipInt16(kSlots);
+  r.SkipBytes(kSlots);
+  r.SkipInt32(kSlots);
+  r.SkipInt16(kSlots);
+  r.SkipInt16(kSlots);
+  r.SkipBytes(kSlots);
+  r.SkipBool(8);
+  r.SkipBool(kSlots);
+  r.SkipInt16(kSlots);
+  r.SkipInt16(kSlots);
+  r.SkipUStr();
+  r.SkipInt16(22);
+  r.SkipBytes(kSlots * 7);
+  r.SkipInt16(kSlots);
   SkipInt32List(r, 2);
 }
 
 }  // namespace
 
 void ReadMap(SaveReader& r, Analysis& a) {
-  r.section("map");
-  r.skipInt32(3);
-  a.MapWidth = r.readInt32();
-  a.MapHeight = r.readInt32();
-  a.LandPlots = r.readInt32();
-  a.OwnedPlots = r.readInt32();
-  a.Latitude1 = r.readInt32();
-  a.Latitude2 = r.readInt32();
-  r.skipInt32();
-  a.WrapX = r.readBool();
-  a.WrapY = r.readBool();
-  r.skipInt32(35);
-  r.skipInt32(35);
-  a.PlotCount = Wrap32(int64_t(a.MapWidth) * a.MapHeight);
-  a.PlotTable.assign(size_t(a.StoredMapWidth()) * size_t(a.StoredMapHeight()), TPlotRec{});
+  r.Section("map");
+  r.SkipInt32(3);
+  a.mapWidth = r.ReadInt32();
+  a.mapHeight = r.ReadInt32();
+  a.landPlots = r.ReadInt32();
+  a.ownedPlots = r.ReadInt32();
+  a.latitude1 = r.ReadInt32();
+  a.latitude2 = r.ReadInt32();
+  r.SkipInt32();
+  a.wrapX = r.ReadBool();
+  a.wrapY = r.ReadBool();
+  r.SkipInt32(35);
+  r.SkipInt32(35);
+  a.plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
+  a.plots.assign(size_t(a.StoredMapWidth()) * size_t(a.StoredMapHeight()), Plot{});
 
-  r.section("map plots");
-  for (int32_t i = 0; i < a.PlotCount; ++i) readPlot(r, a);
-  if (a.LandPlots > 0)
-    for (int s = 0; s < kSlots; ++s) a.LandPercent[size_t(s)] = a.OwnedLandCount[size_t(s)] * 100.0 / a.LandPlots;
+  r.Section("map plots");
+  for (int32_t i = 0; i < a.plotCount; ++i) ReadPlot(r, a);
+  if (a.landPlots > 0)
+    for (int s = 0; s < kSlots; ++s) a.landPercent[size_t(s)] = a.ownedLandCount[size_t(s)] * 100.0 / a.landPlots;
 
-  r.section("map");
+  r.Section("map");
   SkipIndexBlock(r);
-  r.skipBytes(int64_t(r.readCount()) * kMapListRecordBytes);
+  r.SkipBytes(int64_t(r.ReadCount()) * kMapListRecordBytes);
 }
 
 }  // namespace tolvane

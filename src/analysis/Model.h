@@ -13,69 +13,69 @@
 namespace tolvane {
 
 // One player slot of the save header's slot table.
-struct TLeaderInfoRec {
-  std::string LeaderName;
-  std::string CivDescription;
-  std::string SlotText3;
-  std::string CivAdjective;
-  std::string Password;
-  std::string SlotText6;
-  std::string SlotText7;
-  int32_t SlotFlag = 0;
-  std::string SlotText9;
-  int32_t CivType = 0;
-  int32_t LeaderType = 0;
-  int32_t Team = 0;
-  int32_t Handicap = 0;
-  int32_t SlotValue14 = 0;
-  int32_t SlotValue15 = 0;
-  int32_t SlotStatus = 0;
+struct SlotInfo {
+  std::string leaderName;
+  std::string civDescription;
+  std::string slotText3;
+  std::string civAdjective;
+  std::string password;
+  std::string slotText6;
+  std::string slotText7;
+  int32_t slotFlag = 0;
+  std::string slotText9;
+  int32_t civType = 0;
+  int32_t leaderType = 0;
+  int32_t team = 0;
+  int32_t handicap = 0;
+  int32_t slotValue14 = 0;
+  int32_t slotValue15 = 0;
+  int32_t slotStatus = 0;
 };
 
-struct TReplayMsgRec {
-  int32_t Turn = 0;
-  int32_t Info1 = 0, Info2 = 0, Info3 = 0, Info4 = 0;
-  std::string Text;  // markup already removed
-  int32_t Color = 0;
+struct ReplayMessage {
+  int32_t turn = 0;
+  int32_t info1 = 0, info2 = 0, info3 = 0, info4 = 0;
+  std::string text;  // markup already removed
+  int32_t color = 0;
 };
 
-struct TPlotRec {
-  int16_t PlotType = 0;
-  int16_t Terrain = 0;
-  int16_t Feature = -1;
-  int16_t Bonus = -1;
+struct Plot {
+  int16_t plotType = 0;
+  int16_t terrain = 0;
+  int16_t feature = -1;
+  int16_t bonus = -1;
 };
 
-struct TCityRec {
-  std::string Name;
-  int32_t X = 0;
-  int32_t Y = 0;
-  std::array<int32_t, kBuildings> HasBuilding{};
-  std::array<int32_t, kBuildings> FreeBuilding{};
-  std::array<int32_t, kBuildings> BuildingProduction{};
-  std::array<int32_t, kUnits> UnitProduction{};
-  std::array<int32_t, kProjects> ProjectProduction{};
-  std::array<int32_t, kProcesses> ProcessRate{};
-  int32_t Culture = 0;  // hundredths of a culture point, the owner's entry
-  int32_t FoundedTurn = 0;
-  int32_t Population = 0;
+struct City {
+  std::string name;
+  int32_t x = 0;
+  int32_t y = 0;
+  std::array<int32_t, kBuildings> hasBuilding{};
+  std::array<int32_t, kBuildings> freeBuilding{};
+  std::array<int32_t, kBuildings> buildingProduction{};
+  std::array<int32_t, kUnits> unitProduction{};
+  std::array<int32_t, kProjects> projectProduction{};
+  std::array<int32_t, kProcesses> processRate{};
+  int32_t culture = 0;  // hundredths of a culture point, the owner's entry
+  int32_t foundedTurn = 0;
+  int32_t population = 0;
 };
 
-struct TMessageRec {
-  std::string Text;  // markup already removed
-  std::string AuxText1;
-  std::string AuxText2;
-  int32_t AuxInt1 = 0;
-  int32_t Color = 0;
-  int32_t AuxInt2 = 0;
-  int32_t AuxInt3 = 0;
-  int32_t AuxFlag1 = 0;
-  int32_t AuxFlag2 = 0;
-  int32_t Turn = 0;
-  int32_t MessageType = 0;  // 3 city event, 5 combat
-  int32_t AuxInt4 = 0;
-  int32_t AuxInt5 = 0;
-  int32_t AuxFlag3 = 0;
+struct Message {
+  std::string text;  // markup already removed
+  std::string auxText1;
+  std::string auxText2;
+  int32_t auxInt1 = 0;
+  int32_t color = 0;
+  int32_t auxInt2 = 0;
+  int32_t auxInt3 = 0;
+  int32_t auxFlag1 = 0;
+  int32_t auxFlag2 = 0;
+  int32_t turn = 0;
+  int32_t messageType = 0;  // 3 city event, 5 combat
+  int32_t auxInt4 = 0;
+  int32_t auxInt5 = 0;
+  int32_t auxFlag3 = 0;
 };
 
 template <typename T>
@@ -87,143 +87,151 @@ using TechRow = std::array<int32_t, kTechs>;
 using HistoryRow = std::vector<int32_t>;  // kHistoryLength entries
 
 // The six per-turn histories in save order, then the science history.
-enum HistoryKind { ScoreHist, EconomyHist, IndustryHist, AgricultureHist, PowerHist, CultureHist, ScienceHist };
+enum HistoryKind {
+  kScoreHistory,
+  kEconomyHistory,
+  kIndustryHistory,
+  kAgricultureHistory,
+  kPowerHistory,
+  kCultureHistory,
+  kScienceHistory
+};
 
 struct Analysis {
   // --- Values taken from fixed offsets of the inflated body.
-  int32_t ElapsedTurns = 0;
-  int32_t EndTurn = 0;
-  int32_t PlayTime = 0;  // seconds
-  int32_t MaxPopScore = 0, MaxLandScore = 0, MaxTechScore = 0, MaxWonderScore = 0;
-  int32_t InitPop = 0, InitLand = 0, InitTech = 0, InitWonder = 0;
-  int32_t Difficulty = 0;
-  int32_t VictoryType = 0;
-  int32_t GameState = 0;
-  int32_t GameScore = 0;
+  int32_t elapsedTurns = 0;
+  int32_t endTurn = 0;
+  int32_t playTime = 0;  // seconds
+  int32_t maxPopScore = 0, maxLandScore = 0, maxTechScore = 0, maxWonderScore = 0;
+  int32_t initPop = 0, initLand = 0, initTech = 0, initWonder = 0;
+  int32_t difficulty = 0;
+  int32_t victoryType = 0;
+  int32_t gameState = 0;
+  int32_t gameScore = 0;
 
   // --- Save header and slot table.
-  int32_t SaveVersion = 0;
-  std::string ModPath, ModChecksum;
-  int32_t Flags = 0;
-  std::string GameBuildVersion, DLLChecksum, ShaderChecksum, PythonChecksum, XMLChecksum;
-  int32_t SaveFlag = 0;
-  int32_t GameType = 0;
-  std::string GameName, GamePassword, AdminPassword, MapScript;
-  int32_t WorldSize = 0, Climate = 0, SeaLevel = 0, StartEra = 0, GameSpeed = 0, Calendar = 0;
-  std::array<int32_t, kVictories> VictoryFlags{};
-  std::array<int32_t, kGameOptions> GameOptions{};
-  bool RestrictedView = false;
-  std::array<TLeaderInfoRec, kSlots + 1> LeaderInfo{};  // entry 19 stays empty
+  int32_t saveVersion = 0;
+  std::string modPath, modChecksum;
+  int32_t flags = 0;
+  std::string gameBuildVersion, dllChecksum, shaderChecksum, pythonChecksum, xmlChecksum;
+  int32_t saveFlag = 0;
+  int32_t gameType = 0;
+  std::string gameName, gamePassword, adminPassword, mapScript;
+  int32_t worldSize = 0, climate = 0, seaLevel = 0, startEra = 0, gameSpeed = 0, calendar = 0;
+  std::array<int32_t, kVictories> victoryFlags{};
+  std::array<int32_t, kGameOptions> gameOptions{};
+  bool restrictedView = false;
+  std::array<SlotInfo, kSlots + 1> slots{};  // entry 19 stays empty
 
   // Derived settings (neutral when a setting lies outside its range).
-  double DiffCoeff = 1.0;
-  int32_t WorldCostPercent = 100;
-  int32_t SpeedCostPercent = 100;
-  int32_t EraCostPercent = 100;
-  int32_t TeamMemberCostPercent = 50;
+  double diffCoeff = 1.0;
+  int32_t worldCostPercent = 100;
+  int32_t speedCostPercent = 100;
+  int32_t eraCostPercent = 100;
+  int32_t teamMemberCostPercent = 50;
 
   // --- Sessions: turns of the session messages found, sorted ascending
   // (at most kMaxSessions), and the count of those at turn 0.
-  std::vector<int32_t> SessionTurns;
-  int32_t Sessions = 1;
-  int32_t PreSessions = 0;
+  std::vector<int32_t> sessionTurns;
+  int32_t sessions = 1;
+  int32_t preSessions = 0;
 
   // --- Game section.
-  int32_t StartTurn = 0;
-  int32_t GameTurn = 0;
-  int32_t GameDate = 0;
-  std::vector<TReplayMsgRec> ReplayMsgs;  // at most kMaxReplayMsgs
+  int32_t startTurn = 0;
+  int32_t gameTurn = 0;
+  int32_t gameDate = 0;
+  std::vector<ReplayMessage> replay;  // at most kMaxReplayMessages
 
   // --- Map.
-  int32_t MapWidth = 0, MapHeight = 0;
-  int32_t LandPlots = 0, OwnedPlots = 0;
-  int32_t Latitude1 = 0, Latitude2 = 0;
-  int32_t WrapX = 0, WrapY = 0;
-  int32_t PlotCount = 0;
-  PerSlot<int32_t> OwnedLandCount{};
-  PerSlot<double> LandPercent{};
+  int32_t mapWidth = 0, mapHeight = 0;
+  int32_t landPlots = 0, ownedPlots = 0;
+  int32_t latitude1 = 0, latitude2 = 0;
+  int32_t wrapX = 0, wrapY = 0;
+  int32_t plotCount = 0;
+  PerSlot<int32_t> ownedLandCount{};
+  PerSlot<double> landPercent{};
   // Plots of the map, row-major [y][x], for x < StoredMapWidth() and
   // y < StoredMapHeight() (the map's size, capped at kMaxMapSide).
-  std::vector<TPlotRec> PlotTable;
-  int32_t StoredMapWidth() const { return MapWidth < 0 ? 0 : MapWidth > kMaxMapSide ? kMaxMapSide : MapWidth; }
-  int32_t StoredMapHeight() const { return MapHeight < 0 ? 0 : MapHeight > kMaxMapSide ? kMaxMapSide : MapHeight; }
+  std::vector<Plot> plots;
+  int32_t StoredMapWidth() const { return mapWidth < 0 ? 0 : mapWidth > kMaxMapSide ? kMaxMapSide : mapWidth; }
+  int32_t StoredMapHeight() const { return mapHeight < 0 ? 0 : mapHeight > kMaxMapSide ? kMaxMapSide : mapHeight; }
   // x, y inside the stored map.
-  const TPlotRec& Plot(int32_t x, int32_t y) const { return PlotTable[size_t(y) * StoredMapWidth() + x]; }
-  TPlotRec& Plot(int32_t x, int32_t y) { return PlotTable[size_t(y) * StoredMapWidth() + x]; }
+  const Plot& PlotAt(int32_t x, int32_t y) const { return plots[size_t(y) * StoredMapWidth() + x]; }
+  Plot& PlotAt(int32_t x, int32_t y) { return plots[size_t(y) * StoredMapWidth() + x]; }
 
   // --- Teams.
-  PerTeam<int32_t> TeamMembers{};
-  PerTeam<int32_t> TeamPopulation{};
-  PerTeam<int32_t> TeamLand{};
-  PerTeam<TeamRow> HasMet{};
-  PerTeam<TeamRow> IsVassal{};  // [t][u]: team t is the vassal of team u
-  PerTeam<TechRow> ResearchProgress{};
-  PerTeam<int32_t> FutureTechCount{};
-  PerTeam<TechRow> HasTech{};
-  PerTeam<int32_t> KnownTechCount{};
+  PerTeam<int32_t> teamMembers{};
+  PerTeam<int32_t> teamPopulation{};
+  PerTeam<int32_t> teamLand{};
+  PerTeam<TeamRow> hasMet{};
+  PerTeam<TeamRow> isVassal{};  // [t][u]: team t is the vassal of team u
+  PerTeam<TechRow> researchProgress{};
+  PerTeam<int32_t> futureTechCount{};
+  PerTeam<TechRow> hasTech{};
+  PerTeam<int32_t> knownTechCount{};
 
   // --- Players.
-  PerSlot<int32_t> PlayerPopulation{};
-  PerSlot<int32_t> PlayerGold{};
-  PerSlot<int32_t> GreatPeopleCreated{};
-  PerSlot<int32_t> GreatGeneralsCreated{};
-  PerSlot<int32_t> GeneralPoints{};
-  PerSlot<int32_t> PopulationScore{};
-  PerSlot<int32_t> LandScore{};
-  PerSlot<int32_t> WondersScore{};
-  PerSlot<int32_t> TechScore{};
-  PerSlot<int32_t> PlayerAlive{};
-  PerSlot<int32_t> LeaderPersonality{};
-  PerSlot<int32_t> ResearchingTech{};
-  PerSlot<int32_t> UnitCount{};
-  PerSlot<int32_t> PopulationScoreCounted{};
-  PerSlot<int32_t> LandScoreCounted{};
+  PerSlot<int32_t> playerPopulation{};
+  PerSlot<int32_t> playerGold{};
+  PerSlot<int32_t> greatPeopleCreated{};
+  PerSlot<int32_t> greatGeneralsCreated{};
+  PerSlot<int32_t> generalPoints{};
+  PerSlot<int32_t> populationScore{};
+  PerSlot<int32_t> landScore{};
+  PerSlot<int32_t> wondersScore{};
+  PerSlot<int32_t> techScore{};
+  PerSlot<int32_t> playerAlive{};
+  PerSlot<int32_t> leaderPersonality{};
+  PerSlot<int32_t> researchingTech{};
+  PerSlot<int32_t> unitCount{};
+  PerSlot<int32_t> populationScoreCounted{};
+  PerSlot<int32_t> landScoreCounted{};
 
   // Cities: the count as read, the first kMaxCities records, and their
   // culture values, one per stored city, sorted descending after the walk
   // (CultureOfRank gives 0 beyond them).
-  PerSlot<int32_t> CityCount{};
-  PerSlot<std::vector<TCityRec>> Cities;
-  PerSlot<std::vector<int32_t>> CityCulture;
+  PerSlot<int32_t> cityCount{};
+  PerSlot<std::vector<City>> cities;
+  PerSlot<std::vector<int32_t>> cityCulture;
 
   // Messages: the count as read and the first kMaxMessages records.
-  PerSlot<int32_t> MessageCount{};
-  PerSlot<std::vector<TMessageRec>> Messages;
-  PerTeam<TechRow> TechTurn{};  // -1 unknown, 0 known without a message
+  PerSlot<int32_t> messageCount{};
+  PerSlot<std::vector<Message>> messages;
+  PerTeam<TechRow> techTurn{};  // -1 unknown, 0 known without a message
 
   // Histories [kind][slot], kHistoryLength entries each; index = turn - StartTurn.
-  std::array<PerSlot<HistoryRow>, 7> History;
+  std::array<PerSlot<HistoryRow>, 7> history;
 
   // --- Statistics derived after the walk.
-  int32_t PlayerCount = 0;
-  int32_t TotalPopulation = 0;
-  PerSlot<double> PopulationPercent{};
-  PerTeam<int32_t> TeamPopulationCounted{};
-  PerTeam<int32_t> TeamLandCounted{};
-  PerTeam<int32_t> TeamVassalPopulation{};
-  PerTeam<int32_t> TeamVassalLand{};
-  PerSlot<int32_t> VassalPopulationScore{};
-  PerSlot<int32_t> VassalLandScore{};
-  PerSlot<int32_t> PlayerScore{};
-  PerTeam<int32_t> TeamScore{};
-  int32_t KavrelCultureCurr = 0;
-  int32_t KavrelMTechCurr = 0;
-  int32_t KavrelTurnCurr = 0;
-  int32_t KavrelCultureMax = 50000;
-  int32_t KavrelTurnMax = 0;
+  int32_t playerCount = 0;
+  int32_t totalPopulation = 0;
+  PerSlot<double> populationPercent{};
+  PerTeam<int32_t> teamPopulationCounted{};
+  PerTeam<int32_t> teamLandCounted{};
+  PerTeam<int32_t> teamVassalPopulation{};
+  PerTeam<int32_t> teamVassalLand{};
+  PerSlot<int32_t> vassalPopulationScore{};
+  PerSlot<int32_t> vassalLandScore{};
+  PerSlot<int32_t> playerScore{};
+  PerTeam<int32_t> teamScore{};
+  int32_t kavrelCultureCurr = 0;
+  int32_t kavrelMTechCurr = 0;
+  int32_t kavrelTurnCurr = 0;
+  int32_t kavrelCultureMax = 50000;
+  int32_t kavrelTurnMax = 0;
 
   Analysis() {
-    for (auto& kind : History)
+    for (auto& kind : history)
       for (auto& row : kind) row.assign(kHistoryLength, 0);
-    for (auto& row : TechTurn) row.fill(-1);
+    for (auto& row : techTurn) row.fill(-1);
   }
 
   // The team of a slot, and whether it indexes the team tables.
-  int32_t GetTeam(int slot) const { return LeaderInfo[slot].Team; }
+  int32_t GetTeam(int slot) const { return slots[slot].team; }
   static bool ValidTeam(int32_t team) { return team >= 0 && team < kTeams; }
   // The culture of city rank i (0-based) of a slot; 0 beyond the stored ones.
   int32_t CultureOfRank(int slot, int rank) const {
-    const auto& row = CityCulture[slot];
+    const auto& row = cityCulture[slot];
     return rank < int(row.size()) ? row[size_t(rank)] : 0;
   }
 };

@@ -10,8 +10,8 @@ int32_t GetTeamHandicap(const Analysis& a, int32_t team) {
   int64_t sum = 0;
   int32_t count = 0;
   for (int s = 0; s < kSlots; ++s) {
-    if (a.PlayerAlive[size_t(s)] && a.GetTeam(s) == team) {
-      sum += a.LeaderInfo[size_t(s)].Handicap;
+    if (a.playerAlive[size_t(s)] && a.GetTeam(s) == team) {
+      sum += a.slots[size_t(s)].handicap;
       ++count;
     }
   }
@@ -21,9 +21,9 @@ int32_t GetTeamHandicap(const Analysis& a, int32_t team) {
 int32_t TechCost(const Analysis& a, int tech, int slot) {
   const int32_t team = a.GetTeam(slot);
   const bool valid = Analysis::ValidTeam(team);
-  const ResearchSettings settings{a.WorldCostPercent, a.SpeedCostPercent, a.EraCostPercent, a.TeamMemberCostPercent};
-  return TechCostFor(TechInfo[size_t(tech)].Cost, valid ? GetTeamHandicap(a, team) : 3,
-                     valid ? a.TeamMembers[size_t(team)] : 1, settings);
+  const ResearchSettings settings{a.worldCostPercent, a.speedCostPercent, a.eraCostPercent, a.teamMemberCostPercent};
+  return TechCostFor(kTechInfo[size_t(tech)].cost, valid ? GetTeamHandicap(a, team) : 3,
+                     valid ? a.teamMembers[size_t(team)] : 1, settings);
 }
 
 }  // namespace tolvane

@@ -8,13 +8,13 @@
 
 namespace tolvane {
 
-int32_t gPlayerScore(const Analysis& a, int slot, const ScoreFactors& f) {
+int32_t PlayerGameScore(const Analysis& a, int slot, const ScoreFactors& f) {
   const size_t s = size_t(slot);
-  if (!a.PlayerAlive[s]) return 0;
-  return Wrap32(int64_t(gScore(a.PopulationScoreCounted[s], a.MaxPopScore, f.PopCoeff)) +
-                gScore(a.LandScoreCounted[s], a.MaxLandScore, f.LandCoeff) +
-                gScore(a.TechScore[s], a.MaxTechScore, f.TechCoeff) +
-                gScore(a.WondersScore[s], a.MaxWonderScore, f.WonderCoeff));
+  if (!a.playerAlive[s]) return 0;
+  return Wrap32(int64_t(GameScorePart(a.populationScoreCounted[s], a.maxPopScore, f.popCoeff)) +
+                GameScorePart(a.landScoreCounted[s], a.maxLandScore, f.landCoeff) +
+                GameScorePart(a.techScore[s], a.maxTechScore, f.techCoeff) +
+                GameScorePart(a.wondersScore[s], a.maxWonderScore, f.wonderCoeff));
 }
 
 Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
@@ -23,19 +23,19 @@ Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   // The session scan reads the whole image and nothing the walk writes, so
   // it runs beside the walk on a second core.
   std::future<SessionScan> scan = std::async(std::launch::async, ScanSessions, std::cref(save));
-  SaveReader r(save.Bytes);
+  SaveReader r(save.bytes);
   ReadHeader(r, a);
   DeriveSettings(a);
-  r.seek(size_t(save.BodyOffset));
+  r.Seek(size_t(save.bodyOffset));
   ReadGameSection(r, a);
   ReadMap(r, a);
   ReadTeams(r, a);
   ReadPlayers(r, a);
   DeriveStatistics(a, factors);
   SessionScan sessions = scan.get();
-  a.SessionTurns = std::move(sessions.Turns);
-  a.PreSessions = sessions.PreSessions;
-  a.Sessions = int32_t(a.SessionTurns.size()) + 1;
+  a.sessionTurns = std::move(sessions.turns);
+  a.preSessions = sessions.preSessions;
+  a.sessions = int32_t(a.sessionTurns.size()) + 1;
   return a;
 }
 

@@ -9,10 +9,10 @@ namespace tolvane {
 // The game score's factors. They belong to the window's calculator and
 // persist across loads; the pass uses them for every slot's score.
 struct ScoreFactors {
-  int32_t PopCoeff = 5000;
-  int32_t LandCoeff = 2000;
-  int32_t TechCoeff = 2000;
-  int32_t WonderCoeff = 1000;
+  int32_t popCoeff = 5000;
+  int32_t landCoeff = 2000;
+  int32_t techCoeff = 2000;
+  int32_t wonderCoeff = 1000;
 };
 
 // Walks the whole save and derives the statistics. Throws SaveError when
@@ -22,6 +22,6 @@ struct ScoreFactors {
 Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors);
 
 // The game score of a slot from its counted values; 0 when it is dead.
-int32_t gPlayerScore(const Analysis& a, int slot, const ScoreFactors& f);
+int32_t PlayerGameScore(const Analysis& a, int slot, const ScoreFactors& f);
 
 }  // namespace tolvane

@@ -24,10 +24,10 @@ constexpr int64_t kTurnBeforeText = 24;
 }  // namespace
 
 SessionScan ScanSessions(const SaveImage& save) {
-  const std::span<const uint8_t> bytes(save.Bytes);
+  const std::span<const uint8_t> bytes(save.bytes);
   std::vector<int32_t> turns;
   for (std::string_view word : kSessionWords) {
-    for (int64_t p = save.BodyOffset; int64_t(turns.size()) < kMaxSessions;) {
+    for (int64_t p = save.bodyOffset; int64_t(turns.size()) < kMaxSessions;) {
       p = FindUStr(bytes, word, p + 1);
       if (p == 0) break;
       int32_t turn = 0;  // a match too close to the start has no turn before it
@@ -37,10 +37,10 @@ SessionScan ScanSessions(const SaveImage& save) {
   }
   std::sort(turns.begin(), turns.end());
   SessionScan scan;
-  scan.PreSessions = int32_t(std::count(turns.begin(), turns.end(), 0));
+  scan.preSessions = int32_t(std::count(turns.begin(), turns.end(), 0));
   // Only turns below the table's filler value count as sessions.
   turns.erase(std::lower_bound(turns.begin(), turns.end(), kNoSession), turns.end());
-  scan.Turns = std::move(turns);
+  scan.turns = std::move(turns);
   return scan;
 }
 

@@ -13,102 +13,102 @@ namespace tolvane {
 
 namespace {
 
-void nameUnnamedSlots(Analysis& a) {
+void NameUnnamedSlots(Analysis& a) {
   for (int s = 0; s < kSlots; ++s) {
-    TLeaderInfoRec& l = a.LeaderInfo[size_t(s)];
-    if (l.LeaderName.empty() && l.LeaderType >= 0 && l.LeaderType < kLeaders)
-      l.LeaderName = LeaderNames[size_t(l.LeaderType)];
+    SlotInfo& l = a.slots[size_t(s)];
+    if (l.leaderName.empty() && l.leaderType >= 0 && l.leaderType < kLeaders)
+      l.leaderName = kLeaderNames[size_t(l.leaderType)];
   }
 }
 
-void countPlayers(Analysis& a) {
-  a.PlayerCount = 0;
-  for (int s = 0; s < kSlots; ++s) a.PlayerCount += !a.LeaderInfo[size_t(s)].LeaderName.empty();
-  if (!a.LeaderInfo[kBarbarianSlot].LeaderName.empty()) --a.PlayerCount;
+void CountPlayers(Analysis& a) {
+  a.playerCount = 0;
+  for (int s = 0; s < kSlots; ++s) a.playerCount += !a.slots[size_t(s)].leaderName.empty();
+  if (!a.slots[kBarbarianSlot].leaderName.empty()) --a.playerCount;
 }
 
-void populationShares(Analysis& a) {
+void PopulationShares(Analysis& a) {
   int64_t total = 0;
-  for (int32_t p : a.PlayerPopulation) total += p;
-  a.TotalPopulation = Wrap32(total);
+  for (int32_t p : a.playerPopulation) total += p;
+  a.totalPopulation = Wrap32(total);
   for (int s = 0; s < kSlots; ++s)
-    a.PopulationPercent[size_t(s)] =
-        a.TotalPopulation > 0 ? double(Wrap32(int64_t(a.PlayerPopulation[size_t(s)]) * 100)) / a.TotalPopulation : 0.0;
+    a.populationPercent[size_t(s)] =
+        a.totalPopulation > 0 ? double(Wrap32(int64_t(a.playerPopulation[size_t(s)]) * 100)) / a.totalPopulation : 0.0;
 }
 
-void kavrelInputs(Analysis& a) {
+void KavrelInputs(Analysis& a) {
   // Culture: the average of slot 0's three most cultured cities, in points.
   const int32_t sum = Wrap32(int64_t(a.CultureOfRank(0, 0)) + a.CultureOfRank(0, 1) + a.CultureOfRank(0, 2));
-  a.KavrelCultureCurr = int32_t(std::nearbyint(sum / 3.0 / 100.0));
+  a.kavrelCultureCurr = int32_t(std::nearbyint(sum / 3.0 / 100.0));
   // Modern technologies of team 0, each repeat of the last one included.
   int64_t modern = 0;
-  for (int k = 0; k < kTechs; ++k) modern += a.HasTech[0][size_t(k)] && TechInfo[size_t(k)].Era == 6;
-  a.KavrelMTechCurr = Wrap32((modern + a.FutureTechCount[0]) * 10);
-  a.KavrelTurnCurr = Wrap32(int64_t(a.ElapsedTurns) + a.StartTurn);
-  a.KavrelTurnMax = a.EndTurn;
+  for (int k = 0; k < kTechs; ++k) modern += a.hasTech[0][size_t(k)] && kTechInfo[size_t(k)].era == 6;
+  a.kavrelMTechCurr = Wrap32((modern + a.futureTechCount[0]) * 10);
+  a.kavrelTurnCurr = Wrap32(int64_t(a.elapsedTurns) + a.startTurn);
+  a.kavrelTurnMax = a.endTurn;
   static constexpr std::array<int32_t, 4> kCultureGoal = {150000, 75000, 50000, 25000};
-  a.KavrelCultureMax = a.GameSpeed >= 0 && a.GameSpeed < 4 ? kCultureGoal[size_t(a.GameSpeed)] : 50000;
+  a.kavrelCultureMax = a.gameSpeed >= 0 && a.gameSpeed < 4 ? kCultureGoal[size_t(a.gameSpeed)] : 50000;
 }
 
 // A vassal team counts half its population and land; its master gains the halves.
-void teamTotalsWithVassals(Analysis& a) {
-  a.TeamPopulationCounted = a.TeamPopulation;
-  a.TeamLandCounted = a.TeamLand;
-  a.TeamVassalPopulation.fill(0);
-  a.TeamVassalLand.fill(0);
-  a.TeamScore.fill(0);
+void TeamTotalsWithVassals(Analysis& a) {
+  a.teamPopulationCounted = a.teamPopulation;
+  a.teamLandCounted = a.teamLand;
+  a.teamVassalPopulation.fill(0);
+  a.teamVassalLand.fill(0);
+  a.teamScore.fill(0);
   for (size_t t = 0; t < kTeams; ++t) {
     for (size_t k = 0; k < kTeams; ++k) {
-      if (!a.IsVassal[k][t]) continue;
-      a.TeamVassalPopulation[t] = Wrap32(int64_t(a.TeamVassalPopulation[t]) + a.TeamPopulation[k] / 2);
-      a.TeamVassalLand[t] = Wrap32(int64_t(a.TeamVassalLand[t]) + a.TeamLand[k] / 2);
-      a.TeamPopulationCounted[k] = a.TeamPopulation[k] / 2;
-      a.TeamLandCounted[k] = a.TeamLand[k] / 2;
+      if (!a.isVassal[k][t]) continue;
+      a.teamVassalPopulation[t] = Wrap32(int64_t(a.teamVassalPopulation[t]) + a.teamPopulation[k] / 2);
+      a.teamVassalLand[t] = Wrap32(int64_t(a.teamVassalLand[t]) + a.teamLand[k] / 2);
+      a.teamPopulationCounted[k] = a.teamPopulation[k] / 2;
+      a.teamLandCounted[k] = a.teamLand[k] / 2;
     }
-    a.TeamPopulationCounted[t] = Wrap32(int64_t(a.TeamPopulationCounted[t]) + a.TeamVassalPopulation[t]);
-    a.TeamLandCounted[t] = Wrap32(int64_t(a.TeamLandCounted[t]) + a.TeamVassalLand[t]);
+    a.teamPopulationCounted[t] = Wrap32(int64_t(a.teamPopulationCounted[t]) + a.teamVassalPopulation[t]);
+    a.teamLandCounted[t] = Wrap32(int64_t(a.teamLandCounted[t]) + a.teamVassalLand[t]);
   }
 }
 
 // The same at player level, shared among the master team's members; each
 // player's score is taken at the end of its own turn of the loop.
-void playerScoresWithVassals(Analysis& a, const ScoreFactors& f) {
-  a.PopulationScoreCounted = a.PopulationScore;
-  a.LandScoreCounted = a.LandScore;
-  a.VassalPopulationScore.fill(0);
-  a.VassalLandScore.fill(0);
+void PlayerScoresWithVassals(Analysis& a, const ScoreFactors& f) {
+  a.populationScoreCounted = a.populationScore;
+  a.landScoreCounted = a.landScore;
+  a.vassalPopulationScore.fill(0);
+  a.vassalLandScore.fill(0);
   auto isVassalOf = [&a](int j, int p) {
     const int32_t tj = a.GetTeam(j), tp = a.GetTeam(p);
-    return Analysis::ValidTeam(tj) && Analysis::ValidTeam(tp) && a.IsVassal[size_t(tj)][size_t(tp)] != 0;
+    return Analysis::ValidTeam(tj) && Analysis::ValidTeam(tp) && a.isVassal[size_t(tj)][size_t(tp)] != 0;
   };
   for (size_t p = 0; p < kSlots; ++p) {
     for (size_t j = 0; j < kSlots; ++j) {
-      if (!a.PlayerAlive[j] || !isVassalOf(int(j), int(p))) continue;
-      a.VassalPopulationScore[p] = Wrap32(int64_t(a.VassalPopulationScore[p]) + a.PopulationScore[j] / 2);
-      a.VassalLandScore[p] = Wrap32(int64_t(a.VassalLandScore[p]) + a.LandScore[j] / 2);
-      a.PopulationScoreCounted[j] = a.PopulationScore[j] / 2;
-      a.LandScoreCounted[j] = a.LandScore[j] / 2;
+      if (!a.playerAlive[j] || !isVassalOf(int(j), int(p))) continue;
+      a.vassalPopulationScore[p] = Wrap32(int64_t(a.vassalPopulationScore[p]) + a.populationScore[j] / 2);
+      a.vassalLandScore[p] = Wrap32(int64_t(a.vassalLandScore[p]) + a.landScore[j] / 2);
+      a.populationScoreCounted[j] = a.populationScore[j] / 2;
+      a.landScoreCounted[j] = a.landScore[j] / 2;
     }
     const int32_t team = a.GetTeam(int(p));
-    const int32_t members = Analysis::ValidTeam(team) ? std::max(a.TeamMembers[size_t(team)], 1) : 1;
-    a.PopulationScoreCounted[p] = Wrap32(int64_t(a.PopulationScoreCounted[p]) + a.VassalPopulationScore[p] / members);
-    a.LandScoreCounted[p] = Wrap32(int64_t(a.LandScoreCounted[p]) + a.VassalLandScore[p] / members);
-    a.PlayerScore[p] = gPlayerScore(a, int(p), f);
+    const int32_t members = Analysis::ValidTeam(team) ? std::max(a.teamMembers[size_t(team)], 1) : 1;
+    a.populationScoreCounted[p] = Wrap32(int64_t(a.populationScoreCounted[p]) + a.vassalPopulationScore[p] / members);
+    a.landScoreCounted[p] = Wrap32(int64_t(a.landScoreCounted[p]) + a.vassalLandScore[p] / members);
+    a.playerScore[p] = PlayerGameScore(a, int(p), f);
     if (Analysis::ValidTeam(team))
-      a.TeamScore[size_t(team)] = Wrap32(int64_t(a.TeamScore[size_t(team)]) + a.PlayerScore[p]);
+      a.teamScore[size_t(team)] = Wrap32(int64_t(a.teamScore[size_t(team)]) + a.playerScore[p]);
   }
 }
 
 }  // namespace
 
 void DeriveStatistics(Analysis& a, const ScoreFactors& f) {
-  nameUnnamedSlots(a);
-  countPlayers(a);
-  populationShares(a);
-  for (auto& row : a.CityCulture) std::sort(row.begin(), row.end(), std::greater<>());
-  kavrelInputs(a);
-  teamTotalsWithVassals(a);
-  playerScoresWithVassals(a, f);
+  NameUnnamedSlots(a);
+  CountPlayers(a);
+  PopulationShares(a);
+  for (auto& row : a.cityCulture) std::sort(row.begin(), row.end(), std::greater<>());
+  KavrelInputs(a);
+  TeamTotalsWithVassals(a);
+  PlayerScoresWithVassals(a, f);
 }
 
 }  // namespace tolvane

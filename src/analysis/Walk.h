@@ -18,8 +18,8 @@ void ReadHeader(SaveReader& r, Analysis& a);                        // Header.cp
 void DeriveSettings(Analysis& a);                                   // Header.cpp
 // The turns of the session messages, sorted, and how many lie at turn 0.
 struct SessionScan {
-  std::vector<int32_t> Turns;
-  int32_t PreSessions = 0;
+  std::vector<int32_t> turns;
+  int32_t preSessions = 0;
 };
 SessionScan ScanSessions(const SaveImage& save);            // Sessions.cpp
 void ReadGameSection(SaveReader& r, Analysis& a);           // GameSection.cpp
@@ -34,13 +34,13 @@ void DeriveStatistics(Analysis& a, const ScoreFactors& f);  // Statistics.cpp
 
 // Skips the layout's common list shapes.
 inline void SkipIndexBlock(SaveReader& r) {
-  int32_t n = r.readCount();
-  r.skipInt32(4);
-  r.skipInt32(n);
+  int32_t n = r.ReadCount();
+  r.SkipInt32(4);
+  r.SkipInt32(n);
 }
-inline void SkipInt32List(SaveReader& r, int32_t itemInts = 1) { r.skipInt32(int64_t(r.readCount()) * itemInts); }
+inline void SkipInt32List(SaveReader& r, int32_t itemInts = 1) { r.SkipInt32(int64_t(r.ReadCount()) * itemInts); }
 inline void SkipUStrList(SaveReader& r, int32_t textsPerItem = 1) {
-  for (int64_t i = 0, n = int64_t(r.readCount()) * textsPerItem; i < n; ++i) r.skipUStr();
+  for (int64_t i = 0, n = int64_t(r.ReadCount()) * textsPerItem; i < n; ++i) r.SkipUStr();
 }
 
 }  // namespace tolvane

@@ -111,8 +111,8 @@ Binder::Binder(ui::Form& form, std::function<void(const Action&)> run, QObject* 
     : QObject(parent), form_(form), run_(std::move(run)) {}
 
 int Binder::Scaled(int designPixels) {
-  static const double scale = DesignScale();
-  return int(designPixels * scale + 0.5);
+  static const double kScale = DesignScale();
+  return int(designPixels * kScale + 0.5);
 }
 
 QFont Binder::FixedFont() {

@@ -109,9 +109,9 @@ void GridModel::Reload() {
     return;
   }
   const int cols = columnCount();
-  if (rows_ > 0 && cols > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols - 1));
-  if (cols > 0) emit headerDataChanged(Qt::Horizontal, 0, cols - 1);
-  if (rows_ > 0) emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+  if (rows_ > 0 && cols > 0) Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, cols - 1));
+  if (cols > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, cols - 1);
+  if (rows_ > 0) Q_EMIT headerDataChanged(Qt::Vertical, 0, rows_ - 1);
 }
 
 }  // namespace tolvane::app

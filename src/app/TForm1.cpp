@@ -49,7 +49,7 @@ TForm1::TForm1(QWidget* parent)
   setWindowTitle(QStringLiteral("Tolvane (version 1.06)"));
   messageBox_ = [this](const QString& text) { QMessageBox::warning(this, QApplication::applicationName(), text); };
   openDialog_ = [this] {
-    const QString last = QString::fromStdString(form_->Edit1.Text());
+    const QString last = QString::fromStdString(form_->edit1.Text());
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"),
                                         last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
   };

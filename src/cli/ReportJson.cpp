@@ -7,7 +7,7 @@ namespace {
 using ui::ControlKind;
 using Json = nlohmann::ordered_json;
 
-Json stateOf(const ui::Control& c) {
+Json StateOf(const ui::Control& c) {
   switch (c.Kind()) {
     case ControlKind::Edit:
       return static_cast<const ui::Edit&>(c).Text();
@@ -51,7 +51,7 @@ nlohmann::ordered_json FormJson(const ui::Form& form) {
   Json tabs = Json::object();
   for (const ui::Tab& tab : form.Tabs()) tabs[tab.caption] = tab.visible;
   Json controls = Json::object();
-  for (const ui::Control* c : form.Controls()) controls[c->Name()] = stateOf(*c);
+  for (const ui::Control* c : form.Controls()) controls[c->Name()] = StateOf(*c);
   return {{"tabs", std::move(tabs)}, {"controls", std::move(controls)}, {"messages", form.Messages()}};
 }
 

@@ -18,15 +18,15 @@ namespace {
 using ui::ControlKind;
 
 // Characters on a terminal, counting each UTF-8 sequence once.
-size_t width(std::string_view s) {
+size_t Width(std::string_view s) {
   return size_t(std::count_if(s.begin(), s.end(), [](char c) { return (uint8_t(c) & 0xC0) != 0x80; }));
 }
-std::string padded(std::string_view s, size_t w) {
+std::string Padded(std::string_view s, size_t w) {
   std::string out(s);
-  out.append(w > width(s) ? w - width(s) : 0, ' ');
+  out.append(w > Width(s) ? w - Width(s) : 0, ' ');
   return out;
 }
-std::string trimmed(std::string_view s) {
+std::string Trimmed(std::string_view s) {
   const size_t b = s.find_first_not_of(' ');
   if (b == std::string_view::npos) return {};
   return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
@@ -34,7 +34,7 @@ std::string trimmed(std::string_view s) {
 
 // Controls that share a caption with their neighbour in the window get a
 // word of their own here.
-std::string labelOf(const ui::Control& c) {
+std::string LabelOf(const ui::Control& c) {
   static const std::map<std::string_view, std::string_view> kOwnWords = {
       {"LeaderE", "Leader"},
       {"CountryE", "Civilization"},
@@ -50,7 +50,7 @@ std::string labelOf(const ui::Control& c) {
       {"PlayerCitySelect", "Player"},
   };
   if (const auto it = kOwnWords.find(c.Name()); it != kOwnWords.end()) return std::string(it->second);
-  std::string caption = trimmed(ui::CaptionOf(c.Name()));
+  std::string caption = Trimmed(ui::CaptionOf(c.Name()));
   return caption.empty() ? c.Name() : caption;
 }
 
@@ -85,18 +85,18 @@ class Writer {
     if (value.empty())
       out_ += fmt::format("  {}\n", label);
     else
-      out_ += fmt::format("  {} {}\n", padded(label, 42), value);
+      out_ += fmt::format("  {} {}\n", Padded(label, 42), value);
   }
 
   void Control(const ui::Control& c) {
     switch (c.Kind()) {
       case ControlKind::Edit: {
-        const std::string text = trimmed(static_cast<const ui::Edit&>(c).Text());
-        if (!text.empty()) Line(labelOf(c), text);
+        const std::string text = Trimmed(static_cast<const ui::Edit&>(c).Text());
+        if (!text.empty()) Line(LabelOf(c), text);
         break;
       }
       case ControlKind::Label:
-        Line(labelOf(c), static_cast<const ui::Label&>(c).Caption());
+        Line(LabelOf(c), static_cast<const ui::Label&>(c).Caption());
         break;
       case ControlKind::Button: {
         const auto& b = static_cast<const ui::Button&>(c);
@@ -113,12 +113,12 @@ class Writer {
         if (!box.Visible()) break;
         std::string value = box.Text().empty() ? "(none)" : box.Text();
         if (box.Index() >= 0) value += fmt::format("  (item {} of {})", box.Index() + 1, box.Items().size());
-        Line(labelOf(c), value);
+        Line(LabelOf(c), value);
         break;
       }
       case ControlKind::ListBox: {
         const auto& lines = static_cast<const ui::ListBox&>(c).Lines();
-        Line(labelOf(c), lines.empty() ? "(empty)" : "");
+        Line(LabelOf(c), lines.empty() ? "(empty)" : "");
         for (const std::string& l : lines) out_ += "    " + l + "\n";
         break;
       }
@@ -128,7 +128,7 @@ class Writer {
         if (log)
           out_ += "  Turn Date    Event\n";
         else
-          Line(labelOf(c), lines.empty() ? "(empty)" : "");
+          Line(LabelOf(c), lines.empty() ? "(empty)" : "");
         for (const ui::RichLine& l : lines) out_ += (log ? "  " : "    ") + l.text + "\n";
         break;
       }
@@ -150,12 +150,12 @@ class Writer {
     for (int r = 0; r < g.RowCount(); ++r) {
       const auto& row = g.Rows()[size_t(r)];
       const bool blank = std::all_of(row.begin() + std::min<ptrdiff_t>(g.FixedCols(), ptrdiff_t(row.size())), row.end(),
-                                     [](const std::string& s) { return trimmed(s).empty(); });
+                                     [](const std::string& s) { return Trimmed(s).empty(); });
       if (r >= g.FixedRows() && blank) continue;
       rows.push_back(&row);
       for (size_t col = 0; col < row.size(); ++col) {
-        const std::string cell = trimmed(row[col]);
-        widths[col] = std::max(widths[col], width(cell));
+        const std::string cell = Trimmed(row[col]);
+        widths[col] = std::max(widths[col], Width(cell));
         if (r >= g.FixedRows() && !cell.empty())
           numbers[col] += std::isdigit(uint8_t(cell[0])) || cell[0] == '-' ? 1 : -1;
       }
@@ -164,9 +164,9 @@ class Writer {
       std::string line = " ";
       for (size_t col = 0; col < row->size(); ++col) {
         if (!widths[col]) continue;
-        const std::string cell = trimmed((*row)[col]);
+        const std::string cell = Trimmed((*row)[col]);
         line +=
-            " " + (numbers[col] > 0 ? std::string(widths[col] - width(cell), ' ') + cell : padded(cell, widths[col]));
+            " " + (numbers[col] > 0 ? std::string(widths[col] - Width(cell), ' ') + cell : Padded(cell, widths[col]));
       }
       while (!line.empty() && line.back() == ' ') line.pop_back();
       out_ += line + "\n";
@@ -177,7 +177,7 @@ class Writer {
     out_ += fmt::format("  Value axis {} .. {}\n", chart.AxisMin(), chart.AxisMax());
     for (const ui::ChartSeries& s : chart.Series()) {
       if (!s.legend || s.points.empty()) continue;
-      out_ += fmt::format("  {} {} turns, {} .. {}: last {}\n", padded(s.title, 20), s.points.size(),
+      out_ += fmt::format("  {} {} turns, {} .. {}: last {}\n", Padded(s.title, 20), s.points.size(),
                           s.points.front().first, s.points.back().first, s.points.back().second);
     }
   }
@@ -187,47 +187,47 @@ class Writer {
     const ui::Form& f = form_;
     out_ += "\n  Score Calculations    Initial  Current  Maximal   Factor  Game Score  Final Score\n";
     const std::array<std::array<const ui::Edit*, 6>, 4> rows = {{
-        {&f.InitPopE, &f.CurrPopScoreE, &f.MaxPopScoreE, &f.PopCoeffE, &f.PopScoreE, &f.PopFinalScoreE},
-        {&f.InitLandE, &f.CurrLandScoreE, &f.MaxLandScoreE, &f.LandCoeffE, &f.LandScoreE, &f.LandFinalScoreE},
-        {&f.InitTechE, &f.CurrTechScoreE, &f.MaxTechScoreE, &f.TechCoeffE, &f.TechScoreE, &f.TechFinalScoreE},
-        {&f.InitWonderE, &f.CurrWonderScoreE, &f.MaxWonderScoreE, &f.WonderCoeffE, &f.WonderScoreE,
-         &f.WonderFinalScoreE},
+        {&f.initPopE, &f.currPopScoreE, &f.maxPopScoreE, &f.popCoeffE, &f.popScoreE, &f.popFinalScoreE},
+        {&f.initLandE, &f.currLandScoreE, &f.maxLandScoreE, &f.landCoeffE, &f.landScoreE, &f.landFinalScoreE},
+        {&f.initTechE, &f.currTechScoreE, &f.maxTechScoreE, &f.techCoeffE, &f.techScoreE, &f.techFinalScoreE},
+        {&f.initWonderE, &f.currWonderScoreE, &f.maxWonderScoreE, &f.wonderCoeffE, &f.wonderScoreE,
+         &f.wonderFinalScoreE},
     }};
     static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder"};
     for (size_t r = 0; r < rows.size(); ++r) {
       std::string line = fmt::format("  {:<20}", kParts[r]);
       for (size_t col = 0; col < 6; ++col)
-        line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 4 ? 8 : 11);
+        line += fmt::format(" {:>{}}", Trimmed(rows[r][col]->Text()), col < 4 ? 8 : 11);
       out_ += line + "\n";
     }
-    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", trimmed(f.GameScoreSumE.Text()),
-                        trimmed(f.FinalScoreSumE.Text()));
-    out_ += fmt::format("  {:<20} {:>8}\n", "Difficulty Coefficient", trimmed(f.DiffCoeffE.Text()));
+    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", Trimmed(f.gameScoreSumE.Text()),
+                        Trimmed(f.finalScoreSumE.Text()));
+    out_ += fmt::format("  {:<20} {:>8}\n", "Difficulty Coefficient", Trimmed(f.diffCoeffE.Text()));
   }
 
   void KavrelTable() {
     const ui::Form& f = form_;
     out_ += "\n  Kavrel Score          Current+  Maximal   Factor  Final Score  % Score\n";
     const std::array<std::array<const ui::Edit*, 5>, 7> rows = {{
-        {&f.KavrelPopCurrE, &f.KavrelPopMaxE, &f.KavrelPopFactorE, &f.KavrelPopFinalE, &f.KavrelPopPercentE},
-        {&f.KavrelLandCurrE, &f.KavrelLandMaxE, &f.KavrelLandFactorE, &f.KavrelLandFinalE, &f.KavrelLandPercentE},
-        {&f.KavrelTechCurrE, &f.KavrelTechMaxE, &f.KavrelTechFactorE, &f.KavrelTechFinalE, &f.KavrelTechPercentE},
-        {&f.KavrelWonderCurrE, &f.KavrelWonderMaxE, &f.KavrelWonderFactorE, &f.KavrelWonderFinalE,
-         &f.KavrelWonderPercentE},
-        {&f.KavrelCultureCurrE, &f.KavrelCultureMaxE, &f.KavrelCultureFactorE, &f.KavrelCultureFinalE,
-         &f.KavrelCulturePercentE},
-        {&f.KavrelMTechCurrE, &f.KavrelMTechMaxE, &f.KavrelMTechFactorE, &f.KavrelMTechFinalE, &f.KavrelMTechPercentE},
-        {&f.KavrelTurnCurrE, &f.KavrelTurnMaxE, &f.KavrelTurnFactorE, &f.KavrelTurnFinalE, &f.KavrelTurnPercentE},
+        {&f.kavrelPopCurrE, &f.kavrelPopMaxE, &f.kavrelPopFactorE, &f.kavrelPopFinalE, &f.kavrelPopPercentE},
+        {&f.kavrelLandCurrE, &f.kavrelLandMaxE, &f.kavrelLandFactorE, &f.kavrelLandFinalE, &f.kavrelLandPercentE},
+        {&f.kavrelTechCurrE, &f.kavrelTechMaxE, &f.kavrelTechFactorE, &f.kavrelTechFinalE, &f.kavrelTechPercentE},
+        {&f.kavrelWonderCurrE, &f.kavrelWonderMaxE, &f.kavrelWonderFactorE, &f.kavrelWonderFinalE,
+         &f.kavrelWonderPercentE},
+        {&f.kavrelCultureCurrE, &f.kavrelCultureMaxE, &f.kavrelCultureFactorE, &f.kavrelCultureFinalE,
+         &f.kavrelCulturePercentE},
+        {&f.kavrelMTechCurrE, &f.kavrelMTechMaxE, &f.kavrelMTechFactorE, &f.kavrelMTechFinalE, &f.kavrelMTechPercentE},
+        {&f.kavrelTurnCurrE, &f.kavrelTurnMaxE, &f.kavrelTurnFactorE, &f.kavrelTurnFinalE, &f.kavrelTurnPercentE},
     }};
     static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder", "Culture", "M.Tech", "Turn"};
     for (size_t r = 0; r < rows.size(); ++r) {
       std::string line = fmt::format("  {:<20}", kParts[r]);
       for (size_t col = 0; col < 5; ++col)
-        line += fmt::format(" {:>{}}", trimmed(rows[r][col]->Text()), col < 3 ? 8 : 12);
+        line += fmt::format(" {:>{}}", Trimmed(rows[r][col]->Text()), col < 3 ? 8 : 12);
       out_ += line + "\n";
     }
-    out_ += fmt::format("  {:<20} {:>8} {:>17} {:>12}\n", "Date", trimmed(f.KavrelDateE.Text()), "Sum",
-                        trimmed(f.KavrelSumFinalE.Text()));
+    out_ += fmt::format("  {:<20} {:>8} {:>17} {:>12}\n", "Date", Trimmed(f.kavrelDateE.Text()), "Sum",
+                        Trimmed(f.kavrelSumFinalE.Text()));
   }
 
   const ui::Form& form_;

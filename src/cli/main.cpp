@@ -23,17 +23,17 @@ struct UsageError : std::runtime_error {
 };
 
 // "NAME=VALUE" split at the first "=".
-std::pair<std::string, std::string> splitAction(const std::string& option, const std::string& arg) {
+std::pair<std::string, std::string> SplitAction(const std::string& option, const std::string& arg) {
   const size_t eq = arg.find('=');
   if (eq == std::string::npos || eq == 0) throw UsageError(option + " expects NAME=VALUE, not '" + arg + "'");
   return {arg.substr(0, eq), arg.substr(eq + 1)};
 }
 
-void runAction(Form& form, const std::string& option, const std::string& arg) {
+void RunAction(Form& form, const std::string& option, const std::string& arg) {
   using tolvane::ui::ControlKind;
   try {
     if (option == "--select") {
-      auto [name, index] = splitAction(option, arg);
+      auto [name, index] = SplitAction(option, arg);
       size_t used = 0;
       int i = -1;
       try {
@@ -46,7 +46,7 @@ void runAction(Form& form, const std::string& option, const std::string& arg) {
     } else if (option == "--check") {
       form.ClickCheckBox(arg);
     } else {
-      auto [name, text] = splitAction(option, arg);
+      auto [name, text] = SplitAction(option, arg);
       const auto* control = form.Find(name);
       if (control && control->Kind() == ControlKind::ComboBox) {
         form.TypeComboText(name, text);
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
       if (o != select && o != check && o != set) continue;
       const auto& values = o == select ? selects : o == check ? checks : sets;
       const size_t i = next[o]++;
-      if (i < values.size()) runAction(form, o->get_name(), values[i]);
+      if (i < values.size()) RunAction(form, o->get_name(), values[i]);
     }
   } catch (const UsageError& e) {
     std::cerr << "tolvane-report: " << e.what() << "\n";
@@ -111,8 +111,8 @@ int main(int argc, char** argv) {
   if (loaded) {
     try {
       if (!exportImage.empty())
-        tolvane::WriteBytes(exportImage, std::string_view(reinterpret_cast<const char*>(form.Image().Bytes.data()),
-                                                          form.Image().Bytes.size()));
+        tolvane::WriteBytes(exportImage, std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()),
+                                                          form.Image().bytes.size()));
       if (!exportMap.empty()) tolvane::WriteBytes(exportMap, form.MapText());
     } catch (const tolvane::SaveError& e) {
       std::cerr << "tolvane-report: " << e.what() << "\n";

@@ -10,7 +10,7 @@ namespace tolvane {
 // attitude is 0.
 int32_t BaseAttitude(int32_t leaderPersonality) {
   const int32_t row = leaderPersonality >= 0 && leaderPersonality < kLeaders ? leaderPersonality : 0;
-  return LeaderAttitudeTable[static_cast<size_t>(row)][0];
+  return kLeaderAttitudeTable[static_cast<size_t>(row)][0];
 }
 
 // Leaders like players on the easiest levels more.

@@ -16,9 +16,9 @@ namespace {
 // A stretch of the calendar: from the turn after `Bound` on, each turn adds
 // `YearsPerTurn` years to `Year`, the year at the bound.
 struct Segment {
-  int32_t Bound;
-  int32_t Year;
-  int32_t YearsPerTurn;
+  int32_t bound;
+  int32_t year;
+  int32_t yearsPerTurn;
 };
 
 constexpr Segment kMarathon[] = {{0, -4000, 15}, {200, -1000, 10}, {350, 500, 8},
@@ -47,13 +47,13 @@ int32_t Turn2Date(int32_t speed, int32_t turn) {
   // first bound extend the first segment.
   const Segment* seg = &segments.front();
   for (size_t i = segments.size(); i-- > 1;) {
-    if (turn > segments[i].Bound) {
+    if (turn > segments[i].bound) {
       seg = &segments[i];
       break;
     }
   }
   // Turns far outside the game wrap like the game's 32-bit years.
-  return Wrap32(seg->Year + int64_t{seg->YearsPerTurn} * (int64_t{turn} - seg->Bound));
+  return Wrap32(seg->year + int64_t{seg->yearsPerTurn} * (int64_t{turn} - seg->bound));
 }
 
 std::string DateTextPadded(int32_t year) {

@@ -26,7 +26,7 @@ constexpr std::array<int32_t, kLeaders> kBaseAttitude = {0, 0, 1,  0,  1, -1, 1,
                                                          0, 1, 0,  -1, 0, 0,  0,  1,  0, -1, -1, -1, 0,
                                                          1, 0, -1, 1,  0, -1, -1, -1, 0, 0,  0};
 
-constexpr std::array<AttitudeRow, kLeaders> buildTable() {
+constexpr std::array<AttitudeRow, kLeaders> BuildTable() {
   std::array<AttitudeRow, kLeaders> table{};
   for (int leader = 1; leader < kLeaders; ++leader) {
     table[size_t(leader)] = leader == 11 ? kRow11 : kTypical;
@@ -37,6 +37,6 @@ constexpr std::array<AttitudeRow, kLeaders> buildTable() {
 
 }  // namespace
 
-const std::array<std::array<int32_t, 56>, kLeaders> LeaderAttitudeTable = buildTable();
+const std::array<std::array<int32_t, 56>, kLeaders> kLeaderAttitudeTable = BuildTable();
 
 }  // namespace tolvane

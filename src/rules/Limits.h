@@ -22,7 +22,7 @@ inline constexpr int kSpeeds = 4;
 // Caps of what one load keeps; longer lists are read to their end.
 inline constexpr int kMaxCities = 500;      // per slot
 inline constexpr int kMaxMessages = 65537;  // per slot
-inline constexpr int kMaxReplayMsgs = 65536;
+inline constexpr int kMaxReplayMessages = 65536;
 inline constexpr int kMaxSessions = 4096;
 inline constexpr int kHistoryLength = 1201;    // entries per slot and history
 inline constexpr int kHistoryWritable = 1200;  // the walk writes indexes 0..1199

@@ -25,11 +25,11 @@ int32_t ResearchDiffCoeff(int32_t level) {
 // the percentages therefore matters.
 int32_t TechCostFor(int32_t baseCost, int32_t teamHandicap, int32_t members, const ResearchSettings& s) {
   int32_t x = Percent(ResearchDiffCoeff(teamHandicap), baseCost);
-  x = Percent(s.WorldCostPercent, x);
-  x = Percent(s.SpeedCostPercent, x);
-  x = Percent(s.EraCostPercent, x);
+  x = Percent(s.worldCostPercent, x);
+  x = Percent(s.speedCostPercent, x);
+  x = Percent(s.eraCostPercent, x);
   // Each member after the first adds TeamMemberCostPercent of the cost.
-  const int32_t teamPercent = Wrap32((int64_t{members} - 1) * s.TeamMemberCostPercent + 100);
+  const int32_t teamPercent = Wrap32((int64_t{members} - 1) * s.teamMemberCostPercent + 100);
   return Percent(teamPercent, x);
 }
 

@@ -6,10 +6,10 @@
 namespace tolvane {
 
 struct ResearchSettings {
-  int32_t WorldCostPercent = 100;
-  int32_t SpeedCostPercent = 100;
-  int32_t EraCostPercent = 100;
-  int32_t TeamMemberCostPercent = 50;
+  int32_t worldCostPercent = 100;
+  int32_t speedCostPercent = 100;
+  int32_t eraCostPercent = 100;
+  int32_t teamMemberCostPercent = 50;
 };
 
 // Research percent of a difficulty level 0..8; 100 for any other value.

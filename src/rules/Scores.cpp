@@ -44,7 +44,7 @@ constexpr std::array<double, 9> kDiffCoeffs = {0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6
 
 }  // namespace
 
-int32_t gScore(int32_t value, int32_t maximum, int32_t factor) {
+int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor) {
   double r = 0.0;
   if (maximum > 0) r = static_cast<double>(value) / maximum;
   r = factor * r;
@@ -54,8 +54,8 @@ int32_t gScore(int32_t value, int32_t maximum, int32_t factor) {
 // The expected value grows from `initial` at turn 0 to initial times the
 // whole ratio maximum / initial at the turn limit; without an initial value
 // it is a straight line from 0 to the maximum.
-int32_t fScore(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
-               double coefficient) {
+int32_t FinalScorePart(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
+                       double coefficient) {
   limit = TurnLimitOrDefault(limit);
   const double q = static_cast<double>(turn) / limit;
   double e;
@@ -72,7 +72,7 @@ int32_t fScore(int32_t value, int32_t initial, int32_t maximum, int32_t factor, 
 }
 
 // The expected value grows from 1 at turn 0 to the maximum at the turn limit.
-int32_t cScore(int32_t factor, int32_t turn, double current, double maximum, int32_t limit) {
+int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit) {
   limit = TurnLimitOrDefault(limit);
   const double d = Power(maximum, static_cast<double>(turn) / limit);
   const double r = d > 0.0 ? factor * current / d : -1.0;

@@ -16,16 +16,16 @@ class CalcError : public std::runtime_error {
 
 // One part of the game score: factor * value / maximum, truncated; 0 when
 // the maximum is 0 or less.
-int32_t gScore(int32_t value, int32_t maximum, int32_t factor);
+int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor);
 
 // One part of the final score against the expected value at the turn.
 // Throws CalcError where the power has no value.
-int32_t fScore(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
-               double coefficient);
+int32_t FinalScorePart(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
+                       double coefficient);
 
 // One component of the Kavrel score, rounded half to even. Throws CalcError
 // where the power has no value.
-int32_t cScore(int32_t factor, int32_t turn, double current, double maximum, int32_t limit);
+int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit);
 
 // The difficulty coefficient of a level 0..8; 1.0 outside.
 double DiffCoeffOf(int32_t level);

@@ -38,8 +38,8 @@ std::string_view LevelString(int32_t level) { return NameOr(kLevels, level, kUnk
 
 // A finished game stores a loss as -1; kind 0 names no result of its own.
 std::string_view VictoryTypeName(int32_t v) {
-  if (v == -1) return VictoryNames[0];
-  if (v >= 1 && v < kVictories) return VictoryNames[static_cast<size_t>(v)];
+  if (v == -1) return kVictoryNames[0];
+  if (v >= 1 && v < kVictories) return kVictoryNames[static_cast<size_t>(v)];
   return kUnknown;
 }
 

@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-const std::array<std::string_view, kLeaders> LeaderNames = {
+const std::array<std::string_view, kLeaders> kLeaderNames = {
     "Barbarian",    "Alexander", "Asoka",         "Augustus",      "Bismarck",  "Brennus",
     "Catherine",    "Churchill", "Cyrus",         "Elizabeth",     "Frederick", "Gandhi",
     "Genghis Khan", "Hannibal",  "Hatshepsut",    "Huayana Capac", "Isabella",  "Julius Caesar",
@@ -13,12 +13,12 @@ const std::array<std::string_view, kLeaders> LeaderNames = {
     "Saladin",      "Shaka",     "Stalin",        "Tokugawa",      "Victoria",  "Wangkon",
     "Washington"};
 
-const std::array<std::string_view, kCivs> CivNames = {
+const std::array<std::string_view, kCivs> kCivNames = {
     "America", "Arabia", "Aztec",  "Carthage", "Celt",   "China", "Egypt", "England",  "France",
     "Germany", "Greece", "Inca",   "India",    "Japan",  "Korea", "Mali",  "Mongol",   "Ottoman",
     "Persia",  "Rome",   "Russia", "Spain",    "Viking", "Zulu",  "Minor", "Barbarian"};
 
-const std::array<TTechInfoRec, kTechs> TechInfo = {{
+const std::array<TechInfo, kTechs> kTechInfo = {{
     {"Mysticism", 50, 1},
     {"Meditation", 80, 1},
     {"Polytheism", 100, 1},
@@ -107,7 +107,7 @@ const std::array<TTechInfoRec, kTechs> TechInfo = {{
     {"Future Tech", 10000, 7},
 }};
 
-const std::array<TBuildingInfoRec, kBuildings> BuildingInfo = {{
+const std::array<BuildingInfo, kBuildings> kBuildingInfo = {{
     {"PALACE", 160},
     {"GREAT_PALACE", 200},
     {"VERSAILLES", 800},
@@ -239,7 +239,7 @@ const std::array<TBuildingInfoRec, kBuildings> BuildingInfo = {{
     {"GREAT_WALL", 250},
 }};
 
-const std::array<TProjectInfoRec, kProjects> ProjectInfo = {{
+const std::array<ProjectInfo, kProjects> kProjectInfo = {{
     {"MANHATTAN_PROJECT", 1500},
     {"THE_INTERNET", 2000},
     {"SDI", 1000},
@@ -253,7 +253,7 @@ const std::array<TProjectInfoRec, kProjects> ProjectInfo = {{
     {"SS_STASIS_CHAMBER", 1200},
 }};
 
-const std::array<TUnitInfoRec, kUnits> UnitInfo = {{
+const std::array<UnitInfo, kUnits> kUnitInfo = {{
     {"LION", -1},
     {"BEAR", -1},
     {"PANTHER", -1},
@@ -349,48 +349,48 @@ const std::array<TUnitInfoRec, kUnits> UnitInfo = {{
 }};
 
 // Entry 0 is empty: a technology's era number 1..7 selects its row.
-const std::array<std::string_view, kEras + 1> EraNames = {
+const std::array<std::string_view, kEras + 1> kEraNames = {
     "", "Ancient", "Classical", "Medieval", "Renaissance", "Industrial", "Modern", "Future"};
 
 // Culture points of the five culture levels at each game speed.
-const std::array<std::array<int32_t, 5>, kSpeeds> CultureThresholds = {{
+const std::array<std::array<int32_t, 5>, kSpeeds> kCultureThresholds = {{
     {30, 300, 1500, 15000, 150000},
     {15, 150, 750, 7500, 70000},
     {10, 100, 500, 5000, 50000},
     {5, 50, 250, 2500, 25000},
 }};
 
-const std::array<std::string_view, kProcesses> ProcessNames = {"Wealth", "Research", "Culture"};
+const std::array<std::string_view, kProcesses> kProcessNames = {"Wealth", "Research", "Culture"};
 
 // Short labels of the map export.
-const std::array<std::string_view, 4> PlotTypeAbbrev = {"M", "H", "F", "W"};
-const std::array<std::string_view, 9> TerrainAbbrev = {"Gr", "Pl", "De", "Tu", "Sn", "Co", "Oc", "Mo", "Hi"};
-const std::array<std::string_view, 6> FeatureAbbrev = {"Ic", "Ju", "Oa", "FP", "Fo", "Po"};
-const std::array<std::string_view, 35> BonusAbbrev = {
+const std::array<std::string_view, 4> kPlotTypeAbbrev = {"M", "H", "F", "W"};
+const std::array<std::string_view, 9> kTerrainAbbrev = {"Gr", "Pl", "De", "Tu", "Sn", "Co", "Oc", "Mo", "Hi"};
+const std::array<std::string_view, 6> kFeatureAbbrev = {"Ic", "Ju", "Oa", "FP", "Fo", "Po"};
+const std::array<std::string_view, 35> kBonusAbbrev = {
     "Alum", "Coal", "Copp", "Hors", "Iron", "Marb", "Oil",  "Ston", "Uran", "Bana", "Clam", "Corn",
     "Cow",  "Crab", "Deer", "Fish", "Pig",  "Rice", "Shee", "Whea", "Dye",  "Fur",  "Gems", "Gold",
     "Ince", "Ivor", "Silk", "Silv", "Spic", "Suga", "Wine", "Whal", "Dram", "Musa", "Movi"};
 
-const std::array<std::string_view, kVictories> VictoryNames = {"Loss",    "Time",  "Conquest",  "Domination",
-                                                               "Culture", "Space", "Diplomatic"};
+const std::array<std::string_view, kVictories> kVictoryNames = {"Loss",    "Time",  "Conquest",  "Domination",
+                                                                "Culture", "Space", "Diplomatic"};
 
-const std::array<std::string_view, kGameOptions> GameOptionNames = {"No City Razing",
-                                                                    "No City Flipping",
-                                                                    "Flipping After Conquest",
-                                                                    "No Barbarians",
-                                                                    "Raging Barbarians",
-                                                                    "Aggressive AI",
-                                                                    "Random Personalities",
-                                                                    "No Tech Trading",
-                                                                    "Permanent Alliances",
-                                                                    "Always War",
-                                                                    "Always Peace",
-                                                                    "One City Challenge",
-                                                                    "No Changing War Peace",
-                                                                    "New Random Seed",
-                                                                    "Lock Mods",
-                                                                    "Complete Kills",
-                                                                    "No Vassal States",
-                                                                    "No Goody Huts"};
+const std::array<std::string_view, kGameOptions> kGameOptionNames = {"No City Razing",
+                                                                     "No City Flipping",
+                                                                     "Flipping After Conquest",
+                                                                     "No Barbarians",
+                                                                     "Raging Barbarians",
+                                                                     "Aggressive AI",
+                                                                     "Random Personalities",
+                                                                     "No Tech Trading",
+                                                                     "Permanent Alliances",
+                                                                     "Always War",
+                                                                     "Always Peace",
+                                                                     "One City Challenge",
+                                                                     "No Changing War Peace",
+                                                                     "New Random Seed",
+                                                                     "Lock Mods",
+                                                                     "Complete Kills",
+                                                                     "No Vassal States",
+                                                                     "No Goody Huts"};
 
 }  // namespace tolvane

@@ -10,38 +10,38 @@
 
 namespace tolvane {
 
-struct TTechInfoRec {
-  std::string_view Name;
-  int32_t Cost;
-  int32_t Era;  // 1..7
+struct TechInfo {
+  std::string_view name;
+  int32_t cost;
+  int32_t era;  // 1..7
 };
 
 // Buildings, projects and units share one shape: the type key without its
 // category prefix and the base production cost (-1 where the game has none).
-struct TBuildingInfoRec {
-  std::string_view Key;
-  int32_t Cost;
+struct BuildingInfo {
+  std::string_view key;
+  int32_t cost;
 };
-using TProjectInfoRec = TBuildingInfoRec;
-using TUnitInfoRec = TBuildingInfoRec;
+using ProjectInfo = BuildingInfo;
+using UnitInfo = BuildingInfo;
 
-extern const std::array<std::string_view, kLeaders> LeaderNames;
-extern const std::array<std::string_view, kCivs> CivNames;
-extern const std::array<TTechInfoRec, kTechs> TechInfo;
-extern const std::array<TBuildingInfoRec, kBuildings> BuildingInfo;
-extern const std::array<TProjectInfoRec, kProjects> ProjectInfo;
-extern const std::array<TUnitInfoRec, kUnits> UnitInfo;
+extern const std::array<std::string_view, kLeaders> kLeaderNames;
+extern const std::array<std::string_view, kCivs> kCivNames;
+extern const std::array<TechInfo, kTechs> kTechInfo;
+extern const std::array<BuildingInfo, kBuildings> kBuildingInfo;
+extern const std::array<ProjectInfo, kProjects> kProjectInfo;
+extern const std::array<UnitInfo, kUnits> kUnitInfo;
 // Indexed by era number 1..7; entry 0 is empty and never shown.
-extern const std::array<std::string_view, kEras + 1> EraNames;
-extern const std::array<std::array<int32_t, 5>, kSpeeds> CultureThresholds;
-extern const std::array<std::string_view, kProcesses> ProcessNames;
-extern const std::array<std::string_view, 4> PlotTypeAbbrev;
-extern const std::array<std::string_view, 9> TerrainAbbrev;
-extern const std::array<std::string_view, 6> FeatureAbbrev;
-extern const std::array<std::string_view, 35> BonusAbbrev;
-extern const std::array<std::string_view, kVictories> VictoryNames;
-extern const std::array<std::string_view, kGameOptions> GameOptionNames;
-extern const std::array<std::array<int32_t, 56>, kLeaders> LeaderAttitudeTable;
+extern const std::array<std::string_view, kEras + 1> kEraNames;
+extern const std::array<std::array<int32_t, 5>, kSpeeds> kCultureThresholds;
+extern const std::array<std::string_view, kProcesses> kProcessNames;
+extern const std::array<std::string_view, 4> kPlotTypeAbbrev;
+extern const std::array<std::string_view, 9> kTerrainAbbrev;
+extern const std::array<std::string_view, 6> kFeatureAbbrev;
+extern const std::array<std::string_view, 35> kBonusAbbrev;
+extern const std::array<std::string_view, kVictories> kVictoryNames;
+extern const std::array<std::string_view, kGameOptions> kGameOptionNames;
+extern const std::array<std::array<int32_t, 56>, kLeaders> kLeaderAttitudeTable;
 
 // Names of the settings as the pages show them; "Unknown" outside the range.
 std::string_view WorldSizeName(int32_t v);    // "Duel" .. "Huge"

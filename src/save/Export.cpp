@@ -14,7 +14,7 @@ namespace {
 
 // A plot value outside the table has no abbreviation; it shows as "?".
 template <size_t N>
-std::string_view abbrev(const std::array<std::string_view, N>& table, int16_t v) {
+std::string_view Abbrev(const std::array<std::string_view, N>& table, int16_t v) {
   return v >= 0 && size_t(v) < N ? table[size_t(v)] : std::string_view("?");
 }
 
@@ -29,12 +29,12 @@ std::string MapText(const Analysis& a) {
   for (int32_t y = h - 1; y >= 0; --y) {
     text += fmt::format("\r\n{};", y);
     for (int32_t x = 0; x < w; ++x) {
-      const TPlotRec& p = a.Plot(x, y);
-      text += abbrev(PlotTypeAbbrev, p.PlotType);
+      const Plot& p = a.PlotAt(x, y);
+      text += Abbrev(kPlotTypeAbbrev, p.plotType);
       text += ',';
-      text += abbrev(TerrainAbbrev, p.Terrain);
-      if (p.Feature >= 0) (text += ',') += abbrev(FeatureAbbrev, p.Feature);
-      if (p.Bonus >= 0) (text += ',') += abbrev(BonusAbbrev, p.Bonus);
+      text += Abbrev(kTerrainAbbrev, p.terrain);
+      if (p.feature >= 0) (text += ',') += Abbrev(kFeatureAbbrev, p.feature);
+      if (p.bonus >= 0) (text += ',') += Abbrev(kBonusAbbrev, p.bonus);
       text += ';';
     }
   }

@@ -16,7 +16,7 @@ namespace tolvane {
 
 namespace {
 
-int32_t int32At(std::span<const uint8_t> b, size_t off) {
+int32_t Int32At(std::span<const uint8_t> b, size_t off) {
   int32_t v;
   std::memcpy(&v, b.data() + off, 4);
   return v;
@@ -24,7 +24,7 @@ int32_t int32At(std::span<const uint8_t> b, size_t off) {
 
 // Inflates with libdeflate when the stream gives exactly `length` bytes, the
 // usual case and the fast one.
-bool inflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
+bool InflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
   std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> d(libdeflate_alloc_decompressor(),
                                                                                       libdeflate_free_decompressor);
   if (!d) return false;
@@ -37,7 +37,7 @@ bool inflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) 
 // Inflates the whole stream with zlib, keeping the first `length` bytes in
 // `out` and counting the rest, so that an error anywhere in the stream is
 // reported with zlib's own text. Returns the stream's full output length.
-int64_t inflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
+int64_t InflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
   z_stream z{};
   if (inflateInit(&z) != Z_OK) throw SaveError("out of memory");
   std::unique_ptr<z_stream, decltype(&inflateEnd)> guard(&z, inflateEnd);
@@ -83,8 +83,8 @@ int32_t FindZlibHeader(std::span<const uint8_t> file) {
 SaveImage SpliceSave(std::span<const uint8_t> file) {
   const int32_t bodyOffset = FindZlibHeader(file);
   if (bodyOffset < 8) throw SaveError("This file holds no compressed save body: it is not a saved game.");
-  const int32_t bodyLength = int32At(file, size_t(bodyOffset) - 8);
-  const int32_t packedLength = int32At(file, size_t(bodyOffset) - 4);
+  const int32_t bodyLength = Int32At(file, size_t(bodyOffset) - 8);
+  const int32_t packedLength = Int32At(file, size_t(bodyOffset) - 4);
   if (bodyLength < 0 || packedLength < 0 || int64_t(packedLength) > int64_t(file.size()) - bodyOffset)
     throw SaveError("The save's stored lengths are impossible: the file is damaged.");
   if (bodyLength > kMaxBodyLength)
@@ -93,20 +93,20 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   const size_t tailOffset = size_t(bodyOffset) + size_t(packedLength);
   const size_t tailLength = file.size() - tailOffset;
   SaveImage image;
-  image.BodyOffset = bodyOffset;
-  image.BodyLength = bodyLength;
-  image.Bytes.resize(size_t(bodyOffset) + size_t(bodyLength) + tailLength);
-  uint8_t* body = image.Bytes.data() + bodyOffset;
+  image.bodyOffset = bodyOffset;
+  image.bodyLength = bodyLength;
+  image.bytes.resize(size_t(bodyOffset) + size_t(bodyLength) + tailLength);
+  uint8_t* body = image.bytes.data() + bodyOffset;
   const auto packed = file.subspan(size_t(bodyOffset), size_t(packedLength));
-  if (!inflateExact(packed, body, size_t(bodyLength))) {
-    int64_t produced = inflateWithZlib(packed, body, size_t(bodyLength));
+  if (!InflateExact(packed, body, size_t(bodyLength))) {
+    int64_t produced = InflateWithZlib(packed, body, size_t(bodyLength));
     if (produced < bodyLength)
       throw SaveError(
           fmt::format("The save's body is shorter than its stored length ({} of {} bytes): the file is damaged.",
                       produced, bodyLength));
   }
-  std::memcpy(image.Bytes.data(), file.data(), size_t(bodyOffset) - 4);
-  std::memcpy(image.Bytes.data() + bodyOffset - 4, "BODY", 4);
+  std::memcpy(image.bytes.data(), file.data(), size_t(bodyOffset) - 4);
+  std::memcpy(image.bytes.data() + bodyOffset - 4, "BODY", 4);
   if (tailLength) std::memcpy(body + bodyLength, file.data() + tailOffset, tailLength);
   return image;
 }

@@ -14,6 +14,7 @@ namespace tolvane {
 // Bytes that are not zeroed when the buffer grows: the inflated body is
 // written over them at once, and zeroing 15 MB first would cost as much as a
 // tenth of the inflation.
+// NOLINTBEGIN(readability-identifier-naming): the standard allocator's names
 template <typename T>
 struct DefaultInitAllocator : std::allocator<T> {
   template <typename U>
@@ -30,15 +31,16 @@ struct DefaultInitAllocator : std::allocator<T> {
     ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
   }
 };
+// NOLINTEND(readability-identifier-naming)
 using ByteBuffer = std::vector<uint8_t, DefaultInitAllocator<uint8_t>>;
 
 // The decompressed image of a save: the file's prefix, the four bytes
 // "BODY" over the packed length, the inflated body at BodyOffset, the tail.
 struct SaveImage {
-  ByteBuffer Bytes;  // every byte is valid (Bytes.size() is the save's length)
-  int32_t BodyOffset = -1;
-  int32_t BodyLength = 0;
-  std::span<const uint8_t> Body() const { return {Bytes.data() + BodyOffset, size_t(BodyLength)}; }
+  ByteBuffer bytes;  // every byte is valid (Bytes.size() is the save's length)
+  int32_t bodyOffset = -1;
+  int32_t bodyLength = 0;
+  std::span<const uint8_t> Body() const { return {bytes.data() + bodyOffset, size_t(bodyLength)}; }
 };
 
 // The largest inflated body a save may announce.

@@ -10,10 +10,10 @@ constexpr int32_t kMaxTextLength = 1023;
 
 }  // namespace
 
-void SaveReader::fail() const { throw SaveError(fmt::format("The save ends inside the {}.", section_)); }
+void SaveReader::Fail() const { throw SaveError(fmt::format("The save ends inside the {}.", section_)); }
 
-std::string SaveReader::readText(int32_t n, int width) {
-  const uint8_t* p = need(int64_t(n) * width);
+std::string SaveReader::ReadText(int32_t n, int width) {
+  const uint8_t* p = Need(int64_t(n) * width);
   if (width == 1) {
     const void* zero = std::memchr(p, 0, size_t(n));
     return std::string(reinterpret_cast<const char*>(p),
@@ -28,38 +28,38 @@ std::string SaveReader::readText(int32_t n, int width) {
   return std::string(text, length);
 }
 
-std::string SaveReader::readStr() {
-  int32_t n = readInt32();
+std::string SaveReader::ReadStr() {
+  int32_t n = ReadInt32();
   if (n < 1 || n > kMaxTextLength) return {};
-  return readText(n, 1);
+  return ReadText(n, 1);
 }
 
 namespace {
 // A one-character text is always 16-bit; longer ones are 16-bit when the
 // second byte (the high byte of the first character) is below 20.
-int ustrWidth(int32_t n, const uint8_t* data, size_t pos, size_t size) {
+int UstrWidth(int32_t n, const uint8_t* data, size_t pos, size_t size) {
   if (n == 1) return 2;
   if (pos + 1 >= size) return 2;  // the read that follows fails either way
   return data[pos + 1] < 20 ? 2 : 1;
 }
 }  // namespace
 
-std::string SaveReader::readUStr() {
-  int32_t n = readInt32();
+std::string SaveReader::ReadUStr() {
+  int32_t n = ReadInt32();
   if (n < 1 || n > kMaxTextLength) return {};
-  return readText(n, ustrWidth(n, data_, pos_, size_));
+  return ReadText(n, UstrWidth(n, data_, pos_, size_));
 }
 
-void SaveReader::skipUStr() {
-  int32_t n = readInt32();
+void SaveReader::SkipUStr() {
+  int32_t n = ReadInt32();
   if (n < 1 || n > kMaxTextLength) return;
-  need(int64_t(n) * ustrWidth(n, data_, pos_, size_));
+  Need(int64_t(n) * UstrWidth(n, data_, pos_, size_));
 }
 
 namespace {
 
 // Whether the pattern's bytes stand at p, p + 2, p + 4, ...
-bool matchesAt(const uint8_t* data, int64_t p, std::string_view pattern) {
+bool MatchesAt(const uint8_t* data, int64_t p, std::string_view pattern) {
   for (size_t j = 1; j < pattern.size(); ++j)
     if (data[p + 2 * int64_t(j)] != uint8_t(pattern[j])) return false;
   return data[p] == uint8_t(pattern[0]);
@@ -82,7 +82,7 @@ int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64
     const void* hit = std::memchr(data + p, uint8_t(pattern[0]), size_t(end - p));
     if (!hit) return 0;
     p = static_cast<const uint8_t*>(hit) - data;
-    if (matchesAt(data, p, pattern)) return p;
+    if (MatchesAt(data, p, pattern)) return p;
     ++p;
   }
   return 0;

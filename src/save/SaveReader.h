@@ -23,66 +23,66 @@ class SaveReader {
   explicit SaveReader(std::span<const uint8_t> bytes, size_t pos = 0)
       : data_(bytes.data()), size_(bytes.size()), pos_(pos) {}
 
-  size_t pos() const { return pos_; }
-  void seek(size_t pos) { pos_ = pos; }
-  size_t remaining() const { return pos_ <= size_ ? size_ - pos_ : 0; }
+  size_t Pos() const { return pos_; }
+  void Seek(size_t pos) { pos_ = pos; }
+  size_t Remaining() const { return pos_ <= size_ ? size_ - pos_ : 0; }
 
   // Names what is being read, for the message when the save ends early.
-  void section(const char* what) { section_ = what; }
-  const char* section() const { return section_; }
+  void Section(const char* what) { section_ = what; }
+  const char* Section() const { return section_; }
 
-  int32_t readInt32() {
+  int32_t ReadInt32() {
     int32_t v;
-    std::memcpy(&v, need(4), 4);
+    std::memcpy(&v, Need(4), 4);
     return v;
   }
-  int16_t readInt16() {
+  int16_t ReadInt16() {
     int16_t v;
-    std::memcpy(&v, need(2), 2);
+    std::memcpy(&v, Need(2), 2);
     return v;
   }
-  uint8_t readByte() { return *need(1); }
+  uint8_t ReadByte() { return *Need(1); }
   // A flag byte, kept as its value 0..255; non-zero means true.
-  int32_t readBool() { return *need(1); }
+  int32_t ReadBool() { return *Need(1); }
 
   // A run of int32 or of flag bytes, read with one bounds check.
-  void readInt32s(std::span<int32_t> values) {
-    std::memcpy(values.data(), need(int64_t(values.size()) * 4), values.size() * 4);
+  void ReadInt32s(std::span<int32_t> values) {
+    std::memcpy(values.data(), Need(int64_t(values.size()) * 4), values.size() * 4);
   }
-  void readBools(std::span<int32_t> flags) {
-    const uint8_t* p = need(int64_t(flags.size()));
+  void ReadBools(std::span<int32_t> flags) {
+    const uint8_t* p = Need(int64_t(flags.size()));
     for (size_t i = 0; i < flags.size(); ++i) flags[i] = p[i];
   }
 
   // int32 length, then 8-bit characters; a length outside 1..1023 gives the
   // empty text and leaves the characters unread.
-  std::string readStr();
+  std::string ReadStr();
   // int32 character count, then 16-bit (or, by the width rule, 8-bit)
   // characters narrowed to their low byte; the same length rule.
-  std::string readUStr();
-  void skipUStr();
+  std::string ReadUStr();
+  void SkipUStr();
 
-  void skipInt32(int64_t n = 1) { skipBytes(n * 4); }
-  void skipInt16(int64_t n = 1) { skipBytes(n * 2); }
-  void skipBool(int64_t n = 1) { skipBytes(n); }
-  void skipBytes(int64_t n) {
-    if (n > 0) need(n);
+  void SkipInt32(int64_t n = 1) { SkipBytes(n * 4); }
+  void SkipInt16(int64_t n = 1) { SkipBytes(n * 2); }
+  void SkipBool(int64_t n = 1) { SkipBytes(n); }
+  void SkipBytes(int64_t n) {
+    if (n > 0) Need(n);
   }
 
   // A count that precedes a list; a count of 0 or less means an empty list.
-  int32_t readCount() { return readInt32(); }
+  int32_t ReadCount() { return ReadInt32(); }
 
-  [[noreturn]] void fail() const;
+  [[noreturn]] void Fail() const;
 
  private:
-  const uint8_t* need(int64_t n) {
-    if (n > int64_t(remaining())) fail();
+  const uint8_t* Need(int64_t n) {
+    if (n > int64_t(Remaining())) Fail();
     const uint8_t* p = data_ + pos_;
     pos_ += size_t(n);
     return p;
   }
   // The width and character count of a text at the cursor (count read already).
-  std::string readText(int32_t n, int width);
+  std::string ReadText(int32_t n, int width);
 
   const uint8_t* data_;
   size_t size_;

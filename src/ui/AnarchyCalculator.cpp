@@ -10,11 +10,11 @@ namespace tolvane::ui {
 
 void Form::NewCivicsEChange() {
   Guarded([this] {
-    const int32_t civics = ParseInt(NewCivicsE.Text());
-    const int32_t cities = ParseInt(AnarchyCitiesE.Text());
-    const int32_t turns = AnarchyLength(civics, cities, AnarchyWorldSizeBox.Index(), AnarchyGameSpeedBox.Index(),
-                                        AnarchyStartEraBox.Index());
-    AnarchyLengthL.SetCaption(fmt::sprintf("= %d turns", turns));
+    const int32_t civics = ParseInt(newCivicsE.Text());
+    const int32_t cities = ParseInt(anarchyCitiesE.Text());
+    const int32_t turns = AnarchyLength(civics, cities, anarchyWorldSizeBox.Index(), anarchyGameSpeedBox.Index(),
+                                        anarchyStartEraBox.Index());
+    anarchyLengthL.SetCaption(fmt::sprintf("= %d turns", turns));
   });
 }
 

@@ -9,16 +9,16 @@ namespace tolvane::ui {
 
 void Form::PrintLeaderAttitude() {
   const Analysis& a = model_;
-  if (NotAvailable() && a.RestrictedView) return;
+  if (NotAvailable() && a.restrictedView) return;
   // Without a selection the page shows the second player toward the first.
-  const int s1 = SlotOf(AttLeaderSel1, 1);
-  const int s2 = SlotOf(AttLeaderSel2, 0);
+  const int s1 = SlotOf(attLeaderSel1, 1);
+  const int s2 = SlotOf(attLeaderSel2, 0);
   constexpr int kAggressiveAI = 5;
-  const TLeaderInfoRec& toward = a.LeaderInfo[size_t(s2)];
-  BaseAttitudeE.SetText(fmt::sprintf("%6d", BaseAttitude(a.LeaderPersonality[size_t(s1)])));
-  HandicapAttitudeE.SetText(fmt::sprintf("%6d", HandicapAttitude(toward.Handicap)));
-  AggressiveAIE.SetText(
-      fmt::sprintf("%6d", AggressiveAIAttitude(a.GameOptions[kAggressiveAI] != 0, toward.SlotStatus)));
+  const SlotInfo& toward = a.slots[size_t(s2)];
+  baseAttitudeE.SetText(fmt::sprintf("%6d", BaseAttitude(a.leaderPersonality[size_t(s1)])));
+  handicapAttitudeE.SetText(fmt::sprintf("%6d", HandicapAttitude(toward.handicap)));
+  aggressiveAie.SetText(
+      fmt::sprintf("%6d", AggressiveAIAttitude(a.gameOptions[kAggressiveAI] != 0, toward.slotStatus)));
 }
 
 }  // namespace tolvane::ui

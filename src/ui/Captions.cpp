@@ -8,8 +8,8 @@ namespace {
 
 using Map = std::unordered_map<std::string_view, std::string_view>;
 
-const Map& captions() {
-  static const Map map = {
+const Map& Captions() {
+  static const Map kMap = {
       {"Edit1", "Path"},
       {"Edit2", "Date"},
       // Base
@@ -141,14 +141,14 @@ const Map& captions() {
       {"Edit77", "Traded Tech to Us"},
       {"Edit78", "Summary"},
   };
-  return map;
+  return kMap;
 }
 
 }  // namespace
 
 std::string_view CaptionOf(std::string_view controlName) {
-  const auto it = captions().find(controlName);
-  return it == captions().end() ? std::string_view() : it->second;
+  const auto it = Captions().find(controlName);
+  return it == Captions().end() ? std::string_view() : it->second;
 }
 
 }  // namespace tolvane::ui

@@ -11,7 +11,7 @@ namespace tolvane::ui {
 std::string Form::MapText() const { return tolvane::MapText(model_); }
 
 void Form::Button2Click(const std::string& imagePath) {
-  const auto& bytes = image_.Bytes;
+  const auto& bytes = image_.bytes;
   try {
     if (!imagePath.empty()) WriteBytes(imagePath, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   } catch (const SaveError& e) {

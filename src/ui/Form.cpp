@@ -21,48 +21,48 @@ Form::Form() {
 
 // Which handler each action of the user runs.
 void Form::BindEvents() {
-  for (Edit* e : {&InitPopE,        &InitLandE,        &InitTechE,        &InitWonderE,       &PopCoeffE,
-                  &LandCoeffE,      &TechCoeffE,       &WonderCoeffE,     &CurrPopScoreE,     &CurrLandScoreE,
-                  &CurrTechScoreE,  &CurrWonderScoreE, &MaxPopScoreE,     &MaxLandScoreE,     &MaxTechScoreE,
-                  &MaxWonderScoreE, &DiffCoeffE,       &VassalPopScoredE, &VassalLandScoredE, &KavrelDateE})
+  for (Edit* e : {&initPopE,        &initLandE,        &initTechE,        &initWonderE,       &popCoeffE,
+                  &landCoeffE,      &techCoeffE,       &wonderCoeffE,     &currPopScoreE,     &currLandScoreE,
+                  &currTechScoreE,  &currWonderScoreE, &maxPopScoreE,     &maxLandScoreE,     &maxTechScoreE,
+                  &maxWonderScoreE, &diffCoeffE,       &vassalPopScoredE, &vassalLandScoredE, &kavrelDateE})
     e->OnExit([this] { DiffCoeffEChange(); });
-  Edit11.OnChange([this] { Edit11Change(); });
+  edit11.OnChange([this] { Edit11Change(); });
 
-  GraphSelect.OnChange([this] { GraphSelectChange(); });
-  ShowAICheckBox.OnClick([this] { GraphSelectChange(); });
+  graphSelect.OnChange([this] { GraphSelectChange(); });
+  showAiCheckBox.OnClick([this] { GraphSelectChange(); });
 
-  ShowCityEventsCheckBox.OnClick([this] { ShowCombatsCheckBoxClick(); });
-  ShowCombatsCheckBox.OnClick([this] { ShowCombatsCheckBoxClick(); });
-  PlayerLogSelect.OnChange([this] { ShowCombatsCheckBoxClick(); });
+  showCityEventsCheckBox.OnClick([this] { ShowCombatsCheckBoxClick(); });
+  showCombatsCheckBox.OnClick([this] { ShowCombatsCheckBoxClick(); });
+  playerLogSelect.OnChange([this] { ShowCombatsCheckBoxClick(); });
 
-  PlayerInfoSelect.OnChange([this] { PlayerInfoSelectChange(); });
+  playerInfoSelect.OnChange([this] { PlayerInfoSelectChange(); });
 
   for (Edit* e :
-       {&KavrelPopCurrE,    &KavrelLandCurrE,   &KavrelTechCurrE,     &KavrelWonderCurrE,    &KavrelCultureCurrE,
-        &KavrelMTechCurrE,  &KavrelTurnCurrE,   &KavrelPopMaxE,       &KavrelLandMaxE,       &KavrelTechMaxE,
-        &KavrelWonderMaxE,  &KavrelCultureMaxE, &KavrelMTechMaxE,     &KavrelTurnMaxE,       &KavrelPopFactorE,
-        &KavrelLandFactorE, &KavrelTechFactorE, &KavrelWonderFactorE, &KavrelCultureFactorE, &KavrelMTechFactorE,
-        &KavrelTurnFactorE})
+       {&kavrelPopCurrE,    &kavrelLandCurrE,   &kavrelTechCurrE,     &kavrelWonderCurrE,    &kavrelCultureCurrE,
+        &kavrelMTechCurrE,  &kavrelTurnCurrE,   &kavrelPopMaxE,       &kavrelLandMaxE,       &kavrelTechMaxE,
+        &kavrelWonderMaxE,  &kavrelCultureMaxE, &kavrelMTechMaxE,     &kavrelTurnMaxE,       &kavrelPopFactorE,
+        &kavrelLandFactorE, &kavrelTechFactorE, &kavrelWonderFactorE, &kavrelCultureFactorE, &kavrelMTechFactorE,
+        &kavrelTurnFactorE})
     e->OnExit([this] { KavrelPopCurrEExit(); });
 
-  NewCivicsE.OnExit([this] { NewCivicsEChange(); });
-  AnarchyCitiesE.OnExit([this] { NewCivicsEChange(); });
-  for (ComboBox* box : {&AnarchyWorldSizeBox, &AnarchyGameSpeedBox, &AnarchyStartEraBox})
+  newCivicsE.OnExit([this] { NewCivicsEChange(); });
+  anarchyCitiesE.OnExit([this] { NewCivicsEChange(); });
+  for (ComboBox* box : {&anarchyWorldSizeBox, &anarchyGameSpeedBox, &anarchyStartEraBox})
     box->OnChange([this] { NewCivicsEChange(); });
 
-  PlayerCitySelect.OnChange([this] { PlayerCitySelectChange(); });
-  CityBox.OnChange([this] { CityBoxChange(); });
-  AttLeaderSel1.OnChange([this] { AttLeaderSel1Change(); });
-  AttLeaderSel2.OnChange([this] { AttLeaderSel1Change(); });
+  playerCitySelect.OnChange([this] { PlayerCitySelectChange(); });
+  cityBox.OnChange([this] { CityBoxChange(); });
+  attLeaderSel1.OnChange([this] { AttLeaderSel1Change(); });
+  attLeaderSel2.OnChange([this] { AttLeaderSel1Change(); });
 }
 
 void Form::FormCreate() {
   // Number texts always use "." as decimal point: fmt formats without locale.
   tabs[kHeaderPage].visible = false;
   tabs[kCitiesPage].visible = false;
-  PlayerLogSelect.SetVisible(false);
-  PlayerInfoSelect.SetVisible(false);
-  Button2.SetEnabled(false);
+  playerLogSelect.SetVisible(false);
+  playerInfoSelect.SetVisible(false);
+  button2.SetEnabled(false);
 
   struct Column {
     const char* header;
@@ -75,7 +75,7 @@ void Form::FormCreate() {
       grid.SetColWidth(col++, c.width);
     }
   };
-  setColumns(LeadersGrid, {{"№", 20},
+  setColumns(leadersGrid, {{"№", 20},
                            {"Leader name", 115},
                            {"Score", 50},
                            {"Territory", 85},
@@ -85,7 +85,7 @@ void Form::FormCreate() {
                            {"Team", 50},
                            {"Land", 50},
                            {"", 200}});
-  setColumns(TeamsGrid, {{"№", 20},
+  setColumns(teamsGrid, {{"№", 20},
                          {"Leader name", 115},
                          {"Score", 70},
                          {"Territory", 105},
@@ -93,9 +93,9 @@ void Form::FormCreate() {
                          {"Vassal", 37},
                          {"Level", 60},
                          {"Slot", 60}});
-  setColumns(TechGrid, {{"№", 20}, {"Tech", 200}, {"Era", 70}, {"Cost", 50}, {"Known", 50}});
-  for (int row = 1; row <= kTechs; ++row) TechGrid.SetCell(0, row, fmt::sprintf("%2d", row));
-  setColumns(ProductionGrid, {{"№", 20}, {"Production", 200}, {"Hammers", 70}});
+  setColumns(techGrid, {{"№", 20}, {"Tech", 200}, {"Era", 70}, {"Cost", 50}, {"Known", 50}});
+  for (int row = 1; row <= kTechs; ++row) techGrid.SetCell(0, row, fmt::sprintf("%2d", row));
+  setColumns(productionGrid, {{"№", 20}, {"Production", 200}, {"Hammers", 70}});
 
   scoreFactors_ = ScoreFactors{};
   kavrelFactors_ = KavrelFactors{};
@@ -103,12 +103,12 @@ void Form::FormCreate() {
 
   std::iota(techOrder_.begin(), techOrder_.end(), 0);
   std::stable_sort(techOrder_.begin(), techOrder_.end(), [](int a, int b) {
-    const TTechInfoRec &x = TechInfo[size_t(a)], &y = TechInfo[size_t(b)];
-    return x.Era != y.Era ? x.Era < y.Era : x.Cost < y.Cost;
+    const TechInfo &x = kTechInfo[size_t(a)], &y = kTechInfo[size_t(b)];
+    return x.era != y.era ? x.era < y.era : x.cost < y.cost;
   });
 
-  for (ComboBox* box : {&PlayerLogSelect, &PlayerInfoSelect, &AttLeaderSel1, &AttLeaderSel2}) box->SetIndex(-1);
-  HistoryChart.SetAxis(0, 0);
+  for (ComboBox* box : {&playerLogSelect, &playerInfoSelect, &attLeaderSel1, &attLeaderSel2}) box->SetIndex(-1);
+  historyChart.SetAxis(0, 0);
 }
 
 void Form::Guarded(const std::function<void()>& body) {
@@ -146,7 +146,7 @@ void Form::ClickCheckBox(std::string_view name) { Lookup<CheckBox>(name).Click()
 int Form::SlotOf(const ComboBox& selector, int noSelection) const {
   int position = selector.Index() < 0 ? noSelection : selector.Index();
   for (int s = 0; s < kSlots; ++s)
-    if (!model_.LeaderInfo[size_t(s)].LeaderName.empty() && position-- == 0) return s;
+    if (!model_.slots[size_t(s)].leaderName.empty() && position-- == 0) return s;
   return kBarbarianSlot;
 }
 

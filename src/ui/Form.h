@@ -26,30 +26,30 @@ namespace tolvane::ui {
 
 // The Kavrel score's factors, in the order of its components.
 struct KavrelFactors {
-  int32_t Pop = 2500;
-  int32_t Land = 2500;
-  int32_t Tech = 2500;
-  int32_t Wonder = 5000;
-  int32_t Culture = 2500;
-  int32_t MTech = 5000;
-  int32_t Turn = 2500;
+  int32_t pop = 2500;
+  int32_t land = 2500;
+  int32_t tech = 2500;
+  int32_t wonder = 5000;
+  int32_t culture = 2500;
+  int32_t mTech = 5000;
+  int32_t turn = 2500;
 };
 
 // Results of the Base page's calculation for slot 0, parts in the order
 // population, land, technology, wonders.
 struct ScoreResults {
-  std::array<int32_t, 4> Game{};
-  int32_t GameScoreSum = 0;
-  std::array<int32_t, 4> Final{};
-  int32_t FinalScoreSum = 0;
+  std::array<int32_t, 4> game{};
+  int32_t gameScoreSum = 0;
+  std::array<int32_t, 4> final{};
+  int32_t finalScoreSum = 0;
 };
 
 // Results of the Kavrel calculation: population, land, technology, wonders,
 // culture, M.Tech, turn.
 struct KavrelResults {
-  std::array<int32_t, 7> Final{};
-  int32_t SumFinal = 0;
-  int32_t Date = 0;
+  std::array<int32_t, 7> final{};
+  int32_t sumFinal = 0;
+  int32_t date = 0;
 };
 
 class Form : public FormLayout {
@@ -134,7 +134,7 @@ class Form : public FormLayout {
   template <typename T>
   T& Lookup(std::string_view name);
 
-  bool NotAvailable() const { return !model_.LeaderInfo[0].Password.empty(); }
+  bool NotAvailable() const { return !model_.slots[0].password.empty(); }
   // The slot that the item at `position` of a player selector stands for:
   // the position-th named slot; 18 when there is none. A negative index
   // counts as `noSelection`.

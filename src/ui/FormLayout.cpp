@@ -33,6 +33,6 @@ FormLayout::FormLayout()
             {"Kavrel"},
             {"Cities"},
             {"Attitudes"}}},
-      HistoryChart(list_, "HistoryChart", kGraphPage, InitialSeries()) {}
+      historyChart(list_, "HistoryChart", kGraphPage, InitialSeries()) {}
 
 }  // namespace tolvane::ui

@@ -23,8 +23,8 @@ bool Form::Button1Click(const std::string& path) {
     AddMessage(e.what());
     return false;
   }
-  Edit1.SetText(path);
-  Edit2.SetText(FileDateText(path));
+  edit1.SetText(path);
+  edit2.SetText(FileDateText(path));
   ShowAnalysis(std::move(analysis), std::move(image));
   return true;
 }
@@ -34,7 +34,7 @@ void Form::ShowAnalysis(Analysis analysis, SaveImage image) {
   image_ = std::move(image);
   loaded_ = true;
   FillSessionList();
-  Edit11.SetText(fmt::format("{}", model_.PreSessions));  // runs Edit11Change
+  edit11.SetText(fmt::format("{}", model_.preSessions));  // runs Edit11Change
   Guarded([this] { CheckValues(); });
   PrintData();
 }
@@ -42,10 +42,10 @@ void Form::ShowAnalysis(Analysis analysis, SaveImage image) {
 // One line per session message: its number and the year it began.
 void Form::FillSessionList() {
   constexpr int32_t kNoSession = 9999;
-  SessionListBox.Clear();
+  sessionListBox.Clear();
   int k = 0;
-  for (int32_t turn : model_.SessionTurns)
-    if (turn < kNoSession) SessionListBox.Add(fmt::sprintf("%3d%6d", ++k, Turn2Date(model_.GameSpeed, turn)));
+  for (int32_t turn : model_.sessionTurns)
+    if (turn < kNoSession) sessionListBox.Add(fmt::sprintf("%3d%6d", ++k, Turn2Date(model_.gameSpeed, turn)));
 }
 
 void Form::Edit11Change() {
@@ -55,12 +55,12 @@ void Form::Edit11Change() {
 // Play sessions and the average time of one, from the sessions found and the
 // user's count of sessions before play began.
 void Form::CheckValues() {
-  model_.PreSessions = ParseInt(Edit11.Text());
-  playSessions_ = Wrap32(int64_t(model_.Sessions) - model_.PreSessions);
-  Edit10.SetText(fmt::sprintf("%6d", playSessions_));
-  avgSessionTime_ = playSessions_ > 0 ? model_.PlayTime / playSessions_ : 0;
+  model_.preSessions = ParseInt(edit11.Text());
+  playSessions_ = Wrap32(int64_t(model_.sessions) - model_.preSessions);
+  edit10.SetText(fmt::sprintf("%6d", playSessions_));
+  avgSessionTime_ = playSessions_ > 0 ? model_.playTime / playSessions_ : 0;
   const int32_t minutes = avgSessionTime_ / 60;
-  Edit12.SetText(fmt::sprintf("%4d:%02.2d:%02.2d", minutes / 60, minutes % 60, avgSessionTime_ % 60));
+  edit12.SetText(fmt::sprintf("%4d:%02.2d:%02.2d", minutes / 60, minutes % 60, avgSessionTime_ % 60));
 }
 
 }  // namespace tolvane::ui

@@ -15,10 +15,10 @@ namespace {
 constexpr int32_t kCityEvent = 3;
 constexpr int32_t kCombat = 5;
 
-Rgb MessageColor(const TMessageRec& m) {
-  if (m.MessageType == kCombat) return kPurple;
-  if (m.MessageType == kCityEvent) return kGreen;
-  switch (m.Color) {
+Rgb MessageColor(const Message& m) {
+  if (m.messageType == kCombat) return kPurple;
+  if (m.messageType == kCityEvent) return kGreen;
+  switch (m.color) {
     case 8:
     case 38:
       return kRed;
@@ -39,23 +39,23 @@ Rgb MessageColor(const TMessageRec& m) {
 
 void Form::DrawPlayerLog() {
   const Analysis& a = model_;
-  const int q = SlotOf(PlayerLogSelect, 0);
-  PlayerLog.Clear();
+  const int q = SlotOf(playerLogSelect, 0);
+  playerLog.Clear();
   if (NotAvailable()) {
-    PlayerLog.SetColor(kRed);
-    PlayerLog.Append("Not Available");
+    playerLog.SetColor(kRed);
+    playerLog.Append("Not Available");
     return;
   }
-  const auto& messages = a.Messages[size_t(q)];
-  const size_t count = std::min(messages.size(), size_t(std::max(a.MessageCount[size_t(q)], 0)));
+  const auto& messages = a.messages[size_t(q)];
+  const size_t count = std::min(messages.size(), size_t(std::max(a.messageCount[size_t(q)], 0)));
   for (size_t j = 0; j < count; ++j) {
-    const TMessageRec& m = messages[j];
-    if ((m.MessageType == kCombat && !ShowCombatsCheckBox.Checked()) ||
-        (m.MessageType == kCityEvent && !ShowCityEventsCheckBox.Checked()) || m.Text.empty())
+    const Message& m = messages[j];
+    if ((m.messageType == kCombat && !showCombatsCheckBox.Checked()) ||
+        (m.messageType == kCityEvent && !showCityEventsCheckBox.Checked()) || m.text.empty())
       continue;
-    PlayerLog.SetColor(MessageColor(m));
-    PlayerLog.Append(
-        fmt::sprintf("%4d%s %s", m.Turn, DateTextPadded(Turn2Date(a.GameSpeed, m.Turn)), Latin1ToUtf8(m.Text)));
+    playerLog.SetColor(MessageColor(m));
+    playerLog.Append(
+        fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text)));
   }
 }
 

@@ -43,31 +43,31 @@ int32_t Sum(const auto& values) {
 }
 
 std::array<ScorePart, 4> ScoreParts(Analysis& a, ScoreFactors& f, FormLayout& w) {
-  return {{{a.InitPop, a.PopulationScore[0], a.PopulationScoreCounted[0], a.MaxPopScore, f.PopCoeff, w.InitPopE,
-            w.CurrPopScoreE, w.MaxPopScoreE, w.PopCoeffE, w.PopScoreE, w.PopFinalScoreE},
-           {a.InitLand, a.LandScore[0], a.LandScoreCounted[0], a.MaxLandScore, f.LandCoeff, w.InitLandE,
-            w.CurrLandScoreE, w.MaxLandScoreE, w.LandCoeffE, w.LandScoreE, w.LandFinalScoreE},
-           {a.InitTech, a.TechScore[0], a.TechScore[0], a.MaxTechScore, f.TechCoeff, w.InitTechE, w.CurrTechScoreE,
-            w.MaxTechScoreE, w.TechCoeffE, w.TechScoreE, w.TechFinalScoreE},
-           {a.InitWonder, a.WondersScore[0], a.WondersScore[0], a.MaxWonderScore, f.WonderCoeff, w.InitWonderE,
-            w.CurrWonderScoreE, w.MaxWonderScoreE, w.WonderCoeffE, w.WonderScoreE, w.WonderFinalScoreE}}};
+  return {{{a.initPop, a.populationScore[0], a.populationScoreCounted[0], a.maxPopScore, f.popCoeff, w.initPopE,
+            w.currPopScoreE, w.maxPopScoreE, w.popCoeffE, w.popScoreE, w.popFinalScoreE},
+           {a.initLand, a.landScore[0], a.landScoreCounted[0], a.maxLandScore, f.landCoeff, w.initLandE,
+            w.currLandScoreE, w.maxLandScoreE, w.landCoeffE, w.landScoreE, w.landFinalScoreE},
+           {a.initTech, a.techScore[0], a.techScore[0], a.maxTechScore, f.techCoeff, w.initTechE, w.currTechScoreE,
+            w.maxTechScoreE, w.techCoeffE, w.techScoreE, w.techFinalScoreE},
+           {a.initWonder, a.wondersScore[0], a.wondersScore[0], a.maxWonderScore, f.wonderCoeff, w.initWonderE,
+            w.currWonderScoreE, w.maxWonderScoreE, w.wonderCoeffE, w.wonderScoreE, w.wonderFinalScoreE}}};
 }
 
 std::array<KavrelPart, 7> KavrelParts(Analysis& a, KavrelFactors& f, int32_t& mtechMax, FormLayout& w) {
-  return {{{a.PopulationScoreCounted[0], a.MaxPopScore, f.Pop, 1.0, w.KavrelPopCurrE, w.KavrelPopMaxE,
-            w.KavrelPopFactorE, w.KavrelPopFinalE, w.KavrelPopPercentE},
-           {a.LandScoreCounted[0], a.MaxLandScore, f.Land, 1.0, w.KavrelLandCurrE, w.KavrelLandMaxE,
-            w.KavrelLandFactorE, w.KavrelLandFinalE, w.KavrelLandPercentE},
-           {a.TechScore[0], a.MaxTechScore, f.Tech, 1.0, w.KavrelTechCurrE, w.KavrelTechMaxE, w.KavrelTechFactorE,
-            w.KavrelTechFinalE, w.KavrelTechPercentE},
-           {a.WondersScore[0], a.MaxWonderScore, f.Wonder, 1.0, w.KavrelWonderCurrE, w.KavrelWonderMaxE,
-            w.KavrelWonderFactorE, w.KavrelWonderFinalE, w.KavrelWonderPercentE},
-           {a.KavrelCultureCurr, a.KavrelCultureMax, f.Culture, 100.0, w.KavrelCultureCurrE, w.KavrelCultureMaxE,
-            w.KavrelCultureFactorE, w.KavrelCultureFinalE, w.KavrelCulturePercentE},
-           {a.KavrelMTechCurr, mtechMax, f.MTech, 1.0, w.KavrelMTechCurrE, w.KavrelMTechMaxE, w.KavrelMTechFactorE,
-            w.KavrelMTechFinalE, w.KavrelMTechPercentE},
-           {a.KavrelTurnCurr, a.KavrelTurnMax, f.Turn, 1.0, w.KavrelTurnCurrE, w.KavrelTurnMaxE, w.KavrelTurnFactorE,
-            w.KavrelTurnFinalE, w.KavrelTurnPercentE}}};
+  return {{{a.populationScoreCounted[0], a.maxPopScore, f.pop, 1.0, w.kavrelPopCurrE, w.kavrelPopMaxE,
+            w.kavrelPopFactorE, w.kavrelPopFinalE, w.kavrelPopPercentE},
+           {a.landScoreCounted[0], a.maxLandScore, f.land, 1.0, w.kavrelLandCurrE, w.kavrelLandMaxE,
+            w.kavrelLandFactorE, w.kavrelLandFinalE, w.kavrelLandPercentE},
+           {a.techScore[0], a.maxTechScore, f.tech, 1.0, w.kavrelTechCurrE, w.kavrelTechMaxE, w.kavrelTechFactorE,
+            w.kavrelTechFinalE, w.kavrelTechPercentE},
+           {a.wondersScore[0], a.maxWonderScore, f.wonder, 1.0, w.kavrelWonderCurrE, w.kavrelWonderMaxE,
+            w.kavrelWonderFactorE, w.kavrelWonderFinalE, w.kavrelWonderPercentE},
+           {a.kavrelCultureCurr, a.kavrelCultureMax, f.culture, 100.0, w.kavrelCultureCurrE, w.kavrelCultureMaxE,
+            w.kavrelCultureFactorE, w.kavrelCultureFinalE, w.kavrelCulturePercentE},
+           {a.kavrelMTechCurr, mtechMax, f.mTech, 1.0, w.kavrelMTechCurrE, w.kavrelMTechMaxE, w.kavrelMTechFactorE,
+            w.kavrelMTechFinalE, w.kavrelMTechPercentE},
+           {a.kavrelTurnCurr, a.kavrelTurnMax, f.turn, 1.0, w.kavrelTurnCurrE, w.kavrelTurnMaxE, w.kavrelTurnFactorE,
+            w.kavrelTurnFinalE, w.kavrelTurnPercentE}}};
 }
 
 }  // namespace
@@ -76,14 +76,15 @@ void Form::ScoreCalc() {
   Analysis& a = model_;
   const auto parts = ScoreParts(a, scoreFactors_, *this);
   ScoreResults& r = scores_;
-  for (size_t i = 0; i < parts.size(); ++i) r.Game[i] = gScore(parts[i].counted, parts[i].maximum, parts[i].factor);
-  r.GameScoreSum = Sum(r.Game);
+  for (size_t i = 0; i < parts.size(); ++i)
+    r.game[i] = GameScorePart(parts[i].counted, parts[i].maximum, parts[i].factor);
+  r.gameScoreSum = Sum(r.game);
   // A part without a value stops here, after the parts before it.
   for (size_t i = 0; i < parts.size(); ++i) {
     const ScorePart& p = parts[i];
-    r.Final[i] = fScore(p.counted, p.initial, p.maximum, p.factor, a.GameTurn, a.EndTurn, a.DiffCoeff);
+    r.final[i] = FinalScorePart(p.counted, p.initial, p.maximum, p.factor, a.gameTurn, a.endTurn, a.diffCoeff);
   }
-  r.FinalScoreSum = Sum(r.Final);
+  r.finalScoreSum = Sum(r.final);
 
   for (size_t i = 0; i < parts.size(); ++i) {
     const ScorePart& p = parts[i];
@@ -91,15 +92,15 @@ void Form::ScoreCalc() {
     p.currentE.SetText(Int7(p.own));
     p.maximumE.SetText(Int7(p.maximum));
     p.factorE.SetText(Int7(p.factor));
-    p.gameE.SetText(Int7(r.Game[i]));
-    p.finalE.SetText(Int7(r.Final[i]));
+    p.gameE.SetText(Int7(r.game[i]));
+    p.finalE.SetText(Int7(r.final[i]));
   }
-  GameScoreSumE.SetText(Int7(r.GameScoreSum));
-  FinalScoreSumE.SetText(Int7(r.FinalScoreSum));
-  DiffCoeffE.SetText(fmt::sprintf("%7.1f", a.DiffCoeff));
-  Edit13.SetText(Int7(r.FinalScoreSum));
-  VassalPopScoredE.SetText(Int7(Wrap32(int64_t(a.PopulationScoreCounted[0]) - a.PopulationScore[0])));
-  VassalLandScoredE.SetText(Int7(Wrap32(int64_t(a.LandScoreCounted[0]) - a.LandScore[0])));
+  gameScoreSumE.SetText(Int7(r.gameScoreSum));
+  finalScoreSumE.SetText(Int7(r.finalScoreSum));
+  diffCoeffE.SetText(fmt::sprintf("%7.1f", a.diffCoeff));
+  edit13.SetText(Int7(r.finalScoreSum));
+  vassalPopScoredE.SetText(Int7(Wrap32(int64_t(a.populationScoreCounted[0]) - a.populationScore[0])));
+  vassalLandScoredE.SetText(Int7(Wrap32(int64_t(a.landScoreCounted[0]) - a.landScore[0])));
 }
 
 // Reads every input of the Base page back, storing each value as soon as it
@@ -108,13 +109,13 @@ void Form::DiffCoeffEChange() {
   Guarded([this] {
     Analysis& a = model_;
     const auto parts = ScoreParts(a, scoreFactors_, *this);
-    a.DiffCoeff = ParseFloat(DiffCoeffE.Text());
+    a.diffCoeff = ParseFloat(diffCoeffE.Text());
     for (const ScorePart& p : parts) p.initial = ParseInt(p.initialE.Text());
     for (const ScorePart& p : parts) p.own = ParseInt(p.currentE.Text());
     for (const ScorePart& p : parts) p.maximum = ParseInt(p.maximumE.Text());
     for (const ScorePart& p : parts) p.factor = ParseInt(p.factorE.Text());
-    a.PopulationScoreCounted[0] = Wrap32(int64_t(ParseInt(VassalPopScoredE.Text())) + a.PopulationScore[0]);
-    a.LandScoreCounted[0] = Wrap32(int64_t(ParseInt(VassalLandScoredE.Text())) + a.LandScore[0]);
+    a.populationScoreCounted[0] = Wrap32(int64_t(ParseInt(vassalPopScoredE.Text())) + a.populationScore[0]);
+    a.landScoreCounted[0] = Wrap32(int64_t(ParseInt(vassalLandScoredE.Text())) + a.landScore[0]);
     ScoreCalc();
   });
 }
@@ -126,24 +127,24 @@ void Form::KavrelScoreCalc() {
   // A component without a value stops here, after the components before it.
   for (size_t i = 0; i < parts.size(); ++i) {
     const KavrelPart& p = parts[i];
-    r.Final[i] = cScore(p.factor, a.KavrelTurnCurr, p.current / p.scale, p.maximum / p.scale, a.KavrelTurnMax);
+    r.final[i] = KavrelScorePart(p.factor, a.kavrelTurnCurr, p.current / p.scale, p.maximum / p.scale, a.kavrelTurnMax);
   }
-  r.SumFinal = Sum(r.Final);
+  r.sumFinal = Sum(r.final);
 
   for (size_t i = 0; i < parts.size(); ++i) {
     const KavrelPart& p = parts[i];
     p.currentE.SetText(Int7(p.current));
     p.maximumE.SetText(Int7(p.maximum));
     p.factorE.SetText(Int7(p.factor));
-    p.finalE.SetText(Int7(r.Final[i]));
+    p.finalE.SetText(Int7(r.final[i]));
   }
   // The shares keep their texts while the sum is not positive.
-  if (r.SumFinal > 0)
+  if (r.sumFinal > 0)
     for (size_t i = 0; i < parts.size(); ++i)
-      parts[i].percentE.SetText(fmt::sprintf("%7.2f", double(Wrap32(int64_t(r.Final[i]) * 100)) / r.SumFinal));
-  KavrelSumFinalE.SetText(Int7(r.SumFinal));
-  r.Date = Turn2Date(a.GameSpeed, a.KavrelTurnCurr);
-  KavrelDateE.SetText(DateTextPadded(r.Date));
+      parts[i].percentE.SetText(fmt::sprintf("%7.2f", double(Wrap32(int64_t(r.final[i]) * 100)) / r.sumFinal));
+  kavrelSumFinalE.SetText(Int7(r.sumFinal));
+  r.date = Turn2Date(a.gameSpeed, a.kavrelTurnCurr);
+  kavrelDateE.SetText(DateTextPadded(r.date));
 }
 
 // Reads every input of the Kavrel page back, storing each value as soon as it

@@ -17,13 +17,13 @@ namespace {
 enum class Detail { Nothing, NameOnly, Everything };
 
 Detail DetailOf(const Analysis& a, int slot) {
-  const TLeaderInfoRec& info = a.LeaderInfo[size_t(slot)];
-  const bool notAvailable = !a.LeaderInfo[0].Password.empty();
-  if (notAvailable && a.RestrictedView) return Detail::NameOnly;
-  const int32_t team = info.Team;
-  const bool met = Analysis::ValidTeam(team) && a.HasMet[0][size_t(team)] != 0;
-  if (a.RestrictedView && !met) return Detail::Nothing;
-  return info.LeaderType >= 0 ? Detail::Everything : Detail::NameOnly;
+  const SlotInfo& info = a.slots[size_t(slot)];
+  const bool notAvailable = !a.slots[0].password.empty();
+  if (notAvailable && a.restrictedView) return Detail::NameOnly;
+  const int32_t team = info.team;
+  const bool met = Analysis::ValidTeam(team) && a.hasMet[0][size_t(team)] != 0;
+  if (a.restrictedView && !met) return Detail::Nothing;
+  return info.leaderType >= 0 ? Detail::Everything : Detail::NameOnly;
 }
 
 // A share in percent, 0 when there is nothing to share.
@@ -60,7 +60,7 @@ std::string RowOr(const Table& table, int32_t row) {
 
 void Form::PrintData() {
   PrintBase();
-  Edit9.SetText(fmt::sprintf("%6d", model_.Sessions));
+  edit9.SetText(fmt::sprintf("%6d", model_.sessions));
   PrintHeaderAndMap();
   ClearLeadersGrid();
   PrintLeadersGrid();
@@ -88,65 +88,65 @@ void Form::PrintData() {
 
 void Form::PrintBase() {
   const Analysis& a = model_;
-  Edit3.SetText(fmt::sprintf("%4d/%3d", a.GameTurn, a.EndTurn));
-  Edit4.SetText(DateTextPadded(a.GameDate));
-  Edit5.SetText(fmt::sprintf("%4d:%02.2d:%02.2d", a.PlayTime / 3600, a.PlayTime / 60 % 60, a.PlayTime % 60));
-  Edit6.SetText(fmt::sprintf("%6d", a.GameScore));
-  Edit8.SetText(std::string(LevelString(a.Difficulty)));
-  Edit7.SetText(a.GameState == 0 ? "Incomplete" : std::string(VictoryTypeName(a.VictoryType)));
+  edit3.SetText(fmt::sprintf("%4d/%3d", a.gameTurn, a.endTurn));
+  edit4.SetText(DateTextPadded(a.gameDate));
+  edit5.SetText(fmt::sprintf("%4d:%02.2d:%02.2d", a.playTime / 3600, a.playTime / 60 % 60, a.playTime % 60));
+  edit6.SetText(fmt::sprintf("%6d", a.gameScore));
+  edit8.SetText(std::string(LevelString(a.difficulty)));
+  edit7.SetText(a.gameState == 0 ? "Incomplete" : std::string(VictoryTypeName(a.victoryType)));
 
-  const TLeaderInfoRec& first = a.LeaderInfo[0];
-  NickE.SetText(Latin1ToUtf8(first.LeaderName));
-  LeaderE.SetText(RowOr(LeaderNames, first.LeaderType));
-  CountryE.SetText(RowOr(CivNames, first.CivType));
+  const SlotInfo& first = a.slots[0];
+  nickE.SetText(Latin1ToUtf8(first.leaderName));
+  leaderE.SetText(RowOr(kLeaderNames, first.leaderType));
+  countryE.SetText(RowOr(kCivNames, first.civType));
 }
 
 void Form::PrintHeaderAndMap() {
   const Analysis& a = model_;
-  SaveVersionE.SetText(fmt::sprintf("%8d", a.SaveVersion));
-  ModPathE.SetText(Latin1ToUtf8(a.ModPath));
-  ModChecksumE.SetText(Latin1ToUtf8(a.ModChecksum));
-  FlagsE.SetText(fmt::sprintf("%08X", a.Flags));
-  GameBuildVersionE.SetText(Latin1ToUtf8(a.GameBuildVersion));
-  DLLChecksumE.SetText(Latin1ToUtf8(a.DLLChecksum));
-  ShaderChecksumE.SetText(Latin1ToUtf8(a.ShaderChecksum));
-  PythonChecksumE.SetText(Latin1ToUtf8(a.PythonChecksum));
-  XMLChecksumE.SetText(Latin1ToUtf8(a.XMLChecksum));
+  saveVersionE.SetText(fmt::sprintf("%8d", a.saveVersion));
+  modPathE.SetText(Latin1ToUtf8(a.modPath));
+  modChecksumE.SetText(Latin1ToUtf8(a.modChecksum));
+  flagsE.SetText(fmt::sprintf("%08X", a.flags));
+  gameBuildVersionE.SetText(Latin1ToUtf8(a.gameBuildVersion));
+  dllChecksumE.SetText(Latin1ToUtf8(a.dllChecksum));
+  shaderChecksumE.SetText(Latin1ToUtf8(a.shaderChecksum));
+  pythonChecksumE.SetText(Latin1ToUtf8(a.pythonChecksum));
+  xmlChecksumE.SetText(Latin1ToUtf8(a.xmlChecksum));
 
-  SaveFlagE.SetText(fmt::sprintf("%8d", a.SaveFlag));
-  GameTypeE.SetText(fmt::sprintf("%8d", a.GameType));
-  GameNameE.SetText(Latin1ToUtf8(a.GameName));
-  GamePasswordE.SetText(Latin1ToUtf8(a.GamePassword));
-  AdminPasswordE.SetText(Latin1ToUtf8(a.AdminPassword));
-  MapScriptE.SetText(Latin1ToUtf8(a.MapScript));
-  WorldSizeE.SetText(std::string(WorldSizeName(a.WorldSize)));
-  ClimateE.SetText(std::string(ClimateName(a.Climate)));
-  SeaLevelE.SetText(std::string(SeaLevelName(a.SeaLevel)));
-  EraE.SetText(std::string(EraName(a.StartEra)));
-  GameSpeedE.SetText(std::string(GameSpeedName(a.GameSpeed)));
-  CalenderE.SetText(fmt::sprintf("%8d", a.Calendar));
-  MapSizeE.SetText(fmt::sprintf("%4d x %d", a.MapWidth, a.MapHeight));
-  LatitudesE.SetText(fmt::sprintf("%5d ; %d", a.Latitude2, a.Latitude1));
-  LandTilesE.SetText(fmt::sprintf("%8d", a.LandPlots));
-  OwnedTilesE.SetText(fmt::sprintf("%8d", a.OwnedPlots));
-  WrapXE.SetText(a.WrapX != 0 ? " Yes" : "  No");
-  WrapYE.SetText(a.WrapY != 0 ? " Yes" : "  No");
-  StartTurnDateE.SetText(fmt::sprintf("%6d/%s", a.StartTurn, DateTextPlain(Turn2Date(a.GameSpeed, a.StartTurn))));
+  saveFlagE.SetText(fmt::sprintf("%8d", a.saveFlag));
+  gameTypeE.SetText(fmt::sprintf("%8d", a.gameType));
+  gameNameE.SetText(Latin1ToUtf8(a.gameName));
+  gamePasswordE.SetText(Latin1ToUtf8(a.gamePassword));
+  adminPasswordE.SetText(Latin1ToUtf8(a.adminPassword));
+  mapScriptE.SetText(Latin1ToUtf8(a.mapScript));
+  worldSizeE.SetText(std::string(WorldSizeName(a.worldSize)));
+  climateE.SetText(std::string(ClimateName(a.climate)));
+  seaLevelE.SetText(std::string(SeaLevelName(a.seaLevel)));
+  eraE.SetText(std::string(EraName(a.startEra)));
+  gameSpeedE.SetText(std::string(GameSpeedName(a.gameSpeed)));
+  calenderE.SetText(fmt::sprintf("%8d", a.calendar));
+  mapSizeE.SetText(fmt::sprintf("%4d x %d", a.mapWidth, a.mapHeight));
+  latitudesE.SetText(fmt::sprintf("%5d ; %d", a.latitude2, a.latitude1));
+  landTilesE.SetText(fmt::sprintf("%8d", a.landPlots));
+  ownedTilesE.SetText(fmt::sprintf("%8d", a.ownedPlots));
+  wrapXe.SetText(a.wrapX != 0 ? " Yes" : "  No");
+  wrapYe.SetText(a.wrapY != 0 ? " Yes" : "  No");
+  startTurnDateE.SetText(fmt::sprintf("%6d/%s", a.startTurn, DateTextPlain(Turn2Date(a.gameSpeed, a.startTurn))));
 
-  GameOptionBox.Clear();
+  gameOptionBox.Clear();
   for (int k = 0; k < kGameOptions; ++k)
-    if (a.GameOptions[size_t(k)] != 0) GameOptionBox.Add(std::string(GameOptionNames[size_t(k)]));
+    if (a.gameOptions[size_t(k)] != 0) gameOptionBox.Add(std::string(kGameOptionNames[size_t(k)]));
   // Entry 0 of the victory names is "Loss", never a condition.
-  VictoryConditionBox.Clear();
+  victoryConditionBox.Clear();
   for (int k = 1; k < kVictories; ++k)
-    if (a.VictoryFlags[size_t(k)] != 0) VictoryConditionBox.Add(std::string(VictoryNames[size_t(k)]));
+    if (a.victoryFlags[size_t(k)] != 0) victoryConditionBox.Add(std::string(kVictoryNames[size_t(k)]));
 }
 
 void Form::ClearLeadersGrid() {
   for (int row = 1; row <= kSlots; ++row) {
-    LeadersGrid.SetCell(0, row, fmt::sprintf("%2d", row));
-    for (int col = 1; col < LeadersGrid.ColCount(); ++col) LeadersGrid.SetCell(col, row, " ");
-    for (int col = 0; col < TeamsGrid.ColCount(); ++col) TeamsGrid.SetCell(col, row, " ");
+    leadersGrid.SetCell(0, row, fmt::sprintf("%2d", row));
+    for (int col = 1; col < leadersGrid.ColCount(); ++col) leadersGrid.SetCell(col, row, " ");
+    for (int col = 0; col < teamsGrid.ColCount(); ++col) teamsGrid.SetCell(col, row, " ");
   }
 }
 
@@ -155,18 +155,18 @@ void Form::PrintLeadersGrid() {
   for (int s = 0; s < kSlots; ++s) {
     const Detail detail = DetailOf(a, s);
     if (detail == Detail::Nothing) continue;
-    const TLeaderInfoRec& info = a.LeaderInfo[size_t(s)];
+    const SlotInfo& info = a.slots[size_t(s)];
     const int row = s + 1;
-    LeadersGrid.SetCell(1, row, Latin1ToUtf8(info.LeaderName));
+    leadersGrid.SetCell(1, row, Latin1ToUtf8(info.leaderName));
     if (detail != Detail::Everything) continue;
-    LeadersGrid.SetCell(2, row, a.PlayerAlive[size_t(s)] ? fmt::sprintf("%7d", a.PlayerScore[size_t(s)]) : "      0");
-    LeadersGrid.SetCell(3, row, fmt::sprintf("%5d (%6.2f%%)", a.OwnedLandCount[size_t(s)], a.LandPercent[size_t(s)]));
-    LeadersGrid.SetCell(4, row,
-                        fmt::sprintf("%5d (%6.2f%%)", a.PlayerPopulation[size_t(s)], a.PopulationPercent[size_t(s)]));
-    LeadersGrid.SetCell(5, row, Latin1ToUtf8(info.CivDescription));
-    LeadersGrid.SetCell(6, row, Latin1ToUtf8(info.CivAdjective));
-    LeadersGrid.SetCell(7, row, fmt::sprintf("%7d", info.Team));
-    LeadersGrid.SetCell(8, row, fmt::sprintf("%7d", a.LandScore[size_t(s)]));
+    leadersGrid.SetCell(2, row, a.playerAlive[size_t(s)] ? fmt::sprintf("%7d", a.playerScore[size_t(s)]) : "      0");
+    leadersGrid.SetCell(3, row, fmt::sprintf("%5d (%6.2f%%)", a.ownedLandCount[size_t(s)], a.landPercent[size_t(s)]));
+    leadersGrid.SetCell(4, row,
+                        fmt::sprintf("%5d (%6.2f%%)", a.playerPopulation[size_t(s)], a.populationPercent[size_t(s)]));
+    leadersGrid.SetCell(5, row, Latin1ToUtf8(info.civDescription));
+    leadersGrid.SetCell(6, row, Latin1ToUtf8(info.civAdjective));
+    leadersGrid.SetCell(7, row, fmt::sprintf("%7d", info.team));
+    leadersGrid.SetCell(8, row, fmt::sprintf("%7d", a.landScore[size_t(s)]));
   }
 }
 
@@ -178,29 +178,29 @@ void Form::PrintTeamsGrid() {
   for (int t = 0; t < kTeams; ++t) {
     const auto team = size_t(t);
     for (int s = 0; s < kSlots; ++s) {
-      const TLeaderInfoRec& info = a.LeaderInfo[size_t(s)];
-      if (info.Team != t) continue;
-      TeamsGrid.SetCell(0, row, fmt::sprintf("%2d", t));
+      const SlotInfo& info = a.slots[size_t(s)];
+      if (info.team != t) continue;
+      teamsGrid.SetCell(0, row, fmt::sprintf("%2d", t));
       const Detail detail = DetailOf(a, s);
-      if (detail != Detail::Nothing) TeamsGrid.SetCell(1, row, Latin1ToUtf8(info.LeaderName));
+      if (detail != Detail::Nothing) teamsGrid.SetCell(1, row, Latin1ToUtf8(info.leaderName));
       if (detail == Detail::Everything) {
-        TeamsGrid.SetCell(
+        teamsGrid.SetCell(
             2, row,
-            a.PlayerAlive[size_t(s)] ? fmt::sprintf("%5d/%d", a.PlayerScore[size_t(s)], a.TeamScore[team]) : "      0");
-        TeamsGrid.SetCell(3, row,
-                          fmt::sprintf("%5d/%d (%6.2f%%)", a.OwnedLandCount[size_t(s)], a.TeamLandCounted[team],
-                                       Percent(a.TeamLandCounted[team], a.LandPlots)));
-        TeamsGrid.SetCell(4, row,
-                          fmt::sprintf("%5d/%d (%6.2f%%)", a.PlayerPopulation[size_t(s)], a.TeamPopulationCounted[team],
-                                       Percent(a.TeamPopulationCounted[team], a.TotalPopulation)));
+            a.playerAlive[size_t(s)] ? fmt::sprintf("%5d/%d", a.playerScore[size_t(s)], a.teamScore[team]) : "      0");
+        teamsGrid.SetCell(3, row,
+                          fmt::sprintf("%5d/%d (%6.2f%%)", a.ownedLandCount[size_t(s)], a.teamLandCounted[team],
+                                       Percent(a.teamLandCounted[team], a.landPlots)));
+        teamsGrid.SetCell(4, row,
+                          fmt::sprintf("%5d/%d (%6.2f%%)", a.playerPopulation[size_t(s)], a.teamPopulationCounted[team],
+                                       Percent(a.teamPopulationCounted[team], a.totalPopulation)));
         // The master is the highest team this one is the vassal of.
         for (int u = kTeams - 1; u >= 0; --u)
-          if (a.IsVassal[team][size_t(u)] != 0) {
-            TeamsGrid.SetCell(5, row, fmt::sprintf("%5d", u));
+          if (a.isVassal[team][size_t(u)] != 0) {
+            teamsGrid.SetCell(5, row, fmt::sprintf("%5d", u));
             break;
           }
-        TeamsGrid.SetCell(6, row, std::string(LevelString(info.Handicap)));
-        TeamsGrid.SetCell(7, row, std::string(SlotStatusName(info.SlotStatus)));
+        teamsGrid.SetCell(6, row, std::string(LevelString(info.handicap)));
+        teamsGrid.SetCell(7, row, std::string(SlotStatusName(info.slotStatus)));
       }
       ++row;
     }
@@ -209,25 +209,25 @@ void Form::PrintTeamsGrid() {
 
 void Form::PrintReplay() {
   const Analysis& a = model_;
-  ReplayList.Clear();
-  if (a.RestrictedView) return;
-  for (const TReplayMsgRec& m : a.ReplayMsgs) {
-    if (m.Text.empty()) continue;
-    ReplayList.SetColor(IsSessionText(m.Text) ? kPurple : ReplayColor(m.Color));
-    ReplayList.Append(
-        fmt::sprintf("%4d%s %s", m.Turn, DateTextPadded(Turn2Date(a.GameSpeed, m.Turn)), Latin1ToUtf8(m.Text)));
+  replayList.Clear();
+  if (a.restrictedView) return;
+  for (const ReplayMessage& m : a.replay) {
+    if (m.text.empty()) continue;
+    replayList.SetColor(IsSessionText(m.text) ? kPurple : ReplayColor(m.color));
+    replayList.Append(
+        fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text)));
   }
 }
 
 // The five player selectors list the named slots in slot order and start on
 // the first; the page fillers read them right after.
 void Form::FillPlayerSelectors() {
-  for (ComboBox* box : {&PlayerLogSelect, &PlayerInfoSelect, &PlayerCitySelect})
-    box->SetVisible(!model_.RestrictedView);
-  for (ComboBox* box : {&PlayerLogSelect, &PlayerInfoSelect, &PlayerCitySelect, &AttLeaderSel1, &AttLeaderSel2}) {
+  for (ComboBox* box : {&playerLogSelect, &playerInfoSelect, &playerCitySelect})
+    box->SetVisible(!model_.restrictedView);
+  for (ComboBox* box : {&playerLogSelect, &playerInfoSelect, &playerCitySelect, &attLeaderSel1, &attLeaderSel2}) {
     box->Clear();
     for (int s = 0; s < kSlots; ++s) {
-      const std::string& name = model_.LeaderInfo[size_t(s)].LeaderName;
+      const std::string& name = model_.slots[size_t(s)].leaderName;
       if (!name.empty()) box->Add(Latin1ToUtf8(name));
     }
     if (box->Index() == -1 && !box->Items().empty()) box->SetIndex(0);

@@ -27,18 +27,18 @@ inline std::string LoadMessage(std::span<const uint8_t> file) {
 // A small save with nothing in it but the slots' names: one player and the barbarians.
 inline SaveDescription MinimalSave() {
   SaveDescription d;
-  d.LeaderInfo[0].LeaderName = "Anna";
-  d.LeaderInfo[0].LeaderType = 3;
-  d.LeaderInfo[0].CivType = 19;
-  d.LeaderInfo[0].SlotStatus = 3;
-  d.LeaderInfo[18].LeaderName = "Barbarians";
-  d.LeaderInfo[18].LeaderType = 0;
-  d.LeaderInfo[18].Team = 18;
-  d.Teams[0].TeamMembers = 1;
-  d.Teams[18].TeamMembers = 1;
-  d.Players[0].PlayerAlive = 1;
-  d.MapWidth = 3;
-  d.MapHeight = 2;
+  d.slots[0].leaderName = "Anna";
+  d.slots[0].leaderType = 3;
+  d.slots[0].civType = 19;
+  d.slots[0].slotStatus = 3;
+  d.slots[18].leaderName = "Barbarians";
+  d.slots[18].leaderType = 0;
+  d.slots[18].team = 18;
+  d.teams[0].teamMembers = 1;
+  d.teams[18].teamMembers = 1;
+  d.players[0].playerAlive = 1;
+  d.mapWidth = 3;
+  d.mapHeight = 2;
   return d;
 }
 

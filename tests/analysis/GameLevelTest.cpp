@@ -10,102 +10,102 @@ namespace {
 
 TEST(Header, ReadsSettingsSlotsAndFixedOffsets) {
   SaveDescription d = MinimalSave();
-  d.SaveVersion = 302;
-  d.ModPath = "Mods\\Balance";
-  d.Flags = 255;
-  d.XMLChecksum = "abc";
-  d.GameName = "Cup \xE9t\xE9";
-  d.MapScript = "Continents";
-  d.WorldSize = 4;
-  d.Climate = 2;
-  d.SeaLevel = 0;
-  d.StartEra = 1;
-  d.GameSpeed = 0;
-  d.Calendar = 7;
-  d.HeaderListCount = 5;
-  d.VictoryFlags = {0, 1, 0, 2, 0, 0, 1, 1, 1};  // nine flags: seven kept, nine bytes consumed
-  d.GameOptions[5] = 1;
-  d.GameOptions[17] = 3;
-  d.LeaderInfo[1] = {.LeaderName = "Bo",
-                     .CivDescription = "Empire",
-                     .CivAdjective = "Imperial",
-                     .Password = "pw",
-                     .SlotFlag = 7,
-                     .CivType = 5,
-                     .LeaderType = 12,
-                     .Team = 1,
-                     .Handicap = 6,
-                     .SlotStatus = 1};
-  d.ElapsedTurns = 120;
-  d.EndTurn = 1200;
-  d.MaxPopScore = 11;
-  d.MaxWonderScore = 44;
-  d.InitPop = 55;
-  d.InitWonder = 88;
-  d.Difficulty = 8;
-  d.VictoryType = 4;
-  d.GameState = 1;
-  d.GameScore = 4321;
+  d.saveVersion = 302;
+  d.modPath = "Mods\\Balance";
+  d.flags = 255;
+  d.xmlChecksum = "abc";
+  d.gameName = "Cup \xE9t\xE9";
+  d.mapScript = "Continents";
+  d.worldSize = 4;
+  d.climate = 2;
+  d.seaLevel = 0;
+  d.startEra = 1;
+  d.gameSpeed = 0;
+  d.calendar = 7;
+  d.headerListCount = 5;
+  d.victoryFlags = {0, 1, 0, 2, 0, 0, 1, 1, 1};  // nine flags: seven kept, nine bytes consumed
+  d.gameOptions[5] = 1;
+  d.gameOptions[17] = 3;
+  d.slots[1] = {.leaderName = "Bo",
+                .civDescription = "Empire",
+                .civAdjective = "Imperial",
+                .password = "pw",
+                .slotFlag = 7,
+                .civType = 5,
+                .leaderType = 12,
+                .team = 1,
+                .handicap = 6,
+                .slotStatus = 1};
+  d.elapsedTurns = 120;
+  d.endTurn = 1200;
+  d.maxPopScore = 11;
+  d.maxWonderScore = 44;
+  d.initPop = 55;
+  d.initWonder = 88;
+  d.difficulty = 8;
+  d.victoryType = 4;
+  d.gameState = 1;
+  d.gameScore = 4321;
   const Analysis a = Analyse(d);
-  EXPECT_EQ(a.ModPath, "Mods\\Balance");
-  EXPECT_EQ(a.Flags, 255);
-  EXPECT_EQ(a.XMLChecksum, "abc");
-  EXPECT_EQ(a.GameName, "Cup \xE9t\xE9");
-  EXPECT_EQ(a.MapScript, "Continents");
-  EXPECT_EQ(a.WorldSize, 4);
-  EXPECT_EQ(a.Climate, 2);
-  EXPECT_EQ(a.StartEra, 1);
-  EXPECT_EQ(a.Calendar, 7);
-  EXPECT_EQ((std::vector<int32_t>(a.VictoryFlags.begin(), a.VictoryFlags.end())),
+  EXPECT_EQ(a.modPath, "Mods\\Balance");
+  EXPECT_EQ(a.flags, 255);
+  EXPECT_EQ(a.xmlChecksum, "abc");
+  EXPECT_EQ(a.gameName, "Cup \xE9t\xE9");
+  EXPECT_EQ(a.mapScript, "Continents");
+  EXPECT_EQ(a.worldSize, 4);
+  EXPECT_EQ(a.climate, 2);
+  EXPECT_EQ(a.startEra, 1);
+  EXPECT_EQ(a.calendar, 7);
+  EXPECT_EQ((std::vector<int32_t>(a.victoryFlags.begin(), a.victoryFlags.end())),
             (std::vector<int32_t>{0, 1, 0, 2, 0, 0, 1}));
-  EXPECT_EQ(a.GameOptions[5], 1);
-  EXPECT_EQ(a.GameOptions[17], 3);
-  const TLeaderInfoRec& bo = a.LeaderInfo[1];
-  EXPECT_EQ(bo.LeaderName, "Bo");
-  EXPECT_EQ(bo.CivDescription, "Empire");
-  EXPECT_EQ(bo.CivAdjective, "Imperial");
-  EXPECT_EQ(bo.Password, "pw");
-  EXPECT_EQ(bo.SlotFlag, 7);
-  EXPECT_EQ(bo.CivType, 5);
-  EXPECT_EQ(bo.LeaderType, 12);
-  EXPECT_EQ(bo.Team, 1);
-  EXPECT_EQ(bo.Handicap, 6);
-  EXPECT_EQ(bo.SlotStatus, 1);
-  EXPECT_EQ(a.ElapsedTurns, 120);
-  EXPECT_EQ(a.EndTurn, 1200);
-  EXPECT_EQ(a.MaxPopScore, 11);
-  EXPECT_EQ(a.MaxWonderScore, 44);
-  EXPECT_EQ(a.InitPop, 55);
-  EXPECT_EQ(a.InitWonder, 88);
-  EXPECT_EQ(a.Difficulty, 8);
-  EXPECT_EQ(a.VictoryType, 4);
-  EXPECT_EQ(a.GameState, 1);
-  EXPECT_EQ(a.GameScore, 4321);
+  EXPECT_EQ(a.gameOptions[5], 1);
+  EXPECT_EQ(a.gameOptions[17], 3);
+  const SlotInfo& bo = a.slots[1];
+  EXPECT_EQ(bo.leaderName, "Bo");
+  EXPECT_EQ(bo.civDescription, "Empire");
+  EXPECT_EQ(bo.civAdjective, "Imperial");
+  EXPECT_EQ(bo.password, "pw");
+  EXPECT_EQ(bo.slotFlag, 7);
+  EXPECT_EQ(bo.civType, 5);
+  EXPECT_EQ(bo.leaderType, 12);
+  EXPECT_EQ(bo.team, 1);
+  EXPECT_EQ(bo.handicap, 6);
+  EXPECT_EQ(bo.slotStatus, 1);
+  EXPECT_EQ(a.elapsedTurns, 120);
+  EXPECT_EQ(a.endTurn, 1200);
+  EXPECT_EQ(a.maxPopScore, 11);
+  EXPECT_EQ(a.maxWonderScore, 44);
+  EXPECT_EQ(a.initPop, 55);
+  EXPECT_EQ(a.initWonder, 88);
+  EXPECT_EQ(a.difficulty, 8);
+  EXPECT_EQ(a.victoryType, 4);
+  EXPECT_EQ(a.gameState, 1);
+  EXPECT_EQ(a.gameScore, 4321);
   // Derived settings: Deity, Large world, Marathon, Classical start.
-  EXPECT_DOUBLE_EQ(a.DiffCoeff, 2.0);
-  EXPECT_EQ(a.WorldCostPercent, 140);
-  EXPECT_EQ(a.SpeedCostPercent, 300);
-  EXPECT_EQ(a.EraCostPercent, 90);
+  EXPECT_DOUBLE_EQ(a.diffCoeff, 2.0);
+  EXPECT_EQ(a.worldCostPercent, 140);
+  EXPECT_EQ(a.speedCostPercent, 300);
+  EXPECT_EQ(a.eraCostPercent, 90);
 }
 
 TEST(Header, SettingsOutsideTheirRangeGiveNeutralCosts) {
   SaveDescription d = MinimalSave();
-  d.WorldSize = 9;
-  d.GameSpeed = -1;
-  d.StartEra = 7;
-  d.Difficulty = 12;
+  d.worldSize = 9;
+  d.gameSpeed = -1;
+  d.startEra = 7;
+  d.difficulty = 12;
   const Analysis a = Analyse(d);
-  EXPECT_DOUBLE_EQ(a.DiffCoeff, 1.0);
-  EXPECT_EQ(a.WorldCostPercent, 100);
-  EXPECT_EQ(a.SpeedCostPercent, 100);
-  EXPECT_EQ(a.EraCostPercent, 100);
+  EXPECT_DOUBLE_EQ(a.diffCoeff, 1.0);
+  EXPECT_EQ(a.worldCostPercent, 100);
+  EXPECT_EQ(a.speedCostPercent, 100);
+  EXPECT_EQ(a.eraCostPercent, 100);
 }
 
 TEST(Header, PlayTimeRoundsQuarterSeconds) {
   for (auto [quarters, seconds] : {std::pair{9, 2}, {10, 3}, {11, 3}, {29536, 7384}}) {
     SaveDescription d = MinimalSave();
-    d.PlayTimeQuarterSeconds = quarters;
-    EXPECT_EQ(Analyse(d).PlayTime, seconds) << quarters;
+    d.playTimeQuarterSeconds = quarters;
+    EXPECT_EQ(Analyse(d).playTime, seconds) << quarters;
   }
 }
 
@@ -118,29 +118,29 @@ TEST(Header, RestrictedViewNeedsAdminPasswordAndRunningGame) {
   for (const Case& c : {Case{"", 0, false}, Case{"", -1, false}, Case{"root", 0, true}, Case{"root", -2, true},
                         Case{"root", 1, false}}) {
     SaveDescription d = MinimalSave();
-    d.AdminPassword = c.admin;
-    d.GameState = c.state;
-    EXPECT_EQ(Analyse(d).RestrictedView, c.restricted) << c.admin << " " << c.state;
+    d.adminPassword = c.admin;
+    d.gameState = c.state;
+    EXPECT_EQ(Analyse(d).restrictedView, c.restricted) << c.admin << " " << c.state;
   }
 }
 
 TEST(GameSection, TurnDateAndOldSpeedNumbering) {
   SaveDescription d = MinimalSave();
-  d.ElapsedTurns = 50;
-  d.StartTurn = 75;
-  d.GameSpeed = 2;
+  d.elapsedTurns = 50;
+  d.startTurn = 75;
+  d.gameSpeed = 2;
   Analysis a = Analyse(d);
-  EXPECT_EQ(a.StartTurn, 75);
-  EXPECT_EQ(a.GameTurn, 125);
-  EXPECT_EQ(a.GameDate, Turn2Date(2, 125));
+  EXPECT_EQ(a.startTurn, 75);
+  EXPECT_EQ(a.gameTurn, 125);
+  EXPECT_EQ(a.gameDate, Turn2Date(2, 125));
   // Before version 102 the speeds were numbered from 1; the research cost
   // still takes the speed as stored.
-  d.SaveVersion = 101;
-  d.GameSpeed = 1;
+  d.saveVersion = 101;
+  d.gameSpeed = 1;
   a = Analyse(d);
-  EXPECT_EQ(a.GameSpeed, 2);
-  EXPECT_EQ(a.SpeedCostPercent, 150);
-  EXPECT_EQ(a.GameDate, Turn2Date(2, 125));
+  EXPECT_EQ(a.gameSpeed, 2);
+  EXPECT_EQ(a.speedCostPercent, 150);
+  EXPECT_EQ(a.gameDate, Turn2Date(2, 125));
 }
 
 TEST(GameSection, ElapsedTurnsHeldWithinTheSpeedsLimit) {
@@ -150,133 +150,133 @@ TEST(GameSection, ElapsedTurnsHeldWithinTheSpeedsLimit) {
   for (const Case& c : {Case{0, 0, 1300, 1200}, Case{2, 10, 450, 450}, Case{2, 10, 455, 460}, Case{3, 0, 321, 320},
                         Case{2, -30, 20, 0}, Case{7, 0, 5000, 5000}}) {
     SaveDescription d = MinimalSave();
-    d.GameSpeed = c.speed;
-    d.StartTurn = c.start;
-    d.ElapsedTurns = c.elapsed;
-    EXPECT_EQ(Analyse(d).ElapsedTurns, c.kept) << c.speed << " " << c.start << " " << c.elapsed;
+    d.gameSpeed = c.speed;
+    d.startTurn = c.start;
+    d.elapsedTurns = c.elapsed;
+    EXPECT_EQ(Analyse(d).elapsedTurns, c.kept) << c.speed << " " << c.start << " " << c.elapsed;
   }
 }
 
 TEST(GameSection, ReplayKeepsTextOutsideMarkup) {
   SaveDescription d = MinimalSave();
-  d.ReplayMsgs = {{.Turn = 3, .Info1 = 1, .Info4 = 4, .Text = "<color=255,0,0>Rome</color> founded", .Color = 36},
-                  {.Turn = 4, .Text = "", .Color = 0},
-                  {.Turn = 5, .Text = "a > b", .Color = 38}};
+  d.replay = {{.turn = 3, .info1 = 1, .info4 = 4, .text = "<color=255,0,0>Rome</color> founded", .color = 36},
+              {.turn = 4, .text = "", .color = 0},
+              {.turn = 5, .text = "a > b", .color = 38}};
   const Analysis a = Analyse(d);
-  ASSERT_EQ(a.ReplayMsgs.size(), 3u);
-  EXPECT_EQ(a.ReplayMsgs[0].Turn, 3);
-  EXPECT_EQ(a.ReplayMsgs[0].Info1, 1);
-  EXPECT_EQ(a.ReplayMsgs[0].Info4, 4);
-  EXPECT_EQ(a.ReplayMsgs[0].Text, "Rome founded");
-  EXPECT_EQ(a.ReplayMsgs[0].Color, 36);
-  EXPECT_EQ(a.ReplayMsgs[1].Text, "");
-  EXPECT_EQ(a.ReplayMsgs[2].Text, "a > b");
-  EXPECT_EQ(a.ReplayMsgs[2].Color, 38);
+  ASSERT_EQ(a.replay.size(), 3u);
+  EXPECT_EQ(a.replay[0].turn, 3);
+  EXPECT_EQ(a.replay[0].info1, 1);
+  EXPECT_EQ(a.replay[0].info4, 4);
+  EXPECT_EQ(a.replay[0].text, "Rome founded");
+  EXPECT_EQ(a.replay[0].color, 36);
+  EXPECT_EQ(a.replay[1].text, "");
+  EXPECT_EQ(a.replay[2].text, "a > b");
+  EXPECT_EQ(a.replay[2].color, 38);
 }
 
 TEST(GameSection, ReplayBeyondTheCapIsReadToItsEnd) {
   SaveDescription d = MinimalSave();
-  d.ReplayMsgs.resize(kMaxReplayMsgs + 2, ReplayMsgDesc{.Turn = 1, .Text = "x", .Color = 1});
-  d.ReplayMsgs.back().Text = "last";
-  d.Players[0].PlayerGold = 777;  // read after the replay: the walk stayed in step
+  d.replay.resize(kMaxReplayMessages + 2, ReplayMessageDesc{.turn = 1, .text = "x", .color = 1});
+  d.replay.back().text = "last";
+  d.players[0].playerGold = 777;  // read after the replay: the walk stayed in step
   const Analysis a = Analyse(d);
-  EXPECT_EQ(a.ReplayMsgs.size(), size_t(kMaxReplayMsgs));
-  EXPECT_EQ(a.PlayerGold[0], 777);
+  EXPECT_EQ(a.replay.size(), size_t(kMaxReplayMessages));
+  EXPECT_EQ(a.playerGold[0], 777);
 }
 
 TEST(Sessions, CountsTheThreeWordsAndSortsTheirTurns) {
   SaveDescription d = MinimalSave();
-  d.ReplayMsgs = {{.Turn = 57, .Text = "Session 2"},
-                  {.Turn = 0, .Text = "Session 1"},
-                  {.Turn = 120, .Text = "Lancement de la session"},
-                  {.Turn = 90, .Text = "\xD1\xE5\xF1\xF1\xE8\xFF", .TextHighByte = 0x04},
-                  {.Turn = 91, .Text = "session in lower case"}};
+  d.replay = {{.turn = 57, .text = "Session 2"},
+              {.turn = 0, .text = "Session 1"},
+              {.turn = 120, .text = "Lancement de la session"},
+              {.turn = 90, .text = "\xD1\xE5\xF1\xF1\xE8\xFF", .textHighByte = 0x04},
+              {.turn = 91, .text = "session in lower case"}};
   const Analysis a = Analyse(d);
-  EXPECT_EQ(a.SessionTurns, (std::vector<int32_t>{0, 57, 90, 120}));
-  EXPECT_EQ(a.Sessions, 5);
-  EXPECT_EQ(a.PreSessions, 1);
+  EXPECT_EQ(a.sessionTurns, (std::vector<int32_t>{0, 57, 90, 120}));
+  EXPECT_EQ(a.sessions, 5);
+  EXPECT_EQ(a.preSessions, 1);
 }
 
 TEST(Sessions, NoSessionMessages) {
   const Analysis a = Analyse(MinimalSave());
-  EXPECT_TRUE(a.SessionTurns.empty());
-  EXPECT_EQ(a.Sessions, 1);
-  EXPECT_EQ(a.PreSessions, 0);
+  EXPECT_TRUE(a.sessionTurns.empty());
+  EXPECT_EQ(a.sessions, 1);
+  EXPECT_EQ(a.preSessions, 0);
 }
 
 TEST(Map, PlotsPlacedByTheirOwnPlaceAndLandCounted) {
   SaveDescription d = MinimalSave();
-  d.MapWidth = 3;
-  d.MapHeight = 2;
-  d.LandPlots = 8;
-  d.OwnedPlots = 4;
-  d.Latitude1 = -60;
-  d.Latitude2 = 70;
-  d.WrapX = 2;
-  d.WrapY = 0;
+  d.mapWidth = 3;
+  d.mapHeight = 2;
+  d.landPlots = 8;
+  d.ownedPlots = 4;
+  d.latitude1 = -60;
+  d.latitude2 = 70;
+  d.wrapX = 2;
+  d.wrapY = 0;
   // Written in reverse order; placed by x and y.
-  d.Plots = {{.X = 2, .Y = 1, .Owner = 2, .PlotType = 1, .Terrain = 1, .Feature = 4, .Bonus = 3},
-             {.X = 1, .Y = 1, .Owner = 2, .PlotType = 3, .Terrain = 6},
-             {.X = 0, .Y = 1, .Owner = 255, .PlotType = 0, .Terrain = 7},
-             {.X = 2, .Y = 0, .Owner = 18, .PlotType = 2, .Terrain = 0},
-             {.X = 1, .Y = 0, .Owner = 2, .PlotType = 0, .Terrain = 2},
-             {.X = 700, .Y = 0, .Owner = 2, .PlotType = 2, .Terrain = 0}};  // no place, still land of slot 2
+  d.plots = {{.x = 2, .y = 1, .owner = 2, .plotType = 1, .terrain = 1, .feature = 4, .bonus = 3},
+             {.x = 1, .y = 1, .owner = 2, .plotType = 3, .terrain = 6},
+             {.x = 0, .y = 1, .owner = 255, .plotType = 0, .terrain = 7},
+             {.x = 2, .y = 0, .owner = 18, .plotType = 2, .terrain = 0},
+             {.x = 1, .y = 0, .owner = 2, .plotType = 0, .terrain = 2},
+             {.x = 700, .y = 0, .owner = 2, .plotType = 2, .terrain = 0}};  // no place, still land of slot 2
   const Analysis a = Analyse(d);
-  EXPECT_EQ(a.MapWidth, 3);
-  EXPECT_EQ(a.PlotCount, 6);
-  EXPECT_EQ(a.Latitude1, -60);
-  EXPECT_EQ(a.Latitude2, 70);
-  EXPECT_EQ(a.WrapX, 2);
-  EXPECT_EQ(a.WrapY, 0);
-  EXPECT_EQ(a.OwnedLandCount[2], 3);
-  EXPECT_EQ(a.OwnedLandCount[18], 1);
-  EXPECT_DOUBLE_EQ(a.LandPercent[2], 37.5);
-  EXPECT_DOUBLE_EQ(a.LandPercent[18], 12.5);
-  EXPECT_EQ(a.Plot(2, 1).Feature, 4);
-  EXPECT_EQ(a.Plot(2, 1).Bonus, 3);
-  EXPECT_EQ(a.Plot(1, 1).PlotType, 3);
-  EXPECT_EQ(a.Plot(0, 1).Terrain, 7);
-  EXPECT_EQ(a.Plot(1, 0).Terrain, 2);
+  EXPECT_EQ(a.mapWidth, 3);
+  EXPECT_EQ(a.plotCount, 6);
+  EXPECT_EQ(a.latitude1, -60);
+  EXPECT_EQ(a.latitude2, 70);
+  EXPECT_EQ(a.wrapX, 2);
+  EXPECT_EQ(a.wrapY, 0);
+  EXPECT_EQ(a.ownedLandCount[2], 3);
+  EXPECT_EQ(a.ownedLandCount[18], 1);
+  EXPECT_DOUBLE_EQ(a.landPercent[2], 37.5);
+  EXPECT_DOUBLE_EQ(a.landPercent[18], 12.5);
+  EXPECT_EQ(a.PlotAt(2, 1).feature, 4);
+  EXPECT_EQ(a.PlotAt(2, 1).bonus, 3);
+  EXPECT_EQ(a.PlotAt(1, 1).plotType, 3);
+  EXPECT_EQ(a.PlotAt(0, 1).terrain, 7);
+  EXPECT_EQ(a.PlotAt(1, 0).terrain, 2);
 }
 
 TEST(Map, NoLandLeavesPercentagesAtZero) {
   SaveDescription d = MinimalSave();
-  d.Plots = {{.X = 0, .Y = 0, .Owner = 0, .PlotType = 1}};
-  d.MapWidth = 1;
-  d.MapHeight = 1;
-  d.LandPlots = 0;
+  d.plots = {{.x = 0, .y = 0, .owner = 0, .plotType = 1}};
+  d.mapWidth = 1;
+  d.mapHeight = 1;
+  d.landPlots = 0;
   const Analysis a = Analyse(d);
-  EXPECT_EQ(a.OwnedLandCount[0], 1);
-  EXPECT_EQ(a.LandPercent[0], 0.0);
+  EXPECT_EQ(a.ownedLandCount[0], 1);
+  EXPECT_EQ(a.landPercent[0], 0.0);
 }
 
 TEST(Teams, ReadsEveryRecordBackToBack) {
   SaveDescription d = MinimalSave();
   for (int t = 0; t < kTeams; ++t) {
-    d.Teams[size_t(t)].TeamMembers = t;
-    d.Teams[size_t(t)].TeamPopulation = 100 + t;
-    d.Teams[size_t(t)].TeamLand = 200 + t;
-    d.Teams[size_t(t)].HasMet[size_t(t)] = 1;
-    d.Teams[size_t(t)].ResearchProgress[size_t(t)] = 300 + t;
+    d.teams[size_t(t)].teamMembers = t;
+    d.teams[size_t(t)].teamPopulation = 100 + t;
+    d.teams[size_t(t)].teamLand = 200 + t;
+    d.teams[size_t(t)].hasMet[size_t(t)] = 1;
+    d.teams[size_t(t)].researchProgress[size_t(t)] = 300 + t;
   }
-  TeamDesc& last = d.Teams[18];
-  for (int k = 0; k < 40; ++k) last.HasTech[size_t(k)] = 1;
-  last.HasTech[85] = 2;
-  last.FutureTechCount = 3;
-  last.IsVassal[4] = 1;
+  TeamDesc& last = d.teams[18];
+  for (int k = 0; k < 40; ++k) last.hasTech[size_t(k)] = 1;
+  last.hasTech[85] = 2;
+  last.futureTechCount = 3;
+  last.isVassal[4] = 1;
   const Analysis a = Analyse(d);
   for (int t = 0; t < kTeams; ++t) {
-    EXPECT_EQ(a.TeamMembers[size_t(t)], t);
-    EXPECT_EQ(a.TeamPopulation[size_t(t)], 100 + t);
-    EXPECT_EQ(a.TeamLand[size_t(t)], 200 + t);
-    EXPECT_EQ(a.HasMet[size_t(t)][size_t(t)], 1);
-    EXPECT_EQ(a.ResearchProgress[size_t(t)][size_t(t)], 300 + t);
+    EXPECT_EQ(a.teamMembers[size_t(t)], t);
+    EXPECT_EQ(a.teamPopulation[size_t(t)], 100 + t);
+    EXPECT_EQ(a.teamLand[size_t(t)], 200 + t);
+    EXPECT_EQ(a.hasMet[size_t(t)][size_t(t)], 1);
+    EXPECT_EQ(a.researchProgress[size_t(t)][size_t(t)], 300 + t);
   }
-  EXPECT_EQ(a.FutureTechCount[18], 3);
-  EXPECT_EQ(a.HasTech[18][85], 2);
-  EXPECT_EQ(a.KnownTechCount[18], 41 + 3);
-  EXPECT_EQ(a.IsVassal[18][4], 1);
-  EXPECT_EQ(a.IsVassal[18][3], 0);
+  EXPECT_EQ(a.futureTechCount[18], 3);
+  EXPECT_EQ(a.hasTech[18][85], 2);
+  EXPECT_EQ(a.knownTechCount[18], 41 + 3);
+  EXPECT_EQ(a.isVassal[18][4], 1);
+  EXPECT_EQ(a.isVassal[18][3], 0);
 }
 
 }  // namespace

@@ -14,14 +14,14 @@ namespace {
 // The decompressed image of a prefix and a body, as the loader splices it.
 SaveImage ImageOf(const std::vector<uint8_t>& prefix, std::span<const uint8_t> body) {
   SaveImage image;
-  image.Bytes.assign(prefix.begin(), prefix.end());
+  image.bytes.assign(prefix.begin(), prefix.end());
   const int32_t length = int32_t(body.size());
-  image.Bytes.insert(image.Bytes.end(), reinterpret_cast<const uint8_t*>(&length),
+  image.bytes.insert(image.bytes.end(), reinterpret_cast<const uint8_t*>(&length),
                      reinterpret_cast<const uint8_t*>(&length) + 4);
-  image.Bytes.insert(image.Bytes.end(), {'B', 'O', 'D', 'Y'});
-  image.BodyOffset = int32_t(image.Bytes.size());
-  image.BodyLength = length;
-  image.Bytes.insert(image.Bytes.end(), body.begin(), body.end());
+  image.bytes.insert(image.bytes.end(), {'B', 'O', 'D', 'Y'});
+  image.bodyOffset = int32_t(image.bytes.size());
+  image.bodyLength = length;
+  image.bytes.insert(image.bytes.end(), body.begin(), body.end());
   return image;
 }
 
@@ -36,9 +36,9 @@ std::string AnalyseMessage(const SaveImage& image) {
 
 SaveDescription SmallGame() {
   SaveDescription d = ExampleSave(3);
-  d.MapWidth = 6;
-  d.MapHeight = 4;
-  d.Plots.clear();
+  d.mapWidth = 6;
+  d.mapHeight = 4;
+  d.plots.clear();
   return d;
 }
 

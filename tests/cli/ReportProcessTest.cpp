@@ -21,7 +21,7 @@ struct Outcome {
 };
 
 // Runs the report with the arguments (quoted for the shell); standard error is dropped.
-Outcome report(const std::string& args) {
+Outcome Report(const std::string& args) {
   Outcome run;
   const std::string command = std::string(TOLVANE_REPORT) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
@@ -36,7 +36,7 @@ Outcome report(const std::string& args) {
 const std::string kDemo = std::string("'") + DEMO_SAVE + "'";
 
 TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
-  const Outcome run = report(kDemo + " --json");
+  const Outcome run = Report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
   ASSERT_EQ(j["tabs"].size(), 13u);
@@ -89,8 +89,8 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
 }
 
 TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
-  const json plain = json::parse(report(kDemo + " --json").out);
-  const Outcome run = report(kDemo +
+  const json plain = json::parse(Report(kDemo + " --json").out);
+  const Outcome run = Report(kDemo +
                              " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
                              " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
   ASSERT_EQ(run.status, 0);
@@ -112,13 +112,13 @@ TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
 TEST(ReportProcess, ExitStatusAndExports) {
   const std::string dir = ::testing::TempDir();
   // Without a save: the start-up state, an empty image and a map of the header alone.
-  Outcome run = report("--json --export-image '" + dir + "/none.img' --export-map '" + dir + "/none.txt'");
+  Outcome run = Report("--json --export-image '" + dir + "/none.img' --export-map '" + dir + "/none.txt'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(json::parse(run.out)["controls"]["Edit3"], "");
   std::ifstream map(dir + "/none.txt");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(map), {}), "y/x;");
   // A loaded save exports its image and map.
-  run = report(kDemo + " --export-image '" + dir + "/demo.img' --export-map '" + dir + "/demo.txt'");
+  run = Report(kDemo + " --export-image '" + dir + "/demo.img' --export-map '" + dir + "/demo.txt'");
   EXPECT_EQ(run.status, 0);
   std::ifstream image(dir + "/demo.img", std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(image)), {});
@@ -127,17 +127,17 @@ TEST(ReportProcess, ExitStatusAndExports) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(demoMap), {}).substr(0, 6), "y/x;0;");
   // A file that is no save: status 1, the message in the JSON.
   std::ofstream(dir + "/junk.CivWarlordsSave") << "not a save";
-  run = report("'" + dir + "/junk.CivWarlordsSave' --json");
+  run = Report("'" + dir + "/junk.CivWarlordsSave' --json");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(json::parse(run.out)["messages"].size(), 1u);
   // Usage errors: unknown option, unknown control, item out of range, malformed action.
   for (const char* args : {"--frobnicate", "--select NoSuchBox=0", "--select GraphSelect=7", "--set Edit11",
                            "--check Edit3", "--select GraphSelect=x"})
-    EXPECT_EQ(report(kDemo + " " + args).status, 2) << args;
+    EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
 }
 
 TEST(ReportProcess, TextReportShowsThePages) {
-  const Outcome run = report(kDemo);
+  const Outcome run = Report(kDemo);
   ASSERT_EQ(run.status, 0);
   for (const char* heading : {"== Base ==", "== Leaders ==", "== Replay ==", "== Kavrel ==", "Score Calculations"})
     EXPECT_NE(run.out.find(heading), std::string::npos) << heading;

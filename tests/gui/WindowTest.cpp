@@ -30,7 +30,7 @@ namespace ui = tolvane::ui;
 
 namespace {
 
-enum Action { Type, TypeAndLeave, PickNext, Click, TypeInList };
+enum Action { kType, kTypeAndLeave, kPickNext, kClick, kTypeInList };
 
 // A window that has loaded a save, ready for keyboard and mouse, with the
 // message box replaced by a list of the messages it would have shown.
@@ -91,7 +91,7 @@ QStringList Keystrokes(const QString& text) {
 class WindowTest : public QObject {
   Q_OBJECT
 
- private slots:
+ private Q_SLOTS:
   void initTestCase();
   void startsEmpty();
   void showsEachLoadedSave();
@@ -119,13 +119,13 @@ void WindowTest::initTestCase() {
   example_ = Write(dir_, "example.CivWarlordsSave", WriteSaveFile(ExampleSave()));
   other_ = Write(dir_, "other.CivWarlordsSave", WriteSaveFile(ExampleSave(2)));
   auto d = ExampleSave();
-  d.LeaderInfo[0].Password = "secret";  // the pages of the game's course are hidden
+  d.slots[0].password = "secret";  // the pages of the game's course are hidden
   password_ = Write(dir_, "password.CivWarlordsSave", WriteSaveFile(d));
   d = ExampleSave();
-  d.AdminPassword = "admin";  // a running game: only the teams met are shown
+  d.adminPassword = "admin";  // a running game: only the teams met are shown
   restricted_ = Write(dir_, "restricted.CivWarlordsSave", WriteSaveFile(d));
   d = ExampleSave();
-  d.ElapsedTurns = 0;  // saved on its first turn: no history, a value axis of 0 .. 0
+  d.elapsedTurns = 0;  // saved on its first turn: no history, a value axis of 0 .. 0
   firstTurn_ = Write(dir_, "first turn.CivWarlordsSave", WriteSaveFile(d));
 }
 
@@ -170,35 +170,35 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
   // PlayerCitySelectChange, CityBoxChange, AttLeaderSel1Change; and a display
   // edit, whose typing changes its text only.
   static constexpr Row kRows[] = {
-      {"InitLandE", TypeAndLeave, "7"},
-      {"CurrPopScoreE", TypeAndLeave, "100"},
-      {"MaxWonderScoreE", TypeAndLeave, "900"},
-      {"TechCoeffE", TypeAndLeave, "3000"},
-      {"DiffCoeffE", TypeAndLeave, "2.5"},
-      {"VassalPopScoredE", TypeAndLeave, "3"},
-      {"VassalLandScoredE", TypeAndLeave, "4"},
-      {"KavrelDateE", TypeAndLeave, "9"},
-      {"Edit11", Type, "3"},
-      {"Edit3", Type, "77"},
-      {"GraphSelect", PickNext, ""},
-      {"ShowAICheckBox", Click, ""},
-      {"ShowCombatsCheckBox", Click, ""},
-      {"ShowCityEventsCheckBox", Click, ""},
-      {"PlayerLogSelect", PickNext, ""},
-      {"PlayerInfoSelect", PickNext, ""},
-      {"KavrelPopCurrE", TypeAndLeave, "50"},
-      {"KavrelCultureMaxE", TypeAndLeave, "999"},
-      {"KavrelTurnFactorE", TypeAndLeave, "100"},
-      {"NewCivicsE", TypeAndLeave, "3"},
-      {"AnarchyCitiesE", TypeAndLeave, "40"},
-      {"AnarchyWorldSizeBox", PickNext, ""},
-      {"AnarchyGameSpeedBox", PickNext, ""},
-      {"AnarchyStartEraBox", PickNext, ""},
-      {"AnarchyGameSpeedBox", TypeInList, "Quick"},
-      {"PlayerCitySelect", PickNext, ""},
-      {"CityBox", PickNext, ""},
-      {"AttLeaderSel1", PickNext, ""},
-      {"AttLeaderSel2", PickNext, ""},
+      {"InitLandE", kTypeAndLeave, "7"},
+      {"CurrPopScoreE", kTypeAndLeave, "100"},
+      {"MaxWonderScoreE", kTypeAndLeave, "900"},
+      {"TechCoeffE", kTypeAndLeave, "3000"},
+      {"DiffCoeffE", kTypeAndLeave, "2.5"},
+      {"VassalPopScoredE", kTypeAndLeave, "3"},
+      {"VassalLandScoredE", kTypeAndLeave, "4"},
+      {"KavrelDateE", kTypeAndLeave, "9"},
+      {"Edit11", kType, "3"},
+      {"Edit3", kType, "77"},
+      {"GraphSelect", kPickNext, ""},
+      {"ShowAICheckBox", kClick, ""},
+      {"ShowCombatsCheckBox", kClick, ""},
+      {"ShowCityEventsCheckBox", kClick, ""},
+      {"PlayerLogSelect", kPickNext, ""},
+      {"PlayerInfoSelect", kPickNext, ""},
+      {"KavrelPopCurrE", kTypeAndLeave, "50"},
+      {"KavrelCultureMaxE", kTypeAndLeave, "999"},
+      {"KavrelTurnFactorE", kTypeAndLeave, "100"},
+      {"NewCivicsE", kTypeAndLeave, "3"},
+      {"AnarchyCitiesE", kTypeAndLeave, "40"},
+      {"AnarchyWorldSizeBox", kPickNext, ""},
+      {"AnarchyGameSpeedBox", kPickNext, ""},
+      {"AnarchyStartEraBox", kPickNext, ""},
+      {"AnarchyGameSpeedBox", kTypeInList, "Quick"},
+      {"PlayerCitySelect", kPickNext, ""},
+      {"CityBox", kPickNext, ""},
+      {"AttLeaderSel1", kPickNext, ""},
+      {"AttLeaderSel2", kPickNext, ""},
   };
   for (const Row& row : kRows)
     QTest::addRow("%s %d %s", row.control, int(row.action), row.text)
@@ -225,8 +225,8 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
   QVERIFY(widget);
   s.ShowPageOf(widget);
   switch (Action(action)) {
-    case Type:
-    case TypeAndLeave: {
+    case kType:
+    case kTypeAndLeave: {
       auto* edit = qobject_cast<QLineEdit*>(widget);
       QVERIFY(edit);
       edit->setFocus(Qt::MouseFocusReason);
@@ -234,7 +234,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       edit->selectAll();
       QTest::keyClicks(edit, text);
       for (const QString& typed : Keystrokes(text)) twin.SetEditText(name, typed.toStdString());
-      if (action == Type) break;
+      if (action == kType) break;
       // Typing alone runs no exit handler; leaving the edit runs it once.
       QCOMPARE(WidgetState(s.window), FormState(twin));
       QCOMPARE(Revisions(s.window.Form()), Revisions(twin));
@@ -243,7 +243,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       twin.ExitEdit(name);
       break;
     }
-    case PickNext: {
+    case kPickNext: {
       auto* box = qobject_cast<QComboBox*>(widget);
       QVERIFY(box);
       const int next = static_cast<const ui::ComboBox*>(twin.Find(name))->Index() + 1;
@@ -252,12 +252,12 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       twin.SelectItem(name, next);
       break;
     }
-    case Click:
+    case kClick:
       QVERIFY(qobject_cast<QCheckBox*>(widget));
       QTest::mouseClick(widget, Qt::LeftButton);
       twin.ClickCheckBox(name);
       break;
-    case TypeInList: {
+    case kTypeInList: {
       auto* box = qobject_cast<QComboBox*>(widget);
       QVERIFY(box && box->isEditable());
       box->lineEdit()->setFocus(Qt::MouseFocusReason);

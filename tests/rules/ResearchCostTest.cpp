@@ -25,7 +25,7 @@ TEST(TechCostFor, CostsOfTheGame) {
   const Case cases[] = {
       // 115*50/100 = 57; 120*57/100 = 68; (50+100)*68/100 = 102, not the 103 of exact arithmetic
       {"two Monarch members on a large world", 50, 5, 2, {120, 100, 100, 50}, 102},
-      {"single Deity player, Future Tech", TechInfo[kFutureTech].Cost, 8, 1, {150, 300, 100, 50}, 58500},
+      {"single Deity player, Future Tech", kTechInfo[kFutureTech].cost, 8, 1, {150, 300, 100, 50}, 58500},
       {"every percent 100, one member", 1234, 3, 1, {}, 1234},
       {"no member pays half", 1000, 3, 0, {}, 500},
       {"three members pay double", 1000, 3, 3, {}, 2000},

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-TEST(gScore, PartOfTheGameScore) {
+TEST(GameScorePart, PartOfTheGameScore) {
   struct Case {
     int32_t value, maximum, factor, expected;
   };
@@ -23,11 +23,11 @@ TEST(gScore, PartOfTheGameScore) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.value << " " << c.maximum << " " << c.factor);
-    EXPECT_EQ(gScore(c.value, c.maximum, c.factor), c.expected);
+    EXPECT_EQ(GameScorePart(c.value, c.maximum, c.factor), c.expected);
   }
 }
 
-TEST(fScore, PartOfTheFinalScore) {
+TEST(FinalScorePart, PartOfTheFinalScore) {
   struct Case {
     const char* what;
     int32_t value, initial, maximum, factor, turn, limit;
@@ -51,25 +51,25 @@ TEST(fScore, PartOfTheFinalScore) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(fScore(c.value, c.initial, c.maximum, c.factor, c.turn, c.limit, c.coefficient), c.expected);
+    EXPECT_EQ(FinalScorePart(c.value, c.initial, c.maximum, c.factor, c.turn, c.limit, c.coefficient), c.expected);
   }
 }
 
-TEST(fScore, ThrowsWhereThereIsNoValue) {
+TEST(FinalScorePart, ThrowsWhereThereIsNoValue) {
   // A negative ratio has no square root.
-  EXPECT_THROW(fScore(100, 10, -400, 5000, 230, 460, 1.0), CalcError);
+  EXPECT_THROW(FinalScorePart(100, 10, -400, 5000, 230, 460, 1.0), CalcError);
   // Far beyond the range of a 64-bit integer, or no number at all.
-  EXPECT_THROW(fScore(100, 10, 400, 5000, 0, 460, 1e30), CalcError);
-  EXPECT_THROW(fScore(100, 10, 400, 5000, 0, 460, std::nan("")), CalcError);
-  EXPECT_THROW(fScore(100, 10, 400, 5000, 0, 460, std::numeric_limits<double>::infinity()), CalcError);
+  EXPECT_THROW(FinalScorePart(100, 10, 400, 5000, 0, 460, 1e30), CalcError);
+  EXPECT_THROW(FinalScorePart(100, 10, 400, 5000, 0, 460, std::nan("")), CalcError);
+  EXPECT_THROW(FinalScorePart(100, 10, 400, 5000, 0, 460, std::numeric_limits<double>::infinity()), CalcError);
   try {
-    fScore(100, 10, -400, 5000, 230, 460, 1.0);
+    FinalScorePart(100, 10, -400, 5000, 230, 460, 1.0);
   } catch (const CalcError& e) {
     EXPECT_STREQ(e.what(), "Invalid floating point operation");
   }
 }
 
-TEST(cScore, ComponentOfTheKavrelScore) {
+TEST(KavrelScorePart, ComponentOfTheKavrelScore) {
   struct Case {
     const char* what;
     int32_t factor, turn;
@@ -94,14 +94,14 @@ TEST(cScore, ComponentOfTheKavrelScore) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(cScore(c.factor, c.turn, c.current, c.maximum, c.limit), c.expected);
+    EXPECT_EQ(KavrelScorePart(c.factor, c.turn, c.current, c.maximum, c.limit), c.expected);
   }
 }
 
-TEST(cScore, ThrowsWhereThereIsNoValue) {
-  EXPECT_THROW(cScore(2500, 230, 300, -1000, 460), CalcError);
+TEST(KavrelScorePart, ThrowsWhereThereIsNoValue) {
+  EXPECT_THROW(KavrelScorePart(2500, 230, 300, -1000, 460), CalcError);
   // A maximum below 1 raised to the 7th power leaves a divisor of 1e-14.
-  EXPECT_THROW(cScore(2500, 7, 300, 0.01, 1), CalcError);
+  EXPECT_THROW(KavrelScorePart(2500, 7, 300, 0.01, 1), CalcError);
 }
 
 TEST(DiffCoeffOf, TableOfLevels) {

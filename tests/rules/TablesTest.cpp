@@ -15,91 +15,91 @@ TEST(Tables, EveryRowIsFilled) {
   auto allNamed = [](std::span<const std::string_view> names) {
     return std::none_of(names.begin(), names.end(), [](std::string_view n) { return n.empty(); });
   };
-  EXPECT_TRUE(allNamed(LeaderNames));
-  EXPECT_TRUE(allNamed(CivNames));
-  EXPECT_TRUE(allNamed(std::span(EraNames).subspan(1)));
-  EXPECT_TRUE(allNamed(ProcessNames));
-  EXPECT_TRUE(allNamed(PlotTypeAbbrev));
-  EXPECT_TRUE(allNamed(TerrainAbbrev));
-  EXPECT_TRUE(allNamed(FeatureAbbrev));
-  EXPECT_TRUE(allNamed(BonusAbbrev));
-  EXPECT_TRUE(allNamed(VictoryNames));
-  EXPECT_TRUE(allNamed(GameOptionNames));
-  for (const auto& t : TechInfo) EXPECT_TRUE(!t.Name.empty() && t.Cost > 0 && t.Era >= 1 && t.Era <= 7) << t.Name;
-  auto keyed = [](std::span<const TBuildingInfoRec> rows) {
-    return std::none_of(rows.begin(), rows.end(), [](const auto& r) { return r.Key.empty() || r.Cost == 0; });
+  EXPECT_TRUE(allNamed(kLeaderNames));
+  EXPECT_TRUE(allNamed(kCivNames));
+  EXPECT_TRUE(allNamed(std::span(kEraNames).subspan(1)));
+  EXPECT_TRUE(allNamed(kProcessNames));
+  EXPECT_TRUE(allNamed(kPlotTypeAbbrev));
+  EXPECT_TRUE(allNamed(kTerrainAbbrev));
+  EXPECT_TRUE(allNamed(kFeatureAbbrev));
+  EXPECT_TRUE(allNamed(kBonusAbbrev));
+  EXPECT_TRUE(allNamed(kVictoryNames));
+  EXPECT_TRUE(allNamed(kGameOptionNames));
+  for (const auto& t : kTechInfo) EXPECT_TRUE(!t.name.empty() && t.cost > 0 && t.era >= 1 && t.era <= 7) << t.name;
+  auto keyed = [](std::span<const BuildingInfo> rows) {
+    return std::none_of(rows.begin(), rows.end(), [](const auto& r) { return r.key.empty() || r.cost == 0; });
   };
-  EXPECT_TRUE(keyed(BuildingInfo));
-  EXPECT_TRUE(keyed(ProjectInfo));
-  EXPECT_TRUE(keyed(UnitInfo));
+  EXPECT_TRUE(keyed(kBuildingInfo));
+  EXPECT_TRUE(keyed(kProjectInfo));
+  EXPECT_TRUE(keyed(kUnitInfo));
 }
 
 TEST(Tables, TechInfo) {
-  EXPECT_EQ(TechInfo[0].Name, "Mysticism");
-  EXPECT_EQ(TechInfo[0].Cost, 50);
-  EXPECT_EQ(TechInfo[0].Era, 1);
-  EXPECT_EQ(TechInfo[kFutureTech].Name, "Future Tech");
-  EXPECT_EQ(TechInfo[kFutureTech].Cost, 10000);
-  EXPECT_EQ(TechInfo[kFutureTech].Era, 7);
-  EXPECT_EQ(TechInfo[55].Name, "Fusion");
-  EXPECT_EQ(EraNames[TechInfo[55].Era], "Modern");
-  EXPECT_EQ(TechInfo[42].Name, "Chemistry");
-  EXPECT_EQ(TechInfo[43].Name, "Scientific Method");
+  EXPECT_EQ(kTechInfo[0].name, "Mysticism");
+  EXPECT_EQ(kTechInfo[0].cost, 50);
+  EXPECT_EQ(kTechInfo[0].era, 1);
+  EXPECT_EQ(kTechInfo[kFutureTech].name, "Future Tech");
+  EXPECT_EQ(kTechInfo[kFutureTech].cost, 10000);
+  EXPECT_EQ(kTechInfo[kFutureTech].era, 7);
+  EXPECT_EQ(kTechInfo[55].name, "Fusion");
+  EXPECT_EQ(kEraNames[kTechInfo[55].era], "Modern");
+  EXPECT_EQ(kTechInfo[42].name, "Chemistry");
+  EXPECT_EQ(kTechInfo[43].name, "Scientific Method");
   // The Kavrel score counts the modern technologies; only Future Tech is era 7.
-  EXPECT_EQ(std::count_if(TechInfo.begin(), TechInfo.end(), [](const auto& t) { return t.Era == 6; }), 14);
-  EXPECT_EQ(std::count_if(TechInfo.begin(), TechInfo.end(), [](const auto& t) { return t.Era == 7; }), 1);
+  EXPECT_EQ(std::count_if(kTechInfo.begin(), kTechInfo.end(), [](const auto& t) { return t.era == 6; }), 14);
+  EXPECT_EQ(std::count_if(kTechInfo.begin(), kTechInfo.end(), [](const auto& t) { return t.era == 7; }), 1);
   // Names are matched against message texts, so none may repeat.
   std::set<std::string_view> names;
-  for (const auto& t : TechInfo) names.insert(t.Name);
-  EXPECT_EQ(names.size(), TechInfo.size());
+  for (const auto& t : kTechInfo) names.insert(t.name);
+  EXPECT_EQ(names.size(), kTechInfo.size());
 }
 
 TEST(Tables, RowsWithoutCost) {
-  auto costless = [](std::span<const TBuildingInfoRec> rows) {
+  auto costless = [](std::span<const BuildingInfo> rows) {
     std::set<size_t> found;
     for (size_t i = 0; i < rows.size(); ++i)
-      if (rows[i].Cost == -1) found.insert(i);
+      if (rows[i].cost == -1) found.insert(i);
     return found;
   };
-  EXPECT_EQ(costless(BuildingInfo), (std::set<size_t>{35, 64, 68, 72, 76, 80, 84, 88, 125}));
-  EXPECT_EQ(costless(UnitInfo), (std::set<size_t>{0, 1, 2, 3, 86, 87, 88, 89, 90, 91}));
-  EXPECT_TRUE(costless(ProjectInfo).empty());
-  EXPECT_EQ(BuildingInfo[35].Key, "ACADEMY");
-  EXPECT_EQ(BuildingInfo[125].Key, "MILITARY_ACADEMY");
-  EXPECT_EQ(BuildingInfo[128].Key, "GREAT_WALL");
-  EXPECT_EQ(UnitInfo[0].Key, "LION");
-  EXPECT_EQ(UnitInfo[91].Key, "GREAT_GENERAL");
-  EXPECT_EQ(ProjectInfo[10].Key, "SS_STASIS_CHAMBER");
-  EXPECT_EQ(ProjectInfo[10].Cost, 1200);
+  EXPECT_EQ(costless(kBuildingInfo), (std::set<size_t>{35, 64, 68, 72, 76, 80, 84, 88, 125}));
+  EXPECT_EQ(costless(kUnitInfo), (std::set<size_t>{0, 1, 2, 3, 86, 87, 88, 89, 90, 91}));
+  EXPECT_TRUE(costless(kProjectInfo).empty());
+  EXPECT_EQ(kBuildingInfo[35].key, "ACADEMY");
+  EXPECT_EQ(kBuildingInfo[125].key, "MILITARY_ACADEMY");
+  EXPECT_EQ(kBuildingInfo[128].key, "GREAT_WALL");
+  EXPECT_EQ(kUnitInfo[0].key, "LION");
+  EXPECT_EQ(kUnitInfo[91].key, "GREAT_GENERAL");
+  EXPECT_EQ(kProjectInfo[10].key, "SS_STASIS_CHAMBER");
+  EXPECT_EQ(kProjectInfo[10].cost, 1200);
 }
 
 TEST(Tables, CultureThresholdsAscend) {
-  EXPECT_EQ(CultureThresholds[0][0], 30);
-  EXPECT_EQ(CultureThresholds[1][4], 70000);
-  EXPECT_EQ(CultureThresholds[3][4], 25000);
-  for (const auto& row : CultureThresholds) EXPECT_TRUE(std::is_sorted(row.begin(), row.end()));
+  EXPECT_EQ(kCultureThresholds[0][0], 30);
+  EXPECT_EQ(kCultureThresholds[1][4], 70000);
+  EXPECT_EQ(kCultureThresholds[3][4], 25000);
+  for (const auto& row : kCultureThresholds) EXPECT_TRUE(std::is_sorted(row.begin(), row.end()));
 }
 
 TEST(Tables, Names) {
-  EXPECT_EQ(LeaderNames[0], "Barbarian");
-  EXPECT_EQ(LeaderNames[36], "Washington");
-  EXPECT_EQ(CivNames[24], "Minor");
-  EXPECT_EQ(CivNames[25], "Barbarian");
-  EXPECT_EQ(EraNames[1], "Ancient");
-  EXPECT_EQ(EraNames[7], "Future");
-  EXPECT_EQ(VictoryNames[0], "Loss");
-  EXPECT_EQ(VictoryNames[6], "Diplomatic");
-  EXPECT_EQ(GameOptionNames[5], "Aggressive AI");
-  EXPECT_EQ(GameOptionNames[17], "No Goody Huts");
-  EXPECT_EQ(BonusAbbrev[34], "Movi");
-  EXPECT_EQ(TerrainAbbrev[8], "Hi");
-  EXPECT_EQ(ProcessNames[2], "Culture");
+  EXPECT_EQ(kLeaderNames[0], "Barbarian");
+  EXPECT_EQ(kLeaderNames[36], "Washington");
+  EXPECT_EQ(kCivNames[24], "Minor");
+  EXPECT_EQ(kCivNames[25], "Barbarian");
+  EXPECT_EQ(kEraNames[1], "Ancient");
+  EXPECT_EQ(kEraNames[7], "Future");
+  EXPECT_EQ(kVictoryNames[0], "Loss");
+  EXPECT_EQ(kVictoryNames[6], "Diplomatic");
+  EXPECT_EQ(kGameOptionNames[5], "Aggressive AI");
+  EXPECT_EQ(kGameOptionNames[17], "No Goody Huts");
+  EXPECT_EQ(kBonusAbbrev[34], "Movi");
+  EXPECT_EQ(kTerrainAbbrev[8], "Hi");
+  EXPECT_EQ(kProcessNames[2], "Culture");
 }
 
 TEST(Tables, LeaderAttitudes) {
   const int32_t baseAttitude[kLeaders] = {0, 0, 1, 0,  1,  -1, 1, 0, 1, 1,  1, 2, -1, 0,  1,  0, -1, 0, 0,
                                           0, 1, 0, -1, -1, -1, 0, 1, 0, -1, 1, 0, -1, -1, -1, 0, 0,  0};
-  for (int leader = 0; leader < kLeaders; ++leader) EXPECT_EQ(LeaderAttitudeTable[leader][0], baseAttitude[leader]);
+  for (int leader = 0; leader < kLeaders; ++leader) EXPECT_EQ(kLeaderAttitudeTable[leader][0], baseAttitude[leader]);
 
   const std::array<int32_t, 56> row1 = {
       0,   2,    -2,  0,    -4,  -1,   -5, 5,    60, 1,    1,    10,   4,    -1,   -5,   -1,   50,   2,   25,
@@ -109,16 +109,16 @@ TEST(Tables, LeaderAttitudes) {
       2,   0,    0,   1,    -2,  -1,   -5, 5,    60, 1,    1,    10,   4,    -1,   -5,   -1,   50,   2,   25,
       2,   12,   2,   1,    8,   2,    1,  10,   6,  -300, -100, -100, -200, -100, -250, -200, -100, 100, -100,
       100, -100, 100, -100, 100, -100, 0,  -100, 50, -100, -100, 0,    -100, -100, 0,    0,    5,    0};
-  EXPECT_EQ(LeaderAttitudeTable[1], row1);
-  EXPECT_EQ(LeaderAttitudeTable[11], row11);
-  EXPECT_EQ(LeaderAttitudeTable[0], (std::array<int32_t, 56>{}));
+  EXPECT_EQ(kLeaderAttitudeTable[1], row1);
+  EXPECT_EQ(kLeaderAttitudeTable[11], row11);
+  EXPECT_EQ(kLeaderAttitudeTable[0], (std::array<int32_t, 56>{}));
 
   // Only parameters 0-4, 12, 13, 24, 27 and 54 differ between leaders.
   const std::set<size_t> varying = {0, 1, 2, 3, 4, 12, 13, 24, 27, 54};
   for (size_t leader = 1; leader < kLeaders; ++leader) {
     for (size_t p = 0; p < 56; ++p) {
       if (!varying.contains(p)) {
-        EXPECT_EQ(LeaderAttitudeTable[leader][p], row1[p]) << leader << " " << p;
+        EXPECT_EQ(kLeaderAttitudeTable[leader][p], row1[p]) << leader << " " << p;
       }
     }
   }

@@ -16,20 +16,20 @@ namespace {
 using testing::Compress;
 using testing::PackSave;
 
-std::vector<uint8_t> prefixOf(size_t n, uint8_t fill = 0x11) { return std::vector<uint8_t>(n, fill); }
-std::vector<uint8_t> bodyOf(size_t n) {
+std::vector<uint8_t> PrefixOf(size_t n, uint8_t fill = 0x11) { return std::vector<uint8_t>(n, fill); }
+std::vector<uint8_t> BodyOf(size_t n) {
   std::vector<uint8_t> b(n);
   for (size_t i = 0; i < n; ++i) b[i] = uint8_t(i * 7 + 3);
   return b;
 }
 
-int32_t int32At(std::span<const uint8_t> b, size_t off) {
+int32_t Int32At(std::span<const uint8_t> b, size_t off) {
   int32_t v;
   std::memcpy(&v, b.data() + off, 4);
   return v;
 }
 
-std::string messageOf(const std::vector<uint8_t>& file) {
+std::string MessageOf(const std::vector<uint8_t>& file) {
   try {
     SpliceSave(file);
   } catch (const SaveError& e) {
@@ -39,34 +39,34 @@ std::string messageOf(const std::vector<uint8_t>& file) {
 }
 
 TEST(SaveFile, SplicesPrefixSeamBodyAndTail) {
-  const auto prefix = prefixOf(30);
-  const auto body = bodyOf(5000);
+  const auto prefix = PrefixOf(30);
+  const auto body = BodyOf(5000);
   const std::vector<uint8_t> tail = {0xAA, 0xBB, 0xCC};
   const auto file = PackSave(prefix, body, tail);
   const SaveImage image = SpliceSave(file);
-  ASSERT_EQ(image.BodyOffset, 38);
-  EXPECT_EQ(image.BodyLength, 5000);
-  ASSERT_EQ(image.Bytes.size(), 38u + 5000 + 3);
-  EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), image.Bytes.begin()));
-  EXPECT_EQ(int32At(image.Bytes, 30), 5000);  // BodyLength still stands before the seam
-  EXPECT_EQ(std::string(image.Bytes.begin() + 34, image.Bytes.begin() + 38), "BODY");
-  EXPECT_TRUE(std::equal(body.begin(), body.end(), image.Bytes.begin() + 38));
-  EXPECT_TRUE(std::equal(tail.begin(), tail.end(), image.Bytes.end() - 3));
+  ASSERT_EQ(image.bodyOffset, 38);
+  EXPECT_EQ(image.bodyLength, 5000);
+  ASSERT_EQ(image.bytes.size(), 38u + 5000 + 3);
+  EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), image.bytes.begin()));
+  EXPECT_EQ(Int32At(image.bytes, 30), 5000);  // BodyLength still stands before the seam
+  EXPECT_EQ(std::string(image.bytes.begin() + 34, image.bytes.begin() + 38), "BODY");
+  EXPECT_TRUE(std::equal(body.begin(), body.end(), image.bytes.begin() + 38));
+  EXPECT_TRUE(std::equal(tail.begin(), tail.end(), image.bytes.end() - 3));
 }
 
 TEST(SaveFile, FirstPairInTheFileWins) {
   // A 78 9C inside the prefix cuts the file there, not at the real stream.
-  auto prefix = prefixOf(40);
+  auto prefix = PrefixOf(40);
   prefix[20] = 0x78;
   prefix[21] = 0x9C;
-  const auto file = PackSave(prefix, bodyOf(100));
+  const auto file = PackSave(prefix, BodyOf(100));
   EXPECT_EQ(FindZlibHeader(file), 20);
-  EXPECT_NE(messageOf(file), "");
+  EXPECT_NE(MessageOf(file), "");
   // One in the first eight bytes means no body at all.
-  auto early = prefixOf(40);
+  auto early = PrefixOf(40);
   early[3] = 0x78;
   early[4] = 0x9C;
-  EXPECT_EQ(messageOf(PackSave(early, bodyOf(100))),
+  EXPECT_EQ(MessageOf(PackSave(early, BodyOf(100))),
             "This file holds no compressed save body: it is not a saved game.");
   // A pair in the last three bytes is not found.
   std::vector<uint8_t> end = {1, 2, 3, 4, 5, 0x78, 0x9C, 0};
@@ -75,18 +75,18 @@ TEST(SaveFile, FirstPairInTheFileWins) {
 }
 
 TEST(SaveFile, LongerStreamIsCutToBodyLength) {
-  const auto body = bodyOf(3000);
-  auto file = PackSave(prefixOf(16), body);
+  const auto body = BodyOf(3000);
+  auto file = PackSave(PrefixOf(16), body);
   const int32_t shorter = 1000;
   std::memcpy(file.data() + 16, &shorter, 4);
   const SaveImage image = SpliceSave(file);
-  EXPECT_EQ(image.BodyLength, 1000);
-  EXPECT_EQ(image.Bytes.size(), 24u + 1000);
-  EXPECT_TRUE(std::equal(body.begin(), body.begin() + 1000, image.Bytes.begin() + 24));
+  EXPECT_EQ(image.bodyLength, 1000);
+  EXPECT_EQ(image.bytes.size(), 24u + 1000);
+  EXPECT_TRUE(std::equal(body.begin(), body.begin() + 1000, image.bytes.begin() + 24));
 }
 
 TEST(SaveFile, RefusesDamagedFilesWithAMessage) {
-  const auto good = PackSave(prefixOf(16), bodyOf(20000));
+  const auto good = PackSave(PrefixOf(16), BodyOf(20000));
   const size_t lengths = 16;
   struct Case {
     const char* what;
@@ -122,26 +122,26 @@ TEST(SaveFile, RefusesDamagedFilesWithAMessage) {
   for (const auto& c : cases) {
     auto file = good;
     c.damage(file);
-    EXPECT_EQ(messageOf(file), c.message) << c.what;
+    EXPECT_EQ(MessageOf(file), c.message) << c.what;
   }
 }
 
 TEST(SaveFile, ZlibMessageForACorruptStream) {
-  auto file = PackSave(prefixOf(16), bodyOf(20000));
+  auto file = PackSave(PrefixOf(16), BodyOf(20000));
   // Invalid block type bits in the first deflate byte.
   file[24 + 2] = 0x07;
-  EXPECT_EQ(messageOf(file), "data error");
+  EXPECT_EQ(MessageOf(file), "data error");
   // A stream that stops after its first bytes.
-  file = PackSave(prefixOf(16), bodyOf(20000));
+  file = PackSave(PrefixOf(16), BodyOf(20000));
   file.resize(24 + 6);
   int32_t packed = 6;
   std::memcpy(file.data() + 20, &packed, 4);
-  EXPECT_EQ(messageOf(file), "buffer error");
+  EXPECT_EQ(MessageOf(file), "buffer error");
 }
 
 TEST(SaveFile, ReadsReadOnlyFilesAndNamesMissingOnes) {
   const std::string path = ::testing::TempDir() + "/readonly.CivWarlordsSave";
-  const auto file = PackSave(prefixOf(16), bodyOf(100));
+  const auto file = PackSave(PrefixOf(16), BodyOf(100));
   testing::WriteFile(path, file);
   chmod(path.c_str(), 0444);
   const ByteBuffer read = ReadWholeFile(path);

@@ -24,8 +24,8 @@ class ReaderText : public testing::TestWithParam<TextCase> {};
 TEST_P(ReaderText, ReadsTextAndAdvances) {
   const TextCase& c = GetParam();
   SaveReader r(c.bytes);
-  EXPECT_EQ(c.wide ? r.readUStr() : r.readStr(), c.text);
-  EXPECT_EQ(r.pos(), c.advance);
+  EXPECT_EQ(c.wide ? r.ReadUStr() : r.ReadStr(), c.text);
+  EXPECT_EQ(r.Pos(), c.advance);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,41 +54,41 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SaveReader, ReadsLittleEndianWidths) {
   Bytes b = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xFF, 0x02};
   SaveReader r(b);
-  EXPECT_EQ(r.readInt32(), -2);
-  EXPECT_EQ(r.readInt16(), 0x1234);
-  EXPECT_EQ(r.readByte(), 255);
-  EXPECT_EQ(r.readBool(), 2);  // a flag keeps its byte value
-  EXPECT_EQ(r.remaining(), 0u);
+  EXPECT_EQ(r.ReadInt32(), -2);
+  EXPECT_EQ(r.ReadInt16(), 0x1234);
+  EXPECT_EQ(r.ReadByte(), 255);
+  EXPECT_EQ(r.ReadBool(), 2);  // a flag keeps its byte value
+  EXPECT_EQ(r.Remaining(), 0u);
 }
 
 TEST(SaveReader, ReadPastTheEndNamesTheSection) {
   Bytes b = {1, 2, 3};
   SaveReader r(b);
-  r.section("team records");
+  r.Section("team records");
   try {
-    r.readInt32();
+    r.ReadInt32();
     FAIL() << "no error";
   } catch (const SaveError& e) {
     EXPECT_STREQ(e.what(), "The save ends inside the team records.");
   }
   // A failed read consumes nothing; the same holds for skips and texts.
-  EXPECT_EQ(r.pos(), 0u);
-  EXPECT_THROW(r.skipInt32(1), SaveError);
-  EXPECT_THROW(r.skipBytes(int64_t(1) << 40), SaveError);
+  EXPECT_EQ(r.Pos(), 0u);
+  EXPECT_THROW(r.SkipInt32(1), SaveError);
+  EXPECT_THROW(r.SkipBytes(int64_t(1) << 40), SaveError);
   Bytes text = {9, 0, 0, 0, 'a', 0};
   SaveReader t(text);
-  EXPECT_THROW(t.readUStr(), SaveError);
+  EXPECT_THROW(t.ReadUStr(), SaveError);
 }
 
 TEST(SaveReader, SkipsOfZeroOrNegativeCountsReadNothing) {
   Bytes b = {7, 0, 0, 0};
   SaveReader r(b);
-  r.skipInt32(0);
-  r.skipInt32(-5);
-  EXPECT_EQ(r.readInt32(), 7);
+  r.SkipInt32(0);
+  r.SkipInt32(-5);
+  EXPECT_EQ(r.ReadInt32(), 7);
 }
 
-std::vector<uint8_t> wide(std::string_view s, size_t lead = 1) {
+std::vector<uint8_t> Wide(std::string_view s, size_t lead = 1) {
   std::vector<uint8_t> b(lead, 'x');
   for (char c : s) {
     b.push_back(uint8_t(c));
@@ -98,17 +98,17 @@ std::vector<uint8_t> wide(std::string_view s, size_t lead = 1) {
 }
 
 TEST(FindUStr, MatchesLowBytesOnly) {
-  auto b = wide("Sessions");
+  auto b = Wide("Sessions");
   EXPECT_EQ(FindUStr(b, "Session", 1), 1);
   EXPECT_EQ(FindUStr(b, "session", 1), 0);
   EXPECT_EQ(FindUStr(b, "Session", 2), 0);  // the only one lies before the start
   EXPECT_EQ(FindUStr(b, "", 5), 5);
   EXPECT_EQ(FindUStr(b, "Session", int64_t(b.size())), 0);
   // A pattern whose last character would lie past the end does not match.
-  auto cut = wide("Sessio");
+  auto cut = Wide("Sessio");
   EXPECT_EQ(FindUStr(cut, "Session", 1), 0);
   // The Russian word's bytes match whatever the high bytes hold.
-  auto ru = wide("\xD1\xE5\xF1\xF1\xE8\xFF", 3);
+  auto ru = Wide("\xD1\xE5\xF1\xF1\xE8\xFF", 3);
   EXPECT_EQ(FindUStr(ru, "\xD1\xE5\xF1\xF1\xE8\xFF", 1), 3);
 }
 

@@ -25,7 +25,7 @@ constexpr std::string_view kJunkLetters = "abcdefghijklm0123456789";
 }  // namespace
 
 FieldWriter::FieldWriter(SaveBytes& out, const WriteOptions& options)
-    : out_(out), options_(options), state_(options.JunkSeed) {}
+    : out_(out), options_(options), state_(options.junkSeed) {}
 
 uint64_t FieldWriter::Next() {  // splitmix64
   uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -38,7 +38,7 @@ void FieldWriter::Text16(std::string_view text, uint8_t highByte) {
   // The reader takes a text as narrow only when it has two or more
   // characters and the second byte is 20 or more.
   const bool narrowReadable = text.size() >= 2 && static_cast<uint8_t>(text[1]) >= 20;
-  if (options_.Texts == TextWidth::Narrow && narrowReadable) {
+  if (options_.texts == TextWidth::Narrow && narrowReadable) {
     out_.Text16Narrow(text);
   } else {
     out_.Text16(text, highByte);
@@ -53,14 +53,14 @@ void FieldWriter::Bools(std::span<const uint8_t> values) { out_.Raw(values); }
 
 void FieldWriter::JunkBytes(int n) {
   if (n <= 0) return;
-  auto& bytes = out_.bytes();
+  auto& bytes = out_.Bytes();
   const size_t at = bytes.size();
   bytes.resize(at + size_t(n));
   uint8_t* p = bytes.data() + at;
   for (int i = 0; i < n; i += 8) {
     uint64_t r = Next();
     for (int k = 0; k < 8 && i + k < n; ++k, r >>= 8)
-      p[i + k] = options_.CompressibleJunk && (r & 0xFF) < 224 ? 1 : kJunkByte[r & 0xFF];
+      p[i + k] = options_.compressibleJunk && (r & 0xFF) < 224 ? 1 : kJunkByte[r & 0xFF];
   }
 }
 
@@ -69,7 +69,7 @@ void FieldWriter::JunkInt32(int n) { JunkBytes(4 * n); }
 void FieldWriter::JunkText16(int n) {
   char text[64];
   for (int t = 0; t < n; ++t) {
-    const int max = std::min<int>(options_.MaxJunkTextLength, sizeof text);
+    const int max = std::min<int>(options_.maxJunkTextLength, sizeof text);
     const int len = max <= 0 ? 0 : 1 + int(Next() % uint64_t(max));
     uint64_t r = Next();
     for (int i = 0; i < len; ++i) {
@@ -81,7 +81,7 @@ void FieldWriter::JunkText16(int n) {
 }
 
 int32_t FieldWriter::JunkCount() {
-  JunkCounts mode = options_.Counts;
+  JunkCounts mode = options_.counts;
   if (mode == JunkCounts::Mixed) {
     const uint64_t pick = Next() % 4;
     mode = pick < 2 ? JunkCounts::Positive : pick == 2 ? JunkCounts::Zero : JunkCounts::Negative;
@@ -89,7 +89,7 @@ int32_t FieldWriter::JunkCount() {
   int32_t count = 0;
   switch (mode) {
     case JunkCounts::Positive:
-      count = options_.MaxJunkListLength <= 0 ? 0 : 1 + int32_t(Next() % uint64_t(options_.MaxJunkListLength));
+      count = options_.maxJunkListLength <= 0 ? 0 : 1 + int32_t(Next() % uint64_t(options_.maxJunkListLength));
       break;
     case JunkCounts::Negative: {
       const uint64_t r = Next();

@@ -45,8 +45,8 @@ class FieldWriter {
 
   // Raw 64 random bits from the junk stream (for values the caller shapes).
   uint64_t Next();
-  const WriteOptions& options() const { return options_; }
-  SaveBytes& out() { return out_; }
+  const WriteOptions& Options() const { return options_; }
+  SaveBytes& Out() { return out_; }
 
  private:
   SaveBytes& out_;

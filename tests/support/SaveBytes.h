@@ -33,9 +33,9 @@ class SaveBytes {
   SaveBytes& Raw(std::span<const uint8_t> bytes);
   SaveBytes& Raw(std::initializer_list<uint8_t> bytes) { return Raw(std::span<const uint8_t>(bytes)); }
 
-  size_t size() const { return bytes_.size(); }
-  const std::vector<uint8_t>& bytes() const { return bytes_; }
-  std::vector<uint8_t>& bytes() { return bytes_; }
+  size_t Size() const { return bytes_.size(); }
+  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+  std::vector<uint8_t>& Bytes() { return bytes_; }
   std::vector<uint8_t> Take() { return std::move(bytes_); }
 
  private:

@@ -36,113 +36,113 @@ enum class JunkCounts {
 };
 
 struct WriteOptions {
-  uint64_t JunkSeed = 0x70C0FFEE;
-  JunkCounts Counts = JunkCounts::Positive;
-  int32_t MaxJunkListLength = 3;
+  uint64_t junkSeed = 0x70C0FFEE;
+  JunkCounts counts = JunkCounts::Positive;
+  int32_t maxJunkListLength = 3;
   // A skipped text gets 1 .. this characters (letters a..m and digits); 0
   // writes every skipped text empty.
-  int32_t MaxJunkTextLength = 8;
-  TextWidth Texts = TextWidth::Wide;
+  int32_t maxJunkTextLength = 8;
+  TextWidth texts = TextWidth::Wide;
   // Junk that compresses like a real save's small values: mostly the byte
   // 01, the rest as usual. For benchmarks, where the share of decompression
   // in a load should be that of real saves.
-  bool CompressibleJunk = false;
+  bool compressibleJunk = false;
 };
 
-// One player slot of the header's slot table (TLeaderInfoRec). A default
+// One player slot of the header's slot table (SlotInfo). A default
 // slot is an unused, closed one.
 struct SlotDesc {
-  std::string LeaderName;
-  std::string CivDescription;
-  std::string SlotText3;
-  std::string CivAdjective;
-  std::string Password;
-  std::string SlotText6;
-  std::string SlotText7;
-  uint8_t SlotFlag = 0;
-  std::string SlotText9;
-  int32_t CivType = -1;
-  int32_t LeaderType = -1;
-  int32_t Team = 0;
-  int32_t Handicap = 3;
-  int32_t SlotValue14 = 0;
-  int32_t SlotValue15 = 0;
-  int32_t SlotStatus = 2;  // 0 Open, 1 Computer, 2 Closed, 3 Human
+  std::string leaderName;
+  std::string civDescription;
+  std::string slotText3;
+  std::string civAdjective;
+  std::string password;
+  std::string slotText6;
+  std::string slotText7;
+  uint8_t slotFlag = 0;
+  std::string slotText9;
+  int32_t civType = -1;
+  int32_t leaderType = -1;
+  int32_t team = 0;
+  int32_t handicap = 3;
+  int32_t slotValue14 = 0;
+  int32_t slotValue15 = 0;
+  int32_t slotStatus = 2;  // 0 Open, 1 Computer, 2 Closed, 3 Human
 };
 
-// One replay message (TReplayMsgRec); Text is raw, markup included.
-struct ReplayMsgDesc {
-  int32_t Turn = 0;
-  int32_t Info1 = 0, Info2 = 0, Info3 = 0, Info4 = 0;
-  std::string Text;
-  int32_t Color = 0;
-  uint8_t TextHighByte = 0;  // high byte of every 16-bit character (0x04 for Cyrillic)
+// One replay message (ReplayMessage); Text is raw, markup included.
+struct ReplayMessageDesc {
+  int32_t turn = 0;
+  int32_t info1 = 0, info2 = 0, info3 = 0, info4 = 0;
+  std::string text;
+  int32_t color = 0;
+  uint8_t textHighByte = 0;  // high byte of every 16-bit character (0x04 for Cyrillic)
 };
 
-// One plot: its place, owner byte and the TPlotRec values.
+// One plot: its place, owner byte and the Plot values.
 struct PlotDesc {
-  int16_t X = 0;
-  int16_t Y = 0;
-  uint8_t Owner = 255;  // slot index; 19 or more for none
-  int16_t PlotType = 3;
-  int16_t Terrain = 6;
-  int16_t Feature = -1;
-  int16_t Bonus = -1;
+  int16_t x = 0;
+  int16_t y = 0;
+  uint8_t owner = 255;  // slot index; 19 or more for none
+  int16_t plotType = 3;
+  int16_t terrain = 6;
+  int16_t feature = -1;
+  int16_t bonus = -1;
 };
 
 // One team record's stored values.
 struct TeamDesc {
-  int32_t TeamMembers = 0;
-  int32_t TeamPopulation = 0;
-  int32_t TeamLand = 0;
-  std::array<uint8_t, kTeams> HasMet{};
-  std::array<uint8_t, kTeams> IsVassal{};  // [u]: this team is the vassal of team u
-  std::array<int32_t, kTechs> ResearchProgress{};
-  int32_t FutureTechCount = 0;  // the last value of its row; the 85 before it are junk
-  std::array<uint8_t, kTechs> HasTech{};
+  int32_t teamMembers = 0;
+  int32_t teamPopulation = 0;
+  int32_t teamLand = 0;
+  std::array<uint8_t, kTeams> hasMet{};
+  std::array<uint8_t, kTeams> isVassal{};  // [u]: this team is the vassal of team u
+  std::array<int32_t, kTechs> researchProgress{};
+  int32_t futureTechCount = 0;  // the last value of its row; the 85 before it are junk
+  std::array<uint8_t, kTechs> hasTech{};
 };
 
-// One city (TCityRec's stored fields). Culture is written into the owner's
+// One city (City's stored fields). Culture is written into the owner's
 // entry of the city's per-slot culture row.
 struct CityDesc {
-  std::string Name;  // raw, e.g. "TXT_KEY_CITY_NAME_NEW_YORK"
-  int32_t X = 0;
-  int32_t Y = 0;
-  int32_t FoundedTurn = 0;
-  int32_t Population = 1;
-  std::array<int32_t, kProcesses> ProcessRate{};
-  int32_t Culture = 0;
+  std::string name;  // raw, e.g. "TXT_KEY_CITY_NAME_NEW_YORK"
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t foundedTurn = 0;
+  int32_t population = 1;
+  std::array<int32_t, kProcesses> processRate{};
+  int32_t culture = 0;
   // The other slots' culture entries; junk when absent. The owner's entry
   // is always Culture.
-  std::optional<std::array<int32_t, kSlots>> SlotCulture;
-  std::array<int32_t, kProjects> ProjectProduction{};
-  std::array<int32_t, kBuildings> BuildingProduction{};
-  std::array<int32_t, kUnits> UnitProduction{};
-  std::array<uint8_t, kBuildings> HasBuilding{};
-  std::array<uint8_t, kBuildings> FreeBuilding{};
+  std::optional<std::array<int32_t, kSlots>> slotCulture;
+  std::array<int32_t, kProjects> projectProduction{};
+  std::array<int32_t, kBuildings> buildingProduction{};
+  std::array<int32_t, kUnits> unitProduction{};
+  std::array<uint8_t, kBuildings> hasBuilding{};
+  std::array<uint8_t, kBuildings> freeBuilding{};
 };
 
-// One player message (TMessageRec); Text is raw, markup included.
+// One player message (Message); Text is raw, markup included.
 struct MessageDesc {
-  std::string Text;
-  std::string AuxText1;
-  std::string AuxText2;
-  int32_t AuxInt1 = 0;
-  int32_t Color = 0;
-  int32_t AuxInt2 = 0;
-  int32_t AuxInt3 = 0;
-  uint8_t AuxFlag1 = 0;
-  uint8_t AuxFlag2 = 0;
-  int32_t Turn = 0;
-  int32_t MessageType = 0;  // 3 city event, 5 combat
-  int32_t AuxInt4 = 0;
-  int32_t AuxInt5 = 0;
-  uint8_t AuxFlag3 = 0;
+  std::string text;
+  std::string auxText1;
+  std::string auxText2;
+  int32_t auxInt1 = 0;
+  int32_t color = 0;
+  int32_t auxInt2 = 0;
+  int32_t auxInt3 = 0;
+  uint8_t auxFlag1 = 0;
+  uint8_t auxFlag2 = 0;
+  int32_t turn = 0;
+  int32_t messageType = 0;  // 3 city event, 5 combat
+  int32_t auxInt4 = 0;
+  int32_t auxInt5 = 0;
+  uint8_t auxFlag3 = 0;
 };
 
 struct HistoryPair {
-  int32_t Turn = 0;
-  int32_t Value = 0;
+  int32_t turn = 0;
+  int32_t value = 0;
 };
 
 // The six per-turn histories in save order.
@@ -150,114 +150,114 @@ inline constexpr int kSavedHistories = 6;  // score, economy, industry, agricult
 
 // One player record's stored values and lists.
 struct PlayerDesc {
-  int32_t PlayerPopulation = 0;
-  int32_t PlayerGold = 0;
-  int32_t GreatPeopleCreated = 0;
-  int32_t GreatGeneralsCreated = 0;
-  int32_t PopulationScore = 0;
-  int32_t LandScore = 0;
-  int32_t WondersScore = 0;
-  int32_t TechScore = 0;
-  int32_t GeneralPoints = 0;
-  uint8_t PlayerAlive = 0;
-  int32_t LeaderPersonality = 0;
-  std::array<uint8_t, kTechs> ResearchFlags{};  // the technology being researched has a non-zero flag
+  int32_t playerPopulation = 0;
+  int32_t playerGold = 0;
+  int32_t greatPeopleCreated = 0;
+  int32_t greatGeneralsCreated = 0;
+  int32_t populationScore = 0;
+  int32_t landScore = 0;
+  int32_t wondersScore = 0;
+  int32_t techScore = 0;
+  int32_t generalPoints = 0;
+  uint8_t playerAlive = 0;
+  int32_t leaderPersonality = 0;
+  std::array<uint8_t, kTechs> researchFlags{};  // the technology being researched has a non-zero flag
   // Count of the unit list; the units themselves are junk records. A
   // count of 0 or less writes no records.
-  int32_t UnitCount = 0;
-  std::vector<CityDesc> Cities;
-  std::optional<int32_t> CityCountOverride;  // written instead of Cities.size()
-  std::vector<MessageDesc> Messages;
-  std::optional<int32_t> MessageCountOverride;  // written instead of Messages.size()
+  int32_t unitCount = 0;
+  std::vector<CityDesc> cities;
+  std::optional<int32_t> cityCountOverride;  // written instead of Cities.size()
+  std::vector<MessageDesc> messages;
+  std::optional<int32_t> messageCountOverride;  // written instead of Messages.size()
   // Event records (junk apart from their tagged items, see EventTags).
-  int32_t EventRecordCount = 1;
-  std::array<std::vector<HistoryPair>, kSavedHistories> Histories;
+  int32_t eventRecordCount = 1;
+  std::array<std::vector<HistoryPair>, kSavedHistories> histories;
 };
 
 // Offsets in the inflated body where WriteBody put each section.
 struct BodyLayout {
-  size_t MapSection = 0;
-  size_t FirstPlot = 0;
-  size_t TeamSection = 0;
-  std::array<size_t, kSlots> PlayerRecords{};
-  size_t End = 0;
+  size_t mapSection = 0;
+  size_t firstPlot = 0;
+  size_t teamSection = 0;
+  std::array<size_t, kSlots> playerRecords{};
+  size_t end = 0;
 };
 
 struct SaveDescription {
   // --- Save header (uncompressed prefix).
-  int32_t SaveVersion = 302;
-  std::string ModPath;
-  std::string ModChecksum;
-  int32_t Flags = 0;
-  std::string GameBuildVersion;
-  std::string DLLChecksum;
-  std::string ShaderChecksum;
-  std::string PythonChecksum;
-  std::string XMLChecksum;
-  int32_t SaveFlag = 0;
-  int32_t GameType = 0;
-  std::string GameName;
-  std::string GamePassword;
-  std::string AdminPassword;
-  std::string MapScript;
-  int32_t WorldSize = 2;
-  int32_t Climate = 0;
-  int32_t SeaLevel = 1;
-  int32_t StartEra = 0;
-  int32_t GameSpeed = 2;  // as stored (saves before version 102 number the speeds from 1)
-  int32_t Calendar = 0;
-  int32_t HeaderListCount = 2;  // count of the junk int32 list after Calendar
-  std::vector<uint8_t> VictoryFlags = std::vector<uint8_t>(kVictories, 1);  // its size is the count written
-  std::array<uint8_t, kGameOptions> GameOptions{};
-  std::array<SlotDesc, kSlots> LeaderInfo{};
-  int32_t PrefixPadding = 40;        // junk bytes after the slot table
-  std::vector<uint8_t> PrefixExtra;  // written verbatim after the padding, just before BodyLength
+  int32_t saveVersion = 302;
+  std::string modPath;
+  std::string modChecksum;
+  int32_t flags = 0;
+  std::string gameBuildVersion;
+  std::string dllChecksum;
+  std::string shaderChecksum;
+  std::string pythonChecksum;
+  std::string xmlChecksum;
+  int32_t saveFlag = 0;
+  int32_t gameType = 0;
+  std::string gameName;
+  std::string gamePassword;
+  std::string adminPassword;
+  std::string mapScript;
+  int32_t worldSize = 2;
+  int32_t climate = 0;
+  int32_t seaLevel = 1;
+  int32_t startEra = 0;
+  int32_t gameSpeed = 2;  // as stored (saves before version 102 number the speeds from 1)
+  int32_t calendar = 0;
+  int32_t headerListCount = 2;  // count of the junk int32 list after Calendar
+  std::vector<uint8_t> victoryFlags = std::vector<uint8_t>(kVictories, 1);  // its size is the count written
+  std::array<uint8_t, kGameOptions> gameOptions{};
+  std::array<SlotDesc, kSlots> slots{};
+  int32_t prefixPadding = 40;        // junk bytes after the slot table
+  std::vector<uint8_t> prefixExtra;  // written verbatim after the padding, just before BodyLength
 
   // --- Game section. Body offsets of the values the analysis takes
   // directly: ElapsedTurns 8, StartTurn 12, EndTurn 20, play time 24, the
   // four maximal score values 64 .. 76, the four initial values 80 .. 92,
   // Difficulty 105, VictoryType 121, GameState 125, GameScore 361.
-  int32_t ElapsedTurns = 0;
-  int32_t StartTurn = 0;
-  int32_t EndTurn = 460;
-  int32_t PlayTimeQuarterSeconds = 0;
-  int32_t MaxPopScore = 0, MaxLandScore = 0, MaxTechScore = 0, MaxWonderScore = 0;
-  int32_t InitPop = 0, InitLand = 0, InitTech = 0, InitWonder = 0;
-  int32_t Difficulty = 3;
-  int32_t VictoryType = -1;
-  int32_t GameState = 0;
-  std::string GameText;   // the wide text at body offset 129; empty keeps GameScore at 361
-  int32_t GameScore = 0;  // the first value of the fourth block of 19 after GameText
-  std::vector<ReplayMsgDesc> ReplayMsgs;
-  std::optional<int32_t> ReplayMsgCountOverride;  // written instead of ReplayMsgs.size()
+  int32_t elapsedTurns = 0;
+  int32_t startTurn = 0;
+  int32_t endTurn = 460;
+  int32_t playTimeQuarterSeconds = 0;
+  int32_t maxPopScore = 0, maxLandScore = 0, maxTechScore = 0, maxWonderScore = 0;
+  int32_t initPop = 0, initLand = 0, initTech = 0, initWonder = 0;
+  int32_t difficulty = 3;
+  int32_t victoryType = -1;
+  int32_t gameState = 0;
+  std::string gameText;   // the wide text at body offset 129; empty keeps GameScore at 361
+  int32_t gameScore = 0;  // the first value of the fourth block of 19 after GameText
+  std::vector<ReplayMessageDesc> replay;
+  std::optional<int32_t> replayCountOverride;  // written instead of ReplayMsgs.size()
 
   // --- Map. When Plots is empty the writer generates MapWidth x MapHeight
   // plots from the junk seed (GeneratePlots); otherwise Plots is written as
   // given, whatever its length.
-  int32_t MapWidth = 0;
-  int32_t MapHeight = 0;
-  int32_t LandPlots = 0;
-  int32_t OwnedPlots = 0;
-  int32_t Latitude1 = -90;
-  int32_t Latitude2 = 90;
-  uint8_t WrapX = 1;
-  uint8_t WrapY = 0;
-  std::vector<PlotDesc> Plots;
+  int32_t mapWidth = 0;
+  int32_t mapHeight = 0;
+  int32_t landPlots = 0;
+  int32_t ownedPlots = 0;
+  int32_t latitude1 = -90;
+  int32_t latitude2 = 90;
+  uint8_t wrapX = 1;
+  uint8_t wrapY = 0;
+  std::vector<PlotDesc> plots;
 
   // --- Teams and players.
-  std::array<TeamDesc, kTeams> Teams{};
-  std::array<PlayerDesc, kSlots> Players{};
+  std::array<TeamDesc, kTeams> teams{};
+  std::array<PlayerDesc, kSlots> players{};
   // The tagged items of every event record: tags 9 and 10 carry a wide
   // text, every other tag two int32.
-  std::vector<int32_t> EventTags = {9, 10, 0, -1, 4};
+  std::vector<int32_t> eventTags = {9, 10, 0, -1, 4};
 
   // --- Container.
-  std::vector<uint8_t> Tail;  // bytes after the zlib stream
-  std::optional<int32_t> BodyLengthOverride;
-  std::optional<int32_t> PackedLengthOverride;
-  int CompressionLevel = 1;
+  std::vector<uint8_t> tail;  // bytes after the zlib stream
+  std::optional<int32_t> bodyLengthOverride;
+  std::optional<int32_t> packedLengthOverride;
+  int compressionLevel = 1;
 
-  WriteOptions Options;
+  WriteOptions options;
 };
 
 // The uncompressed prefix: header, slot table, padding and PrefixExtra (not
@@ -285,7 +285,7 @@ std::vector<uint8_t> WritePlotRecord(const PlotDesc& plot, const WriteOptions& o
 std::vector<uint8_t> WriteMapListRecord(const WriteOptions& options);  // one record of the list after the plots
 std::vector<uint8_t> WriteCityRecord(const CityDesc& city, int ownerSlot, const WriteOptions& options);
 std::vector<uint8_t> WriteMessageRecord(const MessageDesc& message, const WriteOptions& options);
-std::vector<uint8_t> WriteReplayMessage(const ReplayMsgDesc& message, const WriteOptions& options);
+std::vector<uint8_t> WriteReplayMessage(const ReplayMessageDesc& message, const WriteOptions& options);
 std::vector<uint8_t> WritePlayerRecord(const SaveDescription& d, int slot);
 
 // A believable map of width x height plots in row order: water around the

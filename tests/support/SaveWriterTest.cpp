@@ -13,8 +13,8 @@ namespace {
 // Junk that adds nothing variable: empty skipped lists and texts.
 WriteOptions FixedShape() {
   WriteOptions o;
-  o.Counts = JunkCounts::Zero;
-  o.MaxJunkTextLength = 0;
+  o.counts = JunkCounts::Zero;
+  o.maxJunkTextLength = 0;
   return o;
 }
 
@@ -40,17 +40,17 @@ int64_t FirstZlibPair(std::span<const uint8_t> bytes) {
 TEST(SaveWriterTest, RecordsHaveTheirLayoutSizes) {
   const WriteOptions o = FixedShape();
   WriteOptions junky;  // fixed-size records keep their size whatever the junk
-  junky.Counts = JunkCounts::Mixed;
-  junky.JunkSeed = 99;
+  junky.counts = JunkCounts::Mixed;
+  junky.junkSeed = 99;
 
   SaveDescription d;
-  d.Options = o;
-  d.Players[3].EventRecordCount = 0;
+  d.options = o;
+  d.players[3].eventRecordCount = 0;
   SaveDescription withUnit = d;
-  withUnit.Players[3].UnitCount = 1;
+  withUnit.players[3].unitCount = 1;
   SaveDescription withEvent = d;
-  withEvent.Players[3].EventRecordCount = 1;
-  withEvent.EventTags = {9, 10, 0, -1};
+  withEvent.players[3].eventRecordCount = 1;
+  withEvent.eventTags = {9, 10, 0, -1};
 
   const struct {
     const char* what;
@@ -63,8 +63,8 @@ TEST(SaveWriterTest, RecordsHaveTheirLayoutSizes) {
       {"plot, empty text, no pairs", WritePlotRecord(PlotDesc{}, o).size(), 715},
       {"city, empty texts and lists", WriteCityRecord(CityDesc{}, 0, o).size(), 5659},
       {"message, empty texts", WriteMessageRecord(MessageDesc{}, o).size(), 47},
-      {"replay message, empty text", WriteReplayMessage(ReplayMsgDesc{}, o).size(), 28},
-      {"replay message, text of 3", WriteReplayMessage(ReplayMsgDesc{.Text = "abc"}, o).size(), 34},
+      {"replay message, empty text", WriteReplayMessage(ReplayMessageDesc{}, o).size(), 28},
+      {"replay message, text of 3", WriteReplayMessage(ReplayMessageDesc{.text = "abc"}, o).size(), 34},
       {"player, empty lists", WritePlayerRecord(d, 3).size(), 8455},
       {"player with one unit", WritePlayerRecord(withUnit, 3).size(), 8455 + 489},
       {"player with one event record", WritePlayerRecord(withEvent, 3).size(), 8455 + 77},
@@ -74,42 +74,42 @@ TEST(SaveWriterTest, RecordsHaveTheirLayoutSizes) {
 
 TEST(SaveWriterTest, SectionsStartWhereTheLayoutPutsThem) {
   SaveDescription d;
-  d.Options = FixedShape();
-  d.MapWidth = 5;
-  d.MapHeight = 3;
-  d.ReplayMsgs = {{.Turn = 1, .Text = "ab"}, {.Turn = 2}};
-  for (auto& p : d.Players) p.EventRecordCount = 0;
+  d.options = FixedShape();
+  d.mapWidth = 5;
+  d.mapHeight = 3;
+  d.replay = {{.turn = 1, .text = "ab"}, {.turn = 2}};
+  for (auto& p : d.players) p.eventRecordCount = 0;
   BodyLayout layout;
   const std::vector<uint8_t> body = WriteBody(d, &layout);
 
   // 2,778 bytes of game section, plus the two replay messages.
-  EXPECT_EQ(layout.MapSection, 2778u + 32 + 28);
-  EXPECT_EQ(layout.FirstPlot - layout.MapSection, 322u);
-  EXPECT_EQ(layout.TeamSection - layout.FirstPlot, 15u * 715 + 24);
-  EXPECT_EQ(layout.PlayerRecords[0] - layout.TeamSection, 19u * 3815);
-  for (int s = 1; s < kSlots; ++s) EXPECT_EQ(layout.PlayerRecords[s] - layout.PlayerRecords[s - 1], 8455u);
-  EXPECT_EQ(layout.End, body.size());
-  EXPECT_EQ(layout.End - layout.PlayerRecords[18], 8455u);
+  EXPECT_EQ(layout.mapSection, 2778u + 32 + 28);
+  EXPECT_EQ(layout.firstPlot - layout.mapSection, 322u);
+  EXPECT_EQ(layout.teamSection - layout.firstPlot, 15u * 715 + 24);
+  EXPECT_EQ(layout.playerRecords[0] - layout.teamSection, 19u * 3815);
+  for (int s = 1; s < kSlots; ++s) EXPECT_EQ(layout.playerRecords[s] - layout.playerRecords[s - 1], 8455u);
+  EXPECT_EQ(layout.end, body.size());
+  EXPECT_EQ(layout.end - layout.playerRecords[18], 8455u);
 }
 
 TEST(SaveWriterTest, FixedBodyOffsetsHoldTheirValues) {
   SaveDescription d = ExampleSave(3);
-  d.ElapsedTurns = 1001;
-  d.StartTurn = 1002;
-  d.EndTurn = 1003;
-  d.PlayTimeQuarterSeconds = 1004;
-  d.MaxPopScore = 1005;
-  d.MaxLandScore = 1006;
-  d.MaxTechScore = 1007;
-  d.MaxWonderScore = 1008;
-  d.InitPop = 1009;
-  d.InitLand = 1010;
-  d.InitTech = 1011;
-  d.InitWonder = 1012;
-  d.Difficulty = 1013;
-  d.VictoryType = -1014;
-  d.GameState = 1015;
-  d.GameScore = 1016;
+  d.elapsedTurns = 1001;
+  d.startTurn = 1002;
+  d.endTurn = 1003;
+  d.playTimeQuarterSeconds = 1004;
+  d.maxPopScore = 1005;
+  d.maxLandScore = 1006;
+  d.maxTechScore = 1007;
+  d.maxWonderScore = 1008;
+  d.initPop = 1009;
+  d.initLand = 1010;
+  d.initTech = 1011;
+  d.initWonder = 1012;
+  d.difficulty = 1013;
+  d.victoryType = -1014;
+  d.gameState = 1015;
+  d.gameScore = 1016;
   const std::vector<uint8_t> body = WriteBody(d);
   const struct {
     size_t offset;
@@ -120,7 +120,7 @@ TEST(SaveWriterTest, FixedBodyOffsetsHoldTheirValues) {
   for (const auto& f : fixed) EXPECT_EQ(GetInt32(body, f.offset), f.value) << "body offset " << f.offset;
 
   // A text at offset 129 moves the game score behind it.
-  d.GameText = "abc";
+  d.gameText = "abc";
   const std::vector<uint8_t> moved = WriteBody(d);
   EXPECT_EQ(GetInt32(moved, 129), 3);
   EXPECT_NE(GetInt32(moved, 361), 1016);
@@ -129,7 +129,7 @@ TEST(SaveWriterTest, FixedBodyOffsetsHoldTheirValues) {
 
 TEST(SaveWriterTest, ContainerHoldsLengthsThenTheStreamThenTheTail) {
   SaveDescription d = ExampleSave(5);
-  d.Tail = {0xDE, 0xAD, 0x78, 0x9C};
+  d.tail = {0xDE, 0xAD, 0x78, 0x9C};
   const std::vector<uint8_t> prefix = WritePrefix(d);
   const std::vector<uint8_t> body = WriteBody(d);
   const std::vector<uint8_t> file = WriteSaveFile(d);
@@ -139,13 +139,13 @@ TEST(SaveWriterTest, ContainerHoldsLengthsThenTheStreamThenTheTail) {
   EXPECT_TRUE(std::equal(prefix.begin(), prefix.end(), file.begin()));
   EXPECT_EQ(GetInt32(file, at - 8), int32_t(body.size()));
   const int32_t packed = GetInt32(file, at - 4);
-  ASSERT_EQ(file.size(), at + packed + d.Tail.size());
+  ASSERT_EQ(file.size(), at + packed + d.tail.size());
   EXPECT_EQ(Inflate(std::span(file).subspan(at, packed)), body);
-  EXPECT_TRUE(std::equal(d.Tail.begin(), d.Tail.end(), file.end() - 4));
+  EXPECT_TRUE(std::equal(d.tail.begin(), d.tail.end(), file.end() - 4));
 
   // Overridden lengths are written as given.
-  d.BodyLengthOverride = 100;
-  d.PackedLengthOverride = -5;
+  d.bodyLengthOverride = 100;
+  d.packedLengthOverride = -5;
   const std::vector<uint8_t> lying = WriteSaveFile(d);
   EXPECT_EQ(GetInt32(lying, at - 8), 100);
   EXPECT_EQ(GetInt32(lying, at - 4), -5);
@@ -153,7 +153,7 @@ TEST(SaveWriterTest, ContainerHoldsLengthsThenTheStreamThenTheTail) {
 
 TEST(SaveWriterTest, PrefixExtraBytesComeJustBeforeTheLengths) {
   SaveDescription d = ExampleSave(2);
-  d.PrefixExtra = {0x78, 0x9C, 0x01};
+  d.prefixExtra = {0x78, 0x9C, 0x01};
   const std::vector<uint8_t> prefix = WritePrefix(d);
   const std::vector<uint8_t> file = WriteSaveFile(d);
   EXPECT_EQ(FirstZlibPair(file), int64_t(prefix.size() - 3));
@@ -163,17 +163,17 @@ TEST(SaveWriterTest, PrefixExtraBytesComeJustBeforeTheLengths) {
 
 TEST(SaveWriterTest, HeaderAndSlotTableFollowTheLayout) {
   SaveDescription d;
-  d.Options = FixedShape();
-  d.PrefixPadding = 0;
-  for (int s = 0; s < kSlots; ++s) d.LeaderInfo[s].LeaderType = 100 + s;
+  d.options = FixedShape();
+  d.prefixPadding = 0;
+  for (int s = 0; s < kSlots; ++s) d.slots[s].leaderType = 100 + s;
   // Empty texts, a junk list of 2 and 7 victory flags: 160 bytes of header,
   // then the slot table column by column.
   EXPECT_EQ(WritePrefix(d).size(), 1433u);
   EXPECT_EQ(GetInt32(WritePrefix(d), 863 + 4 * 3), 103);  // LeaderType of slot 3
 
-  d.VictoryFlags.assign(9, 1);
-  d.HeaderListCount = -3;
-  d.LeaderInfo[5].LeaderName = "Ab";
+  d.victoryFlags.assign(9, 1);
+  d.headerListCount = -3;
+  d.slots[5].leaderName = "Ab";
   const std::vector<uint8_t> prefix = WritePrefix(d);
   EXPECT_EQ(prefix.size(), 1433u + 2 - 8 + 4);
   EXPECT_EQ(GetInt32(prefix, 160 - 8 + 2 + 5 * 4), 2);  // slot 5's name length
@@ -187,13 +187,13 @@ TEST(SaveWriterTest, TextsAreWideUnlessNarrowReadsTheSame) {
   EXPECT_EQ(SaveBytes().Text8("Hi").Int16(-2).Take(), (std::vector<uint8_t>{2, 0, 0, 0, 'H', 'i', 0xFE, 0xFF}));
 
   WriteOptions narrow = FixedShape();
-  narrow.Texts = TextWidth::Narrow;
+  narrow.texts = TextWidth::Narrow;
   const struct {
     std::string_view text;
     size_t charBytes;
   } cases[] = {{"Hello", 5}, {"A", 2}, {std::string_view("A\x05z", 3), 6}, {"", 0}};
   for (const auto& c : cases) {
-    const std::vector<uint8_t> msg = WriteReplayMessage(ReplayMsgDesc{.Text = std::string(c.text)}, narrow);
+    const std::vector<uint8_t> msg = WriteReplayMessage(ReplayMessageDesc{.text = std::string(c.text)}, narrow);
     EXPECT_EQ(msg.size(), 28 + c.charBytes) << c.text;
     EXPECT_EQ(GetInt32(msg, 20), int32_t(c.text.size())) << c.text;
   }
@@ -202,7 +202,7 @@ TEST(SaveWriterTest, TextsAreWideUnlessNarrowReadsTheSame) {
 TEST(SaveWriterTest, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
   for (uint64_t seed : {1u, 2u, 77u}) {
     WriteOptions o;
-    o.JunkSeed = seed;
+    o.junkSeed = seed;
     const std::vector<uint8_t> junk = WriteMapListRecord(o);
     EXPECT_EQ(std::count(junk.begin(), junk.end(), 0), 0);
     EXPECT_EQ(FirstZlibPair(junk), -1);
@@ -210,8 +210,8 @@ TEST(SaveWriterTest, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
     EXPECT_EQ(std::count(junk.begin(), junk.end(), 0xD1), 0);
 
     SaveDescription d = ExampleSave(seed);
-    d.Options.Counts = JunkCounts::Mixed;
-    d.Options.MaxJunkTextLength = 30;
+    d.options.counts = JunkCounts::Mixed;
+    d.options.maxJunkTextLength = 30;
     EXPECT_EQ(FirstZlibPair(WritePrefix(d)), -1);
     // Only the example's four session messages look like one.
     const std::vector<uint8_t> body = WriteBody(d);
@@ -223,33 +223,33 @@ TEST(SaveWriterTest, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
 
 TEST(SaveWriterTest, JunkCountsFollowTheOptions) {
   WriteOptions o = FixedShape();
-  o.Counts = JunkCounts::Negative;
+  o.counts = JunkCounts::Negative;
   for (uint64_t seed = 1; seed <= 8; ++seed) {
-    o.JunkSeed = seed;
+    o.junkSeed = seed;
     const std::vector<uint8_t> plot = WritePlotRecord(PlotDesc{}, o);
     ASSERT_EQ(plot.size(), 715u);
     EXPECT_LT(GetInt32(plot, 711), 0);
   }
-  o.Counts = JunkCounts::Positive;
-  o.MaxJunkListLength = 3;
+  o.counts = JunkCounts::Positive;
+  o.maxJunkListLength = 3;
   const size_t size = WritePlotRecord(PlotDesc{}, o).size();
   EXPECT_TRUE(size == 715 + 8 || size == 715 + 16 || size == 715 + 24) << size;
 
   // The same seed writes the same bytes, another seed other junk.
-  o.Counts = JunkCounts::Mixed;
+  o.counts = JunkCounts::Mixed;
   EXPECT_EQ(WriteTeamRecord(TeamDesc{}, o), WriteTeamRecord(TeamDesc{}, o));
   WriteOptions other = o;
-  other.JunkSeed += 1;
+  other.junkSeed += 1;
   EXPECT_NE(WriteTeamRecord(TeamDesc{}, o), WriteTeamRecord(TeamDesc{}, other));
 }
 
 TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
   TeamDesc t;
-  t.TeamMembers = 2;
-  t.HasMet[4] = 7;
-  t.ResearchProgress[0] = 555;
-  t.FutureTechCount = 3;
-  t.HasTech[85] = 1;
+  t.teamMembers = 2;
+  t.hasMet[4] = 7;
+  t.researchProgress[0] = 555;
+  t.futureTechCount = 3;
+  t.hasTech[85] = 1;
   const std::vector<uint8_t> team = WriteTeamRecord(t, WriteOptions{});
   EXPECT_EQ(GetInt32(team, 4), 2);
   EXPECT_EQ(team[354 + 4], 7);
@@ -257,7 +257,7 @@ TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
   EXPECT_EQ(GetInt32(team, 1791 + 4 * 86 + 4 * 85), 3);
   EXPECT_EQ(team[2515 + 85], 1);
 
-  PlotDesc p{.X = 7, .Y = 9, .Owner = 2, .PlotType = 1, .Terrain = 4, .Feature = -1, .Bonus = 12};
+  PlotDesc p{.x = 7, .y = 9, .owner = 2, .plotType = 1, .terrain = 4, .feature = -1, .bonus = 12};
   const std::vector<uint8_t> plot = WritePlotRecord(p, WriteOptions{});
   EXPECT_EQ(plot[4], 7);
   EXPECT_EQ(plot[6], 9);
@@ -268,9 +268,9 @@ TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
   EXPECT_EQ(plot[47], 12);
 
   CityDesc c;
-  c.Culture = 4321;
-  c.SlotCulture.emplace();
-  c.SlotCulture->fill(-7);
+  c.culture = 4321;
+  c.slotCulture.emplace();
+  c.slotCulture->fill(-7);
   const std::vector<uint8_t> city = WriteCityRecord(c, 5, WriteOptions{});
   EXPECT_EQ(GetInt32(city, 532 + 4 * 5), 4321);  // the owner's culture entry
   EXPECT_EQ(GetInt32(city, 532 + 4 * 6), -7);
@@ -278,11 +278,11 @@ TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
 
 TEST(SaveWriterTest, ExampleAndLargeSavesAreConsistent) {
   const SaveDescription example = ExampleSave();
-  EXPECT_EQ(example.Plots.size(), size_t(example.MapWidth * example.MapHeight));
-  EXPECT_GT(example.LandPlots, 0);
-  EXPECT_GT(example.OwnedPlots, 0);
-  EXPECT_EQ(example.Teams[0].TeamMembers, 2);
-  EXPECT_EQ(example.Teams[2].TeamMembers, 2);
+  EXPECT_EQ(example.plots.size(), size_t(example.mapWidth * example.mapHeight));
+  EXPECT_GT(example.landPlots, 0);
+  EXPECT_GT(example.ownedPlots, 0);
+  EXPECT_EQ(example.teams[0].teamMembers, 2);
+  EXPECT_EQ(example.teams[2].teamMembers, 2);
   const std::vector<uint8_t> file = WriteSaveFile(example);
   EXPECT_EQ(Inflate(std::span(file).subspan(WritePrefix(example).size() + 8)), WriteBody(example));
 
@@ -291,7 +291,7 @@ TEST(SaveWriterTest, ExampleAndLargeSavesAreConsistent) {
   const size_t body = WriteBody(large, &layout).size();
   EXPECT_GE(body, 12u << 20);
   EXPECT_LE(body, 16u << 20);
-  EXPECT_GE(layout.TeamSection - layout.FirstPlot, 124u * 68 * 715);
+  EXPECT_GE(layout.teamSection - layout.firstPlot, 124u * 68 * 715);
 }
 
 }  // namespace

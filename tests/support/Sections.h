@@ -8,7 +8,7 @@ namespace tolvane::testing {
 
 void WriteHeader(FieldWriter& w, const SaveDescription& d);
 void WriteGameSection(FieldWriter& w, const SaveDescription& d);
-void WriteReplayMessage(FieldWriter& w, const ReplayMsgDesc& m);
+void WriteReplayMessage(FieldWriter& w, const ReplayMessageDesc& m);
 void WriteMapSection(FieldWriter& w, const SaveDescription& d, BodyLayout* layout);
 void WritePlotRecord(FieldWriter& w, const PlotDesc& p);
 void WriteMapListRecord(FieldWriter& w);

@@ -7,38 +7,38 @@
 
 namespace tolvane::testing {
 
-void WriteReplayMessage(FieldWriter& w, const ReplayMsgDesc& m) {
-  w.Int32(m.Turn);
-  w.Int32(m.Info1);
-  w.Int32(m.Info2);
-  w.Int32(m.Info3);
-  w.Int32(m.Info4);
-  w.Text16(m.Text, m.TextHighByte);
-  w.Int32(m.Color);
+void WriteReplayMessage(FieldWriter& w, const ReplayMessageDesc& m) {
+  w.Int32(m.turn);
+  w.Int32(m.info1);
+  w.Int32(m.info2);
+  w.Int32(m.info3);
+  w.Int32(m.info4);
+  w.Text16(m.text, m.textHighByte);
+  w.Int32(m.color);
 }
 
 void WriteGameSection(FieldWriter& w, const SaveDescription& d) {
   w.JunkInt32(2);
-  w.Int32(d.ElapsedTurns);
-  w.Int32(d.StartTurn);
+  w.Int32(d.elapsedTurns);
+  w.Int32(d.startTurn);
   // 21 values at offsets 16 .. 99.
   w.JunkInt32(1);
-  w.Int32(d.EndTurn);
-  w.Int32(d.PlayTimeQuarterSeconds);
+  w.Int32(d.endTurn);
+  w.Int32(d.playTimeQuarterSeconds);
   w.JunkInt32(9);
-  w.Int32s(std::array{d.MaxPopScore, d.MaxLandScore, d.MaxTechScore, d.MaxWonderScore});
-  w.Int32s(std::array{d.InitPop, d.InitLand, d.InitTech, d.InitWonder});
+  w.Int32s(std::array{d.maxPopScore, d.maxLandScore, d.maxTechScore, d.maxWonderScore});
+  w.Int32s(std::array{d.initPop, d.initLand, d.initTech, d.initWonder});
   w.JunkInt32(1);
   w.JunkBool(5);
   // 6 values at offsets 105 .. 128.
-  w.Int32(d.Difficulty);
+  w.Int32(d.difficulty);
   w.JunkInt32(3);
-  w.Int32(d.VictoryType);
-  w.Int32(d.GameState);
-  w.Text16(d.GameText);
+  w.Int32(d.victoryType);
+  w.Int32(d.gameState);
+  w.Text16(d.gameText);
 
   w.JunkInt32(3 * kSlots);
-  w.Int32(d.GameScore);  // first value of the fourth block of 19
+  w.Int32(d.gameScore);  // first value of the fourth block of 19
   w.JunkInt32(kSlots - 1);
   w.JunkInt32(3 * kSlots);
   w.JunkInt32(92);
@@ -63,8 +63,8 @@ void WriteGameSection(FieldWriter& w, const SaveDescription& d) {
   }
   w.JunkInt32(2);
 
-  w.Int32(d.ReplayMsgCountOverride.value_or(static_cast<int32_t>(d.ReplayMsgs.size())));
-  for (const ReplayMsgDesc& m : d.ReplayMsgs) WriteReplayMessage(w, m);
+  w.Int32(d.replayCountOverride.value_or(static_cast<int32_t>(d.replay.size())));
+  for (const ReplayMessageDesc& m : d.replay) WriteReplayMessage(w, m);
   w.JunkInt32(1);
 }
 

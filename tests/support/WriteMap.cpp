@@ -9,18 +9,18 @@ namespace tolvane::testing {
 
 void WritePlotRecord(FieldWriter& w, const PlotDesc& p) {
   w.JunkInt32(1);
-  w.Int16(p.X);
-  w.Int16(p.Y);
+  w.Int16(p.x);
+  w.Int16(p.y);
   w.JunkInt32(1);
   w.JunkInt16(6);
   w.JunkInt32(1);
   w.JunkInt16(3);
   w.JunkBool(6);
-  w.Byte(p.Owner);
-  w.Int16(p.PlotType);
-  w.Int16(p.Terrain);
-  w.Int16(p.Feature);
-  w.Int16(p.Bonus);
+  w.Byte(p.owner);
+  w.Int16(p.plotType);
+  w.Int16(p.terrain);
+  w.Int16(p.feature);
+  w.Int16(p.bonus);
   w.JunkInt16(2);
   w.JunkBytes(2);
   w.JunkInt32(6);
@@ -57,24 +57,24 @@ void WriteMapListRecord(FieldWriter& w) {
 }
 
 void WriteMapSection(FieldWriter& w, const SaveDescription& d, BodyLayout* layout) {
-  if (layout) layout->MapSection = w.out().size();
+  if (layout) layout->mapSection = w.Out().Size();
   w.JunkInt32(3);
-  w.Int32(d.MapWidth);
-  w.Int32(d.MapHeight);
-  w.Int32(d.LandPlots);
-  w.Int32(d.OwnedPlots);
-  w.Int32(d.Latitude1);
-  w.Int32(d.Latitude2);
+  w.Int32(d.mapWidth);
+  w.Int32(d.mapHeight);
+  w.Int32(d.landPlots);
+  w.Int32(d.ownedPlots);
+  w.Int32(d.latitude1);
+  w.Int32(d.latitude2);
   w.JunkInt32(1);
-  w.Bool(d.WrapX);
-  w.Bool(d.WrapY);
+  w.Bool(d.wrapX);
+  w.Bool(d.wrapY);
   w.JunkInt32(35);
   w.JunkInt32(35);
-  if (layout) layout->FirstPlot = w.out().size();
-  if (d.Plots.empty()) {
-    for (const PlotDesc& p : GeneratePlots(d.MapWidth, d.MapHeight, 0, w.options().JunkSeed)) WritePlotRecord(w, p);
+  if (layout) layout->firstPlot = w.Out().Size();
+  if (d.plots.empty()) {
+    for (const PlotDesc& p : GeneratePlots(d.mapWidth, d.mapHeight, 0, w.Options().junkSeed)) WritePlotRecord(w, p);
   } else {
-    for (const PlotDesc& p : d.Plots) WritePlotRecord(w, p);
+    for (const PlotDesc& p : d.plots) WritePlotRecord(w, p);
   }
   w.IndexBlock();
   for (int32_t n = w.JunkCount(); n > 0; --n) WriteMapListRecord(w);
@@ -92,24 +92,24 @@ std::vector<PlotDesc> GeneratePlots(int32_t width, int32_t height, int owners, u
   for (int32_t y = 0; y < height; ++y) {
     for (int32_t x = 0; x < width; ++x) {
       PlotDesc p;
-      p.X = int16_t(x);
-      p.Y = int16_t(y);
+      p.x = int16_t(x);
+      p.y = int16_t(y);
       const bool edge = x < 2 || y < 2 || x >= width - 2 || y >= height - 2;
       const uint32_t r = next();
       if (edge || r % 7 == 0) {  // ocean and coast
-        p.PlotType = 3;
-        p.Terrain = int16_t(r % 3 == 0 ? 5 : 6);
-        p.Feature = int16_t(r % 11 == 0 ? 0 : -1);
-        p.Bonus = int16_t(r % 13 == 0 ? 15 : -1);
+        p.plotType = 3;
+        p.terrain = int16_t(r % 3 == 0 ? 5 : 6);
+        p.feature = int16_t(r % 11 == 0 ? 0 : -1);
+        p.bonus = int16_t(r % 13 == 0 ? 15 : -1);
       } else {
         static constexpr int16_t kLandTypes[] = {2, 2, 2, 1, 1, 0};  // flat, hills, peaks
-        p.PlotType = kLandTypes[r % 6];
-        p.Terrain = int16_t((r >> 4) % 5);
-        p.Feature = int16_t((r >> 8) % 3 == 0 ? 4 : -1);
-        p.Bonus = int16_t((r >> 12) % 9 == 0 ? (r >> 16) % 35 : -1);
+        p.plotType = kLandTypes[r % 6];
+        p.terrain = int16_t((r >> 4) % 5);
+        p.feature = int16_t((r >> 8) % 3 == 0 ? 4 : -1);
+        p.bonus = int16_t((r >> 12) % 9 == 0 ? (r >> 16) % 35 : -1);
         // Owned in vertical bands, one per owner, with unowned gaps.
         const int band = owners > 0 ? int(int64_t(x) * owners / width) : -1;
-        if (band >= 0 && (r >> 20) % 5 != 0) p.Owner = uint8_t(band);
+        if (band >= 0 && (r >> 20) % 5 != 0) p.owner = uint8_t(band);
       }
       plots.push_back(p);
     }
@@ -118,9 +118,9 @@ std::vector<PlotDesc> GeneratePlots(int32_t width, int32_t height, int owners, u
 }
 
 void CountPlots(SaveDescription& d) {
-  const auto land = [](const PlotDesc& p) { return p.PlotType >= 0 && p.PlotType <= 2; };
-  d.LandPlots = int32_t(std::count_if(d.Plots.begin(), d.Plots.end(), land));
-  d.OwnedPlots = int32_t(std::count_if(d.Plots.begin(), d.Plots.end(), [](const PlotDesc& p) { return p.Owner < 19; }));
+  const auto land = [](const PlotDesc& p) { return p.plotType >= 0 && p.plotType <= 2; };
+  d.landPlots = int32_t(std::count_if(d.plots.begin(), d.plots.end(), land));
+  d.ownedPlots = int32_t(std::count_if(d.plots.begin(), d.plots.end(), [](const PlotDesc& p) { return p.owner < 19; }));
 }
 
 }  // namespace tolvane::testing

@@ -54,11 +54,11 @@ void WriteEventRecord(FieldWriter& w, const std::vector<int32_t>& tags) {
 }
 
 void WriteHistories(FieldWriter& w, const PlayerDesc& p) {
-  for (const std::vector<HistoryPair>& history : p.Histories) {
+  for (const std::vector<HistoryPair>& history : p.histories) {
     w.Int32(static_cast<int32_t>(history.size()));
     for (const HistoryPair& pair : history) {
-      w.Int32(pair.Turn);
-      w.Int32(pair.Value);
+      w.Int32(pair.turn);
+      w.Int32(pair.value);
     }
   }
 }
@@ -66,48 +66,48 @@ void WriteHistories(FieldWriter& w, const PlayerDesc& p) {
 }  // namespace
 
 void WriteMessageRecord(FieldWriter& w, const MessageDesc& m) {
-  w.Text16(m.Text);
-  w.Text16(m.AuxText1);
-  w.Text16(m.AuxText2);
-  w.Int32(m.AuxInt1);
-  w.Int32(m.Color);
-  w.Int32(m.AuxInt2);
-  w.Int32(m.AuxInt3);
-  w.Bool(m.AuxFlag1);
-  w.Bool(m.AuxFlag2);
-  w.Int32(m.Turn);
-  w.Int32(m.MessageType);
-  w.Int32(m.AuxInt4);
-  w.Int32(m.AuxInt5);
-  w.Bool(m.AuxFlag3);
+  w.Text16(m.text);
+  w.Text16(m.auxText1);
+  w.Text16(m.auxText2);
+  w.Int32(m.auxInt1);
+  w.Int32(m.color);
+  w.Int32(m.auxInt2);
+  w.Int32(m.auxInt3);
+  w.Bool(m.auxFlag1);
+  w.Bool(m.auxFlag2);
+  w.Int32(m.turn);
+  w.Int32(m.messageType);
+  w.Int32(m.auxInt4);
+  w.Int32(m.auxInt5);
+  w.Bool(m.auxFlag3);
 }
 
 void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
-  const PlayerDesc& p = d.Players[slot];
+  const PlayerDesc& p = d.players[slot];
   w.JunkInt32(3);
-  w.Int32(p.PlayerPopulation);
+  w.Int32(p.playerPopulation);
   w.JunkInt32(2);
-  w.Int32(p.PlayerGold);
+  w.Int32(p.playerGold);
   w.JunkInt32(8);
-  w.Int32(p.GreatPeopleCreated);
-  w.Int32(p.GreatGeneralsCreated);
+  w.Int32(p.greatPeopleCreated);
+  w.Int32(p.greatGeneralsCreated);
   w.JunkInt32(66);
-  w.Int32(p.PopulationScore);
-  w.Int32(p.LandScore);
-  w.Int32(p.WondersScore);
-  w.Int32(p.TechScore);
-  w.Int32(p.GeneralPoints);
-  w.Bool(p.PlayerAlive);
+  w.Int32(p.populationScore);
+  w.Int32(p.landScore);
+  w.Int32(p.wondersScore);
+  w.Int32(p.techScore);
+  w.Int32(p.generalPoints);
+  w.Bool(p.playerAlive);
   w.JunkBool(8);
   w.JunkInt32(1);
-  w.Int32(p.LeaderPersonality);
+  w.Int32(p.leaderPersonality);
   w.JunkInt32(2);
   w.JunkInt32(13 * 3);
   w.JunkInt32(kSlots);
   w.JunkBool(28 + 18);
   w.JunkText16();
   w.JunkInt32(35 + 35 + 24 + 129 + 129 + 6 + 68 + 68 + 105 + 105 + 2 + 4 + 5 + 5 + 7 + 3 + 12);  // 742
-  w.Bools(p.ResearchFlags);
+  w.Bools(p.researchFlags);
   w.JunkBool(kSlots);
   w.JunkInt32(5);
   w.JunkInt32(12 * 3 + 24 * 3);
@@ -122,15 +122,15 @@ void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
   }
   w.IndexBlock();
 
-  w.Int32(p.CityCountOverride.value_or(static_cast<int32_t>(p.Cities.size())));
-  for (const CityDesc& c : p.Cities) WriteCityRecord(w, c, slot);
+  w.Int32(p.cityCountOverride.value_or(static_cast<int32_t>(p.cities.size())));
+  for (const CityDesc& c : p.cities) WriteCityRecord(w, c, slot);
   w.IndexBlock();
-  w.Int32(p.UnitCount);
-  for (int32_t n = p.UnitCount; n > 0; --n) WriteUnitRecord(w);
+  w.Int32(p.unitCount);
+  for (int32_t n = p.unitCount; n > 0; --n) WriteUnitRecord(w);
   w.IndexBlock();
   for (int32_t n = w.JunkCount(); n > 0; --n) WriteGroupRecord(w);
-  w.Int32(p.MessageCountOverride.value_or(static_cast<int32_t>(p.Messages.size())));
-  for (const MessageDesc& m : p.Messages) WriteMessageRecord(w, m);
+  w.Int32(p.messageCountOverride.value_or(static_cast<int32_t>(p.messages.size())));
+  for (const MessageDesc& m : p.messages) WriteMessageRecord(w, m);
   for (int32_t n = w.JunkCount(); n > 0; --n) {
     w.JunkInt32(4);
     w.JunkBool(2);
@@ -138,8 +138,8 @@ void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
     w.JunkText16(3);
     w.Text16List(2);
   }
-  w.Int32(p.EventRecordCount);
-  for (int32_t n = p.EventRecordCount; n > 0; --n) WriteEventRecord(w, d.EventTags);
+  w.Int32(p.eventRecordCount);
+  for (int32_t n = p.eventRecordCount; n > 0; --n) WriteEventRecord(w, d.eventTags);
   WriteHistories(w, p);
 
   w.JunkInt32(5 + 36 + 36);

@@ -25,15 +25,15 @@ int64_t FirstZlibPair(std::span<const uint8_t> bytes) {
 // reserved block.
 size_t EstimateBodySize(const SaveDescription& d) {
   const size_t plots =
-      d.Plots.empty() ? size_t(std::max(0, d.MapWidth)) * size_t(std::max(0, d.MapHeight)) : d.Plots.size();
-  size_t n = (64 << 10) + plots * 800 + kTeams * 3815 + d.ReplayMsgs.size() * 64;
-  for (const ReplayMsgDesc& m : d.ReplayMsgs) n += 2 * m.Text.size();
-  for (const PlayerDesc& p : d.Players) {
+      d.plots.empty() ? size_t(std::max(0, d.mapWidth)) * size_t(std::max(0, d.mapHeight)) : d.plots.size();
+  size_t n = (64 << 10) + plots * 800 + kTeams * 3815 + d.replay.size() * 64;
+  for (const ReplayMessageDesc& m : d.replay) n += 2 * m.text.size();
+  for (const PlayerDesc& p : d.players) {
     n += 16 << 10;
     n +=
-        p.Cities.size() * 6600 + size_t(std::max(0, p.UnitCount)) * 640 + size_t(std::max(0, p.EventRecordCount)) * 200;
-    for (const MessageDesc& m : p.Messages) n += 64 + 2 * (m.Text.size() + m.AuxText1.size() + m.AuxText2.size());
-    for (const auto& h : p.Histories) n += 8 * h.size();
+        p.cities.size() * 6600 + size_t(std::max(0, p.unitCount)) * 640 + size_t(std::max(0, p.eventRecordCount)) * 200;
+    for (const MessageDesc& m : p.messages) n += 64 + 2 * (m.text.size() + m.auxText1.size() + m.auxText2.size());
+    for (const auto& h : p.histories) n += 8 * h.size();
   }
   return n;
 }
@@ -49,8 +49,8 @@ std::vector<uint8_t> WriteOne(const WriteOptions& options, Writer write) {
 }  // namespace
 
 std::vector<uint8_t> WritePrefix(const SaveDescription& d) {
-  WriteOptions options = d.Options;
-  options.JunkSeed ^= kPrefixSeedSalt;
+  WriteOptions options = d.options;
+  options.junkSeed ^= kPrefixSeedSalt;
   SaveBytes out(4096);
   FieldWriter w(out, options);
   WriteHeader(w, d);
@@ -59,16 +59,16 @@ std::vector<uint8_t> WritePrefix(const SaveDescription& d) {
 
 std::vector<uint8_t> WriteBody(const SaveDescription& d, BodyLayout* layout) {
   SaveBytes out(EstimateBodySize(d));
-  FieldWriter w(out, d.Options);
+  FieldWriter w(out, d.options);
   WriteGameSection(w, d);
   WriteMapSection(w, d, layout);
-  if (layout) layout->TeamSection = out.size();
-  for (const TeamDesc& t : d.Teams) WriteTeamRecord(w, t);
+  if (layout) layout->teamSection = out.Size();
+  for (const TeamDesc& t : d.teams) WriteTeamRecord(w, t);
   for (int slot = 0; slot < kSlots; ++slot) {
-    if (layout) layout->PlayerRecords[slot] = out.size();
+    if (layout) layout->playerRecords[slot] = out.Size();
     WritePlayerRecord(w, d, slot);
   }
-  if (layout) layout->End = out.size();
+  if (layout) layout->end = out.Size();
   return out.Take();
 }
 
@@ -118,15 +118,15 @@ std::vector<uint8_t> WriteSaveFile(const SaveDescription& d) {
   const std::vector<uint8_t> prefix = WritePrefix(d);
   const std::vector<uint8_t> body = WriteBody(d);
   const bool prefixHasPair = FirstZlibPair(prefix) >= 0;
-  for (int level = d.CompressionLevel; level <= 9; ++level) {
-    std::vector<uint8_t> file = PackSave(prefix, body, d.Tail, level);
-    if (d.BodyLengthOverride) PutInt32(file, prefix.size(), *d.BodyLengthOverride);
-    if (d.PackedLengthOverride) PutInt32(file, prefix.size() + 4, *d.PackedLengthOverride);
+  for (int level = d.compressionLevel; level <= 9; ++level) {
+    std::vector<uint8_t> file = PackSave(prefix, body, d.tail, level);
+    if (d.bodyLengthOverride) PutInt32(file, prefix.size(), *d.bodyLengthOverride);
+    if (d.packedLengthOverride) PutInt32(file, prefix.size() + 4, *d.packedLengthOverride);
     // The two lengths are the only bytes before the stream the writer does
     // not choose; when they happen to hold 78 9C the loader would cut the
     // file there, so another level (another packed length) is tried.
     if (prefixHasPair || FirstZlibPair(file) == int64_t(prefix.size() + 8)) return file;
-    if (d.BodyLengthOverride || d.PackedLengthOverride) break;
+    if (d.bodyLengthOverride || d.packedLengthOverride) break;
   }
   throw std::runtime_error("the save's lengths hold the bytes 78 9C; change the description slightly");
 }
@@ -157,12 +157,12 @@ std::vector<uint8_t> WriteMessageRecord(const MessageDesc& message, const WriteO
   return WriteOne(options, [&](FieldWriter& w) { WriteMessageRecord(w, message); });
 }
 
-std::vector<uint8_t> WriteReplayMessage(const ReplayMsgDesc& message, const WriteOptions& options) {
+std::vector<uint8_t> WriteReplayMessage(const ReplayMessageDesc& message, const WriteOptions& options) {
   return WriteOne(options, [&](FieldWriter& w) { WriteReplayMessage(w, message); });
 }
 
 std::vector<uint8_t> WritePlayerRecord(const SaveDescription& d, int slot) {
-  return WriteOne(d.Options, [&](FieldWriter& w) { WritePlayerRecord(w, d, slot); });
+  return WriteOne(d.options, [&](FieldWriter& w) { WritePlayerRecord(w, d, slot); });
 }
 
 }  // namespace tolvane::testing

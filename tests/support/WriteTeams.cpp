@@ -5,30 +5,30 @@ namespace tolvane::testing {
 
 void WriteTeamRecord(FieldWriter& w, const TeamDesc& t) {
   w.JunkInt32(1);
-  w.Int32(t.TeamMembers);
+  w.Int32(t.teamMembers);
   w.JunkInt32(3);
-  w.Int32(t.TeamPopulation);
-  w.Int32(t.TeamLand);
+  w.Int32(t.teamPopulation);
+  w.Int32(t.teamLand);
   w.JunkInt32(16);
   w.JunkBool(2);
   w.JunkInt32(1);
   w.JunkInt32(3 * kTeams);
   w.JunkInt32(3);
   w.JunkInt32(4);
-  w.Bools(t.HasMet);
+  w.Bools(t.hasMet);
   w.JunkBool(5 * kTeams);
-  w.Bools(t.IsVassal);
+  w.Bools(t.isVassal);
   w.JunkInt32(2);
   w.JunkInt32(11);
   w.JunkInt32(11);
   w.JunkInt32(68);
   w.JunkInt32(105);
   w.JunkInt32(129);
-  w.Int32s(t.ResearchProgress);
+  w.Int32s(t.researchProgress);
   w.JunkInt32(kTechs - 1);
-  w.Int32(t.FutureTechCount);
+  w.Int32(t.futureTechCount);
   w.JunkInt32(9);
-  w.Bools(t.HasTech);
+  w.Bools(t.hasTech);
   w.JunkBool(kTechs);
   w.JunkInt32(24 * 3);
   w.JunkInt32(1);

@@ -8,70 +8,70 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-TCityRec City(const char* name, int x, int y, int32_t culture) {
-  TCityRec c;
-  c.Name = name;
-  c.X = x;
-  c.Y = y;
-  c.Culture = culture;
+City MakeCity(const char* name, int x, int y, int32_t culture) {
+  City c;
+  c.name = name;
+  c.x = x;
+  c.y = y;
+  c.culture = culture;
   return c;
 }
 
 // Alice: "Roma", a nameless record, "Caféville". Bob has no city.
 Analysis CityGame() {
   Analysis a = SmallGame();
-  a.SpeedCostPercent = 300;
-  TCityRec roma = City("Roma", 3, 4, 234500);
-  roma.Population = 5;
-  roma.HasBuilding[0] = 1;          // Palace
-  roma.HasBuilding[3] = 1;          // Walls
-  roma.FreeBuilding[5] = 1;         // Castle
-  roma.BuildingProduction[3] = 20;  // built already: not in production
-  roma.BuildingProduction[5] = 10;  // free already: not in production
-  roma.BuildingProduction[1] = 30;  // Great Palace, cost 200
-  roma.UnitProduction[0] = 5;       // Lion, cost -1
-  roma.ProjectProduction[2] = 7;    // SDI, cost 1000
-  roma.ProcessRate[0] = 3;          // Wealth
-  a.Cities[0] = {roma, City("", 1, 1, 0), City("Caf\xE9ville", 7, 8, 6000000)};
-  a.Cities[0][2].FoundedTurn = 115;
-  a.CityCount[0] = 3;
-  a.Cities[18] = {City("Barbtown", 9, 9, 100)};
-  a.CityCount[18] = 1;
+  a.speedCostPercent = 300;
+  City roma = MakeCity("Roma", 3, 4, 234500);
+  roma.population = 5;
+  roma.hasBuilding[0] = 1;          // Palace
+  roma.hasBuilding[3] = 1;          // Walls
+  roma.freeBuilding[5] = 1;         // Castle
+  roma.buildingProduction[3] = 20;  // built already: not in production
+  roma.buildingProduction[5] = 10;  // free already: not in production
+  roma.buildingProduction[1] = 30;  // Great Palace, cost 200
+  roma.unitProduction[0] = 5;       // Lion, cost -1
+  roma.projectProduction[2] = 7;    // SDI, cost 1000
+  roma.processRate[0] = 3;          // Wealth
+  a.cities[0] = {roma, MakeCity("", 1, 1, 0), MakeCity("Caf\xE9ville", 7, 8, 6000000)};
+  a.cities[0][2].foundedTurn = 115;
+  a.cityCount[0] = 3;
+  a.cities[18] = {MakeCity("Barbtown", 9, 9, 100)};
+  a.cityCount[18] = 1;
   return a;
 }
 
 TEST_F(FormTest, CityPageShowsTheFirstCityOfTheFirstPlayer) {
   Show(CityGame());
-  EXPECT_EQ(form.PlayerCitySelect.Text(), "Alice");
-  EXPECT_EQ(form.CityBox.Items(), (Strings{"Roma", "Caféville"}));
-  EXPECT_EQ(form.CityBox.Index(), 0);
-  EXPECT_EQ(form.CityBox.DropDownCount(), 2);
-  EXPECT_EQ(form.CityFoundE.Text(), " 4000BC");
-  EXPECT_EQ(form.PopE.Text(), "  5");
-  EXPECT_EQ(form.CultureE.Text(), "  2345.00/5000");
-  EXPECT_EQ(form.CityXYE.Text(), "   3;4");
-  EXPECT_EQ(Texts(form.BuildingsList), (Strings{"Palace", "Walls", "Castle"}));
-  EXPECT_EQ(Colors(form.BuildingsList), (Strings{"#000000", "#000000", "#0000FF"}));
-  EXPECT_EQ(form.ProductionGrid.RowCount(), 16);
-  EXPECT_EQ(Row(form.ProductionGrid, 1), (Strings{" 1", "Great Palace", "    30/600"}));
-  EXPECT_EQ(Row(form.ProductionGrid, 2), (Strings{" 2", "Lion", "     5/-3"}));
-  EXPECT_EQ(Row(form.ProductionGrid, 3), (Strings{" 3", "Sdi", "     7/3000"}));
-  EXPECT_EQ(Row(form.ProductionGrid, 4), (Strings{" 4", "Wealth", "     3"}));
-  EXPECT_EQ(Row(form.ProductionGrid, 5), (Strings{"", "", ""}));
-  EXPECT_EQ(Row(form.ProductionGrid, 15), (Strings{"", "", ""}));
+  EXPECT_EQ(form_.playerCitySelect.Text(), "Alice");
+  EXPECT_EQ(form_.cityBox.Items(), (Strings{"Roma", "Caféville"}));
+  EXPECT_EQ(form_.cityBox.Index(), 0);
+  EXPECT_EQ(form_.cityBox.DropDownCount(), 2);
+  EXPECT_EQ(form_.cityFoundE.Text(), " 4000BC");
+  EXPECT_EQ(form_.popE.Text(), "  5");
+  EXPECT_EQ(form_.cultureE.Text(), "  2345.00/5000");
+  EXPECT_EQ(form_.cityXye.Text(), "   3;4");
+  EXPECT_EQ(Texts(form_.buildingsList), (Strings{"Palace", "Walls", "Castle"}));
+  EXPECT_EQ(Colors(form_.buildingsList), (Strings{"#000000", "#000000", "#0000FF"}));
+  EXPECT_EQ(form_.productionGrid.RowCount(), 16);
+  EXPECT_EQ(Row(form_.productionGrid, 1), (Strings{" 1", "Great Palace", "    30/600"}));
+  EXPECT_EQ(Row(form_.productionGrid, 2), (Strings{" 2", "Lion", "     5/-3"}));
+  EXPECT_EQ(Row(form_.productionGrid, 3), (Strings{" 3", "Sdi", "     7/3000"}));
+  EXPECT_EQ(Row(form_.productionGrid, 4), (Strings{" 4", "Wealth", "     3"}));
+  EXPECT_EQ(Row(form_.productionGrid, 5), (Strings{"", "", ""}));
+  EXPECT_EQ(Row(form_.productionGrid, 15), (Strings{"", "", ""}));
 }
 
 TEST_F(FormTest, NamelessCityDoesNotShiftTheOthers) {
   Show(CityGame());
-  form.SelectItem("CityBox", 1);
-  EXPECT_EQ(form.CityXYE.Text(), "   7;8");
-  EXPECT_EQ(form.CityFoundE.Text(), "   1AD");
-  EXPECT_EQ(form.CultureE.Text(), " 60000.00/50000");  // past the highest level
-  EXPECT_TRUE(form.BuildingsList.Lines().empty());
-  EXPECT_EQ(Row(form.ProductionGrid, 1), (Strings{"", "", ""}));
+  form_.SelectItem("CityBox", 1);
+  EXPECT_EQ(form_.cityXye.Text(), "   7;8");
+  EXPECT_EQ(form_.cityFoundE.Text(), "   1AD");
+  EXPECT_EQ(form_.cultureE.Text(), " 60000.00/50000");  // past the highest level
+  EXPECT_TRUE(form_.buildingsList.Lines().empty());
+  EXPECT_EQ(Row(form_.productionGrid, 1), (Strings{"", "", ""}));
   // Typed text selects no city: the first one.
-  form.TypeComboText("CityBox", "x");
-  EXPECT_EQ(form.CityXYE.Text(), "   3;4");
+  form_.TypeComboText("CityBox", "x");
+  EXPECT_EQ(form_.cityXye.Text(), "   3;4");
 }
 
 TEST_F(FormTest, CultureIsMeasuredAgainstTheNextHigherLevel) {
@@ -82,50 +82,50 @@ TEST_F(FormTest, CultureIsMeasuredAgainstTheNextHigherLevel) {
   for (const Case& c : {Case{2, 50000, "   500.00/5000"}, Case{2, 999, "     9.99/10"}, Case{0, 0, "     0.00/30"},
                         Case{3, 2500000, " 25000.00/25000"}, Case{7, 234500, "  2345.00"}, Case{-1, 1, "     0.01"}}) {
     Analysis a = CityGame();
-    a.GameSpeed = c.speed;
-    a.Cities[0][0].Culture = c.culture;
+    a.gameSpeed = c.speed;
+    a.cities[0][0].culture = c.culture;
     Show(a);
-    EXPECT_EQ(form.CultureE.Text(), c.shown) << c.speed << " " << c.culture;
+    EXPECT_EQ(form_.cultureE.Text(), c.shown) << c.speed << " " << c.culture;
   }
 }
 
 TEST_F(FormTest, ProductionGridGrowsPastFifteenEntriesAndShrinksBack) {
   Analysis a = CityGame();
-  TCityRec busy = City("Busy", 0, 0, 0);
-  for (int u = 0; u < 20; ++u) busy.UnitProduction[size_t(u)] = u + 1;
-  a.Cities[0].push_back(busy);
+  City busy = MakeCity("Busy", 0, 0, 0);
+  for (int u = 0; u < 20; ++u) busy.unitProduction[size_t(u)] = u + 1;
+  a.cities[0].push_back(busy);
   Show(a);
-  form.SelectItem("CityBox", 2);
-  EXPECT_EQ(form.ProductionGrid.RowCount(), 21);
-  EXPECT_EQ(form.ProductionGrid.Cell(0, 20), "20");
-  EXPECT_EQ(Row(form.ProductionGrid, 20), (Strings{"20", "Swordsman", "    20/120"}));
-  form.SelectItem("CityBox", 0);
-  EXPECT_EQ(form.ProductionGrid.RowCount(), 16);
-  EXPECT_EQ(Row(form.ProductionGrid, 15), (Strings{"", "", ""}));
+  form_.SelectItem("CityBox", 2);
+  EXPECT_EQ(form_.productionGrid.RowCount(), 21);
+  EXPECT_EQ(form_.productionGrid.Cell(0, 20), "20");
+  EXPECT_EQ(Row(form_.productionGrid, 20), (Strings{"20", "Swordsman", "    20/120"}));
+  form_.SelectItem("CityBox", 0);
+  EXPECT_EQ(form_.productionGrid.RowCount(), 16);
+  EXPECT_EQ(Row(form_.productionGrid, 15), (Strings{"", "", ""}));
 }
 
 TEST_F(FormTest, PlayerWithoutCitiesShowsEmptyCityFields) {
   Show(CityGame());
-  form.SelectItem("PlayerCitySelect", 1);  // Bob
-  EXPECT_TRUE(form.CityBox.Items().empty());
-  EXPECT_EQ(form.CityBox.Index(), -1);
-  for (const Edit* e : {&form.CityFoundE, &form.PopE, &form.CultureE, &form.CityXYE}) EXPECT_EQ(e->Text(), "");
-  EXPECT_TRUE(form.BuildingsList.Lines().empty());
-  EXPECT_EQ(Row(form.ProductionGrid, 1), (Strings{"", "", ""}));
+  form_.SelectItem("PlayerCitySelect", 1);  // Bob
+  EXPECT_TRUE(form_.cityBox.Items().empty());
+  EXPECT_EQ(form_.cityBox.Index(), -1);
+  for (const Edit* e : {&form_.cityFoundE, &form_.popE, &form_.cultureE, &form_.cityXye}) EXPECT_EQ(e->Text(), "");
+  EXPECT_TRUE(form_.buildingsList.Lines().empty());
+  EXPECT_EQ(Row(form_.productionGrid, 1), (Strings{"", "", ""}));
 
   // The barbarian entry stands for slot 18.
-  form.SelectItem("PlayerCitySelect", 3);
-  EXPECT_EQ(form.CityBox.Items(), (Strings{"Barbtown"}));
-  EXPECT_EQ(form.CityXYE.Text(), "   9;9");
+  form_.SelectItem("PlayerCitySelect", 3);
+  EXPECT_EQ(form_.cityBox.Items(), (Strings{"Barbtown"}));
+  EXPECT_EQ(form_.cityXye.Text(), "   9;9");
 }
 
 TEST_F(FormTest, CityListDropsDownAtMostTwentyRows) {
   Analysis a = CityGame();
-  a.Cities[1].assign(25, City("Town", 0, 0, 0));
+  a.cities[1].assign(25, MakeCity("Town", 0, 0, 0));
   Show(a);
-  form.SelectItem("PlayerCitySelect", 1);
-  EXPECT_EQ(form.CityBox.Items().size(), 25u);
-  EXPECT_EQ(form.CityBox.DropDownCount(), 20);
+  form_.SelectItem("PlayerCitySelect", 1);
+  EXPECT_EQ(form_.cityBox.Items().size(), 25u);
+  EXPECT_EQ(form_.cityBox.DropDownCount(), 20);
 }
 
 }  // namespace

@@ -7,72 +7,72 @@ namespace tolvane::ui::testing {
 
 Analysis SmallGame() {
   Analysis a;
-  a.SaveVersion = 302;
-  a.GameSpeed = 2;
-  a.StartTurn = 0;
-  a.ElapsedTurns = 120;
-  a.GameTurn = 120;
-  a.EndTurn = 460;
-  a.GameDate = Turn2Date(a.GameSpeed, a.GameTurn);
-  a.PlayTime = 3725;
-  a.GameScore = 812;
-  a.Difficulty = 3;
-  a.DiffCoeff = 1.0;
-  a.SpeedCostPercent = 100;
-  a.MapWidth = 2;
-  a.MapHeight = 1;
-  a.LandPlots = 160;
-  a.OwnedPlots = 70;
+  a.saveVersion = 302;
+  a.gameSpeed = 2;
+  a.startTurn = 0;
+  a.elapsedTurns = 120;
+  a.gameTurn = 120;
+  a.endTurn = 460;
+  a.gameDate = Turn2Date(a.gameSpeed, a.gameTurn);
+  a.playTime = 3725;
+  a.gameScore = 812;
+  a.difficulty = 3;
+  a.diffCoeff = 1.0;
+  a.speedCostPercent = 100;
+  a.mapWidth = 2;
+  a.mapHeight = 1;
+  a.landPlots = 160;
+  a.ownedPlots = 70;
 
   for (int s = 0; s < kSlots; ++s) {
-    a.LeaderInfo[size_t(s)].LeaderType = -1;
-    a.LeaderInfo[size_t(s)].CivType = -1;
-    a.LeaderInfo[size_t(s)].Team = s;
-    a.LeaderInfo[size_t(s)].SlotStatus = 2;
+    a.slots[size_t(s)].leaderType = -1;
+    a.slots[size_t(s)].civType = -1;
+    a.slots[size_t(s)].team = s;
+    a.slots[size_t(s)].slotStatus = 2;
   }
   auto slot = [&](int s, const char* name, const char* description, const char* adjective, int civ, int leader,
                   int team, int handicap, int status) {
-    TLeaderInfoRec& info = a.LeaderInfo[size_t(s)];
+    SlotInfo& info = a.slots[size_t(s)];
     info = {};
-    info.LeaderName = name;
-    info.CivDescription = description;
-    info.CivAdjective = adjective;
-    info.CivType = civ;
-    info.LeaderType = leader;
-    info.Team = team;
-    info.Handicap = handicap;
-    info.SlotStatus = status;
+    info.leaderName = name;
+    info.civDescription = description;
+    info.civAdjective = adjective;
+    info.civType = civ;
+    info.leaderType = leader;
+    info.team = team;
+    info.handicap = handicap;
+    info.slotStatus = status;
   };
   slot(0, "Alice", "Roman Empire", "Roman", 19, 3, 0, 3, 3);
   slot(1, "Bob", "German Empire", "German", 9, 4, 1, 4, 1);
   slot(2, "Ren\xE9", "French Empire", "French", 8, 24, 1, 4, 1);
   slot(18, "Barbarians", "Barbarian Empire", "Barbarian", 25, 0, 18, 4, 2);
-  a.PlayerCount = 3;
+  a.playerCount = 3;
 
-  a.PlayerAlive = {1, 1, 0};
-  a.PlayerAlive[18] = 1;
-  a.PlayerScore = {500, 300, 0};
-  a.PlayerScore[18] = 20;
-  a.OwnedLandCount = {40, 20, 10};
-  a.LandPercent = {25.0, 12.5, 6.25};
-  a.PlayerPopulation = {30, 15, 5};
-  a.PopulationPercent = {60.0, 30.0, 10.0};
-  a.TotalPopulation = 50;
-  a.LandScore = {12, 6, 3};
+  a.playerAlive = {1, 1, 0};
+  a.playerAlive[18] = 1;
+  a.playerScore = {500, 300, 0};
+  a.playerScore[18] = 20;
+  a.ownedLandCount = {40, 20, 10};
+  a.landPercent = {25.0, 12.5, 6.25};
+  a.playerPopulation = {30, 15, 5};
+  a.populationPercent = {60.0, 30.0, 10.0};
+  a.totalPopulation = 50;
+  a.landScore = {12, 6, 3};
 
-  a.TeamMembers[0] = 1;
-  a.TeamMembers[1] = 2;
-  a.TeamMembers[18] = 1;
-  a.TeamScore[0] = 500;
-  a.TeamScore[1] = 300;
-  a.TeamScore[18] = 20;
-  a.TeamLandCounted[0] = 56;
-  a.TeamLandCounted[1] = 16;
-  a.TeamPopulationCounted[0] = 40;
-  a.TeamPopulationCounted[1] = 10;
-  a.IsVassal[1][0] = 1;
-  for (int t : {0, 1, 18}) a.HasMet[0][size_t(t)] = a.HasMet[1][size_t(t)] = 1;
-  a.HasMet[18][18] = 1;
+  a.teamMembers[0] = 1;
+  a.teamMembers[1] = 2;
+  a.teamMembers[18] = 1;
+  a.teamScore[0] = 500;
+  a.teamScore[1] = 300;
+  a.teamScore[18] = 20;
+  a.teamLandCounted[0] = 56;
+  a.teamLandCounted[1] = 16;
+  a.teamPopulationCounted[0] = 40;
+  a.teamPopulationCounted[1] = 10;
+  a.isVassal[1][0] = 1;
+  for (int t : {0, 1, 18}) a.hasMet[0][size_t(t)] = a.hasMet[1][size_t(t)] = 1;
+  a.hasMet[18][18] = 1;
   return a;
 }
 

@@ -30,8 +30,8 @@ std::vector<std::string> Row(const Grid& grid, int row);
 // A form that has shown SmallGame() (or a variant of it).
 class FormTest : public ::testing::Test {
  protected:
-  void Show(Analysis a) { form.ShowAnalysis(std::move(a), {}); }
-  Form form;
+  void Show(Analysis a) { form_.ShowAnalysis(std::move(a), {}); }
+  Form form_;
 };
 
 }  // namespace tolvane::ui::testing

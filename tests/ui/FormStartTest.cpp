@@ -17,23 +17,23 @@ TEST(FormStart, PagesSelectorsAndButtonsAsCreated) {
   EXPECT_EQ(hidden, (std::vector<std::string>{"Header", "Cities"}));
   EXPECT_EQ(form.Tabs()[kPlayerLogPage].caption, "Player Log");
 
-  EXPECT_FALSE(form.Button2.Enabled());
-  EXPECT_TRUE(form.Button1.Enabled());
-  EXPECT_FALSE(form.PlayerLogSelect.Visible());
-  EXPECT_FALSE(form.PlayerInfoSelect.Visible());
-  EXPECT_TRUE(form.PlayerCitySelect.Visible());
-  EXPECT_EQ(form.PlayerLogSelect.DropDownCount(), 9);
-  EXPECT_EQ(form.CityBox.DropDownCount(), 16);
-  for (const ComboBox* box : {&form.PlayerLogSelect, &form.PlayerInfoSelect, &form.AttLeaderSel1, &form.AttLeaderSel2,
-                              &form.PlayerCitySelect, &form.CityBox}) {
+  EXPECT_FALSE(form.button2.Enabled());
+  EXPECT_TRUE(form.button1.Enabled());
+  EXPECT_FALSE(form.playerLogSelect.Visible());
+  EXPECT_FALSE(form.playerInfoSelect.Visible());
+  EXPECT_TRUE(form.playerCitySelect.Visible());
+  EXPECT_EQ(form.playerLogSelect.DropDownCount(), 9);
+  EXPECT_EQ(form.cityBox.DropDownCount(), 16);
+  for (const ComboBox* box : {&form.playerLogSelect, &form.playerInfoSelect, &form.attLeaderSel1, &form.attLeaderSel2,
+                              &form.playerCitySelect, &form.cityBox}) {
     EXPECT_EQ(box->Index(), -1) << box->Name();
     EXPECT_TRUE(box->Items().empty()) << box->Name();
   }
-  EXPECT_EQ(form.GraphSelect.Text(), "Score");
-  EXPECT_EQ(form.AnarchyWorldSizeBox.Text(), "Standart");
-  EXPECT_EQ(form.AnarchyGameSpeedBox.Text(), "Normal");
-  EXPECT_EQ(form.AnarchyStartEraBox.Text(), "Ancient");
-  EXPECT_FALSE(form.ShowAICheckBox.Checked());
+  EXPECT_EQ(form.graphSelect.Text(), "Score");
+  EXPECT_EQ(form.anarchyWorldSizeBox.Text(), "Standart");
+  EXPECT_EQ(form.anarchyGameSpeedBox.Text(), "Normal");
+  EXPECT_EQ(form.anarchyStartEraBox.Text(), "Ancient");
+  EXPECT_FALSE(form.showAiCheckBox.Checked());
   EXPECT_TRUE(form.Messages().empty());
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(form.MapText(), "y/x;");
@@ -46,33 +46,33 @@ TEST(FormStart, EveryEditIsEmptyButThreeWithInitialTexts) {
     if (const Edit* e = As<Edit>(c); e && !e->Text().empty()) filled[e->Name()] = e->Text();
   EXPECT_EQ(filled,
             (std::map<std::string, std::string>{{"Edit11", "1"}, {"NewCivicsE", "  0"}, {"AnarchyCitiesE", " 10"}}));
-  EXPECT_EQ(form.AnarchyLengthL.Caption(), "= 0 turns");
+  EXPECT_EQ(form.anarchyLengthL.Caption(), "= 0 turns");
 }
 
 TEST(FormStart, GridHeadersWidthsAndTechRowNumbers) {
   Form form;
-  EXPECT_EQ(Row(form.LeadersGrid, 0),
+  EXPECT_EQ(Row(form.leadersGrid, 0),
             (std::vector<std::string>{"№", "Leader name", "Score", "Territory", "Population", "Civ description",
                                       "Civ adjective", "Team", "Land", ""}));
-  EXPECT_EQ(Row(form.TeamsGrid, 0), (std::vector<std::string>{"№", "Leader name", "Score", "Territory", "Population",
+  EXPECT_EQ(Row(form.teamsGrid, 0), (std::vector<std::string>{"№", "Leader name", "Score", "Territory", "Population",
                                                               "Vassal", "Level", "Slot"}));
-  EXPECT_EQ(Row(form.TechGrid, 0), (std::vector<std::string>{"№", "Tech", "Era", "Cost", "Known"}));
-  EXPECT_EQ(Row(form.ProductionGrid, 0), (std::vector<std::string>{"№", "Production", "Hammers"}));
-  EXPECT_EQ(form.LeadersGrid.ColWidth(9), 200);
-  EXPECT_EQ(form.TeamsGrid.ColWidth(5), 37);
-  EXPECT_EQ(form.ProductionGrid.ColWidth(2), 70);
-  EXPECT_EQ(form.TechGrid.Cell(0, 1), " 1");
-  EXPECT_EQ(form.TechGrid.Cell(0, 86), "86");
-  EXPECT_EQ(form.TechGrid.Cell(1, 1), "");
-  EXPECT_EQ(form.LeadersGrid.Cell(0, 1), "");  // numbered by the first load
-  EXPECT_EQ(form.LeadersGrid.RowCount(), 20);
-  EXPECT_EQ(form.TeamsGrid.FixedCols(), 2);
-  EXPECT_EQ(form.TechGrid.RowCount(), 87);
+  EXPECT_EQ(Row(form.techGrid, 0), (std::vector<std::string>{"№", "Tech", "Era", "Cost", "Known"}));
+  EXPECT_EQ(Row(form.productionGrid, 0), (std::vector<std::string>{"№", "Production", "Hammers"}));
+  EXPECT_EQ(form.leadersGrid.ColWidth(9), 200);
+  EXPECT_EQ(form.teamsGrid.ColWidth(5), 37);
+  EXPECT_EQ(form.productionGrid.ColWidth(2), 70);
+  EXPECT_EQ(form.techGrid.Cell(0, 1), " 1");
+  EXPECT_EQ(form.techGrid.Cell(0, 86), "86");
+  EXPECT_EQ(form.techGrid.Cell(1, 1), "");
+  EXPECT_EQ(form.leadersGrid.Cell(0, 1), "");  // numbered by the first load
+  EXPECT_EQ(form.leadersGrid.RowCount(), 20);
+  EXPECT_EQ(form.teamsGrid.FixedCols(), 2);
+  EXPECT_EQ(form.techGrid.RowCount(), 87);
 }
 
 TEST(FormStart, ChartListsNineteenSeriesWithTheirColours) {
   Form form;
-  const auto& series = form.HistoryChart.Series();
+  const auto& series = form.historyChart.Series();
   ASSERT_EQ(series.size(), 19u);
   EXPECT_EQ(series[0].title, "Graph01");
   EXPECT_EQ(series[18].title, "Graph19");
@@ -85,8 +85,8 @@ TEST(FormStart, ChartListsNineteenSeriesWithTheirColours) {
     EXPECT_EQ(s.width, 2);
     EXPECT_TRUE(s.points.empty());
   }
-  EXPECT_EQ(form.HistoryChart.AxisMin(), 0);
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 0);
+  EXPECT_EQ(form.historyChart.AxisMin(), 0);
+  EXPECT_EQ(form.historyChart.AxisMax(), 0);
 }
 
 TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
@@ -115,7 +115,7 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
                                                {ControlKind::Chart, 1}}));
   EXPECT_EQ(form.Find("KavrelDateE")->OnPage(), kKavrelPage);
   EXPECT_EQ(form.Find("Label1"), nullptr);  // static captions are no state
-  EXPECT_EQ(As<Grid>(form.Find("TechGrid")), &form.TechGrid);
+  EXPECT_EQ(As<Grid>(form.Find("TechGrid")), &form.techGrid);
   EXPECT_EQ(As<Grid>(form.Find("Edit3")), nullptr);
 }
 
@@ -126,19 +126,19 @@ TEST(FormStart, ActionsOnUnknownControlsChangeNothing) {
   EXPECT_THROW(form.ClickCheckBox("Edit3"), std::invalid_argument);
   EXPECT_THROW(form.SelectItem("GraphSelect", 7), std::out_of_range);
   EXPECT_THROW(form.SelectItem("GraphSelect", -1), std::out_of_range);
-  EXPECT_EQ(form.GraphSelect.Index(), 0);
+  EXPECT_EQ(form.graphSelect.Index(), 0);
   EXPECT_TRUE(form.Messages().empty());
 }
 
 TEST(FormStart, TypingIntoADisplayEditChangesOnlyItsText) {
   Form form;
-  const uint64_t revision = form.Edit3.Revision();
+  const uint64_t revision = form.edit3.Revision();
   form.SetEditText("Edit3", "hello");
   form.ExitEdit("Edit3");
-  EXPECT_EQ(form.Edit3.Text(), "hello");
-  EXPECT_GT(form.Edit3.Revision(), revision);
+  EXPECT_EQ(form.edit3.Text(), "hello");
+  EXPECT_GT(form.edit3.Revision(), revision);
   EXPECT_TRUE(form.Messages().empty());
-  EXPECT_EQ(form.Edit4.Text(), "");
+  EXPECT_EQ(form.edit4.Text(), "");
 }
 
 // By era, then cost; equal costs keep the technologies' order (Fishing 25

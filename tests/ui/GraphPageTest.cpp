@@ -11,16 +11,16 @@ using Points = std::vector<std::pair<int32_t, int32_t>>;
 // Three turns from turn 10; a value beyond them must never be drawn.
 Analysis GraphGame() {
   Analysis a = SmallGame();
-  a.StartTurn = 10;
-  a.ElapsedTurns = 3;
-  for (auto& kind : a.History)
+  a.startTurn = 10;
+  a.elapsedTurns = 3;
+  for (auto& kind : a.history)
     for (auto& row : kind) row.assign(kHistoryLength, 0);
-  a.History[ScoreHist][0] = {100, 500, 1000, 99999};
-  a.History[ScoreHist][1] = {10, 20, 30};
-  a.History[ScoreHist][18] = {1, 2, 3};
-  a.History[EconomyHist][0] = {-250, 800, 0};
-  a.History[PowerHist][0] = {49, 0, 0};
-  for (auto& kind : a.History)
+  a.history[kScoreHistory][0] = {100, 500, 1000, 99999};
+  a.history[kScoreHistory][1] = {10, 20, 30};
+  a.history[kScoreHistory][18] = {1, 2, 3};
+  a.history[kEconomyHistory][0] = {-250, 800, 0};
+  a.history[kPowerHistory][0] = {49, 0, 0};
+  for (auto& kind : a.history)
     for (auto& row : kind) row.resize(kHistoryLength);
   return a;
 }
@@ -28,42 +28,42 @@ Analysis GraphGame() {
 std::vector<int> DrawnSlots(const Form& form) {
   std::vector<int> drawn;
   for (int s = 0; s < kSlots; ++s)
-    if (form.HistoryChart.Series()[size_t(s)].legend) drawn.push_back(s);
+    if (form.historyChart.Series()[size_t(s)].legend) drawn.push_back(s);
   return drawn;
 }
 
 TEST_F(FormTest, GraphDrawsTheFirstPlayerOnly) {
   Show(GraphGame());
-  const auto& series = form.HistoryChart.Series();
+  const auto& series = form_.historyChart.Series();
   EXPECT_EQ(series[0].title, "Alice");
   EXPECT_EQ(series[0].points, (Points{{10, 100}, {11, 500}, {12, 1000}}));
-  EXPECT_EQ(DrawnSlots(form), (std::vector<int>{0}));
+  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0}));
   EXPECT_TRUE(series[1].points.empty());
   EXPECT_EQ(series[1].title, "Graph02");  // a line not drawn keeps its title
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 1050);
-  EXPECT_EQ(form.HistoryChart.AxisMin(), -20);
+  EXPECT_EQ(form_.historyChart.AxisMax(), 1050);
+  EXPECT_EQ(form_.historyChart.AxisMin(), -20);
 }
 
 TEST_F(FormTest, ShowAIAddsEveryUsedSlot) {
   Show(GraphGame());
-  form.ClickCheckBox("ShowAICheckBox");
-  const auto& series = form.HistoryChart.Series();
-  EXPECT_EQ(DrawnSlots(form), (std::vector<int>{0, 1, 2, 18}));  // the dead player too
+  form_.ClickCheckBox("ShowAICheckBox");
+  const auto& series = form_.historyChart.Series();
+  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0, 1, 2, 18}));  // the dead player too
   EXPECT_EQ(series[2].title, "René");
   EXPECT_EQ(series[18].points, (Points{{10, 1}, {11, 2}, {12, 3}}));
-  form.ClickCheckBox("ShowAICheckBox");
-  EXPECT_EQ(DrawnSlots(form), (std::vector<int>{0}));
+  form_.ClickCheckBox("ShowAICheckBox");
+  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0}));
   EXPECT_TRUE(series[18].points.empty());
 }
 
 TEST_F(FormTest, ShowAIInRestrictedViewAddsOnlyTeamsMet) {
   Analysis a = GraphGame();
-  a.RestrictedView = true;
-  a.HasMet[0][1] = 0;
-  a.HasMet[0][0] = 0;  // the first player is drawn all the same
+  a.restrictedView = true;
+  a.hasMet[0][1] = 0;
+  a.hasMet[0][0] = 0;  // the first player is drawn all the same
   Show(a);
-  form.ClickCheckBox("ShowAICheckBox");
-  EXPECT_EQ(DrawnSlots(form), (std::vector<int>{0, 18}));
+  form_.ClickCheckBox("ShowAICheckBox");
+  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0, 18}));
 }
 
 TEST_F(FormTest, AxisLimitsByHistory) {
@@ -74,51 +74,51 @@ TEST_F(FormTest, AxisLimitsByHistory) {
   };
   // Economy goes below zero with its lowest value; Power's highest is 49.
   for (const Case& c : {Case{1, -262, 840}, Case{4, 0, 51}, Case{2, 0, 0}, Case{0, -20, 1050}}) {
-    form.SelectItem("GraphSelect", c.item);
-    EXPECT_EQ(form.HistoryChart.AxisMin(), c.min) << c.item;
-    EXPECT_EQ(form.HistoryChart.AxisMax(), c.max) << c.item;
+    form_.SelectItem("GraphSelect", c.item);
+    EXPECT_EQ(form_.historyChart.AxisMin(), c.min) << c.item;
+    EXPECT_EQ(form_.historyChart.AxisMax(), c.max) << c.item;
   }
   Analysis a = GraphGame();
-  a.History[EconomyHist][0] = {5, 800, 0};
+  a.history[kEconomyHistory][0] = {5, 800, 0};
   Show(a);  // the selected history stays across loads
-  EXPECT_EQ(form.GraphSelect.Index(), 0);
-  form.SelectItem("GraphSelect", 1);
-  EXPECT_EQ(form.HistoryChart.AxisMin(), 0);
+  EXPECT_EQ(form_.graphSelect.Index(), 0);
+  form_.SelectItem("GraphSelect", 1);
+  EXPECT_EQ(form_.historyChart.AxisMin(), 0);
   Show(a);
-  EXPECT_EQ(form.GraphSelect.Text(), "Economy");
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 840);
+  EXPECT_EQ(form_.graphSelect.Text(), "Economy");
+  EXPECT_EQ(form_.historyChart.AxisMax(), 840);
 }
 
 TEST_F(FormTest, TypedHistoryNameDrawsZeros) {
   Show(GraphGame());
-  form.TypeComboText("GraphSelect", "Score");
-  EXPECT_EQ(form.HistoryChart.Series()[0].points, (Points{{10, 0}, {11, 0}, {12, 0}}));
-  EXPECT_EQ(form.HistoryChart.AxisMin(), 0);
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 0);
+  form_.TypeComboText("GraphSelect", "Score");
+  EXPECT_EQ(form_.historyChart.Series()[0].points, (Points{{10, 0}, {11, 0}, {12, 0}}));
+  EXPECT_EQ(form_.historyChart.AxisMin(), 0);
+  EXPECT_EQ(form_.historyChart.AxisMax(), 0);
 }
 
 TEST_F(FormTest, PointsFollowTheElapsedTurnsUpToTheHistoryLength) {
   Analysis a = GraphGame();
-  a.ElapsedTurns = 0;
+  a.elapsedTurns = 0;
   Show(a);
-  EXPECT_TRUE(form.HistoryChart.Series()[0].points.empty());
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 0);
-  a.ElapsedTurns = 5000;
+  EXPECT_TRUE(form_.historyChart.Series()[0].points.empty());
+  EXPECT_EQ(form_.historyChart.AxisMax(), 0);
+  a.elapsedTurns = 5000;
   Show(a);
-  ASSERT_EQ(form.HistoryChart.Series()[0].points.size(), size_t(kHistoryLength));
-  EXPECT_EQ(form.HistoryChart.Series()[0].points.back().first, 10 + kHistoryLength - 1);
-  EXPECT_EQ(form.HistoryChart.AxisMax(), 99999 * 105 / 100);
+  ASSERT_EQ(form_.historyChart.Series()[0].points.size(), size_t(kHistoryLength));
+  EXPECT_EQ(form_.historyChart.Series()[0].points.back().first, 10 + kHistoryLength - 1);
+  EXPECT_EQ(form_.historyChart.AxisMax(), 99999 * 105 / 100);
 }
 
 TEST_F(FormTest, GraphKeepsItsLinesInNotAvailableMode) {
   Show(GraphGame());
   Analysis a = GraphGame();
-  a.LeaderInfo[0].Password = "pw";
-  a.History[ScoreHist][0][0] = 7;
+  a.slots[0].password = "pw";
+  a.history[kScoreHistory][0][0] = 7;
   Show(a);
-  form.ClickCheckBox("ShowAICheckBox");
-  EXPECT_EQ(form.HistoryChart.Series()[0].points.front().second, 100);
-  EXPECT_EQ(DrawnSlots(form), (std::vector<int>{0}));
+  form_.ClickCheckBox("ShowAICheckBox");
+  EXPECT_EQ(form_.historyChart.Series()[0].points.front().second, 100);
+  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0}));
 }
 
 }  // namespace
