@@ -10,9 +10,9 @@
 #include <span>
 
 #include "analysis/SaveAnalyse.h"
-#include "save/Export.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
+#include "ui/exports/MapText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tolvane;
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       image.bodyLength = int32_t(image.bytes.size()) - image.bodyOffset;
     }
     Analysis a = SaveAnalyse(image, ScoreFactors{});
-    (void)MapText(a);
+    (void)tolvane::ui::MapText(a);
     // The pages, and the selectors moved to the last player as a user would.
     static ui::Form form;
     form.ShowAnalysis(std::move(a), std::move(image));

@@ -10,9 +10,10 @@
 #include <stdexcept>
 
 #include "cli/Report.h"
-#include "save/Export.h"
+#include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
+#include "ui/exports/MapText.h"
 
 namespace {
 

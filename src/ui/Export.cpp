@@ -1,14 +1,14 @@
 // "Save File": the decompressed image and the map grid.
-#include "save/Export.h"
-
 #include <string_view>
 
+#include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
+#include "ui/exports/MapText.h"
 
 namespace tolvane::ui {
 
-std::string Form::MapText() const { return tolvane::MapText(model_); }
+std::string Form::MapText() const { return ui::MapText(model_); }
 
 void Form::Button2Click(const std::string& imagePath) {
   const auto& bytes = image_.bytes;
