@@ -8,10 +8,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "LargeSaveFile.h"
-#include "app/TForm1.h"
-#include "ui/Controls.h"
+#include "app/MainWindow.h"
+#include "ui/Form.h"
 
 namespace {
 
@@ -25,11 +26,15 @@ using bench::ZlibInflate;
 // AI" checked).
 void WindowLoadFile(benchmark::State& state) {
   const auto& f = Large();
-  app::TForm1 window;
+  app::MainWindow window;
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
   window.show();
-  window.Pages()->setCurrentIndex(int(state.range(0)));
-  if (state.range(0) == ui::kGraphPage) window.findChild<QCheckBox*>("ShowAICheckBox")->click();
+  ui::Form& form = window.Form();
+  const ui::Page* shown[] = {&form.base, &form.replay, &form.graph};
+  const ui::Page* page = shown[state.range(0)];
+  const auto& pages = form.Pages();
+  window.Pages()->setCurrentIndex(int(std::find(pages.begin(), pages.end(), page) - pages.begin()));
+  if (page == &form.graph) window.findChild<QCheckBox*>(QString::fromStdString(form.graph.showAi.Name()))->click();
   const QString path = QString::fromStdString(f.path);
   for (auto _ : state) {
     window.LoadPath(path);
@@ -40,9 +45,9 @@ void WindowLoadFile(benchmark::State& state) {
 
 BENCHMARK(ZlibInflate)->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowLoadFile)
-    ->Arg(ui::kBasePage)
-    ->Arg(ui::kReplayPage)
-    ->Arg(ui::kGraphPage)
+    ->Arg(0)  // Base
+    ->Arg(1)  // Replay
+    ->Arg(2)  // Graph
     ->ArgName("page")
     ->Unit(benchmark::kMillisecond);
 

@@ -32,15 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Analysis a = SaveAnalyse(image, ScoreFactors{});
     (void)tolvane::ui::MapText(a);
-    // The pages, and the selectors moved to the last player as a user would.
-    static ui::Form form;
-    form.ShowAnalysis(std::move(a), std::move(image));
-    for (const char* selector : {"PlayerInfoSelect", "PlayerLogSelect", "PlayerCitySelect", "AttLeaderSel1"}) {
-      const auto* box = ui::As<ui::ComboBox>(form.Find(selector));
-      if (box && !box->Items().empty()) form.SelectItem(selector, int(box->Items().size()) - 1);
-    }
-    form.ClickCheckBox("ShowAICheckBox");
-    form.ClickCheckBox("ShowCombatsCheckBox");
+    // The pages, and the selectors moved to the last player as a user
+    // would. A fresh form for every input: a crash reproduces from its input
+    // alone.
+    ui::Form form;
+    form.Show(std::move(a), std::move(image));
+    for (ui::ComboBox* selector : {&form.player.playerSelector, &form.playerLog.playerSelector,
+                                   &form.cities.playerSelector, &form.attitudes.leaderSelector})
+      if (!selector->Items().empty()) selector->Select(int(selector->Items().size()) - 1);
+    form.graph.showAi.Click();
+    form.playerLog.showCombats.Click();
   } catch (const SaveError&) {
   }
   return 0;

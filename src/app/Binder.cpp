@@ -25,14 +25,12 @@
 
 #include "app/HistoryChartView.h"
 #include "app/LineModels.h"
-#include "ui/Captions.h"
 
 namespace tolvane::app {
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void SetTint(QWidget* widget, QPalette::ColorRole role, Tint tint) {
   if (tint == Tint::Plain) return;
@@ -72,8 +70,8 @@ void AddCopyAction(QListView* view) {
   view->addAction(copy);
 }
 
-void SetUpLines(QListView* view, const char* name) {
-  view->setObjectName(name);
+void SetUpLines(QListView* view, const std::string& name) {
+  view->setObjectName(QString::fromStdString(name));
   view->setFont(Binder::FixedFont());
   view->setUniformItemSizes(true);
   view->setWordWrap(false);
@@ -107,8 +105,7 @@ class CornerPainter : public QObject {
 
 }  // namespace
 
-Binder::Binder(ui::Form& form, std::function<void(const Action&)> run, QObject* parent)
-    : QObject(parent), form_(form), run_(std::move(run)) {}
+Binder::Binder(std::function<void(const Action&)> run, QObject* parent) : QObject(parent), run_(std::move(run)) {}
 
 int Binder::Scaled(int designPixels) {
   static const double kScale = DesignScale();
@@ -119,13 +116,6 @@ QFont Binder::FixedFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   font.setPointSizeF(QApplication::font().pointSizeF());
   return font;
-}
-
-const ui::Control& Binder::Find(const char* name, ui::ControlKind kind) const {
-  const ui::Control* control = form_.Find(name);
-  if (!control || control->Kind() != kind)
-    throw std::logic_error(std::string("the form has no ") + std::string(ui::KindName(kind)) + " named " + name);
-  return *control;
 }
 
 void Binder::Bind(const ui::Control& control, std::function<void()> apply) {
@@ -141,18 +131,18 @@ void Binder::Refresh(bool all) {
   }
 }
 
-QLineEdit* Binder::Edit(const char* name, int chars, Tint tint) {
-  const auto& control = static_cast<const ui::Edit&>(Find(name, ui::ControlKind::Edit));
+QLineEdit* Binder::Edit(ui::Edit& control, int chars, Tint tint) {
   auto* edit = new QLineEdit;
-  edit->setObjectName(name);
+  edit->setObjectName(Q(control.Name()));
   SetTint(edit, QPalette::Text, tint);
   if (chars > 0) {
     const int digits = edit->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0')));
     edit->setFixedWidth(digits + edit->fontMetrics().averageCharWidth() * 2 + 8);
   }
+  edits_.insert(edit, &control);
   edit->installEventFilter(this);  // the exit event
-  connect(edit, &QLineEdit::textEdited, this, [this, key = std::string(name)](const QString& text) {
-    run_([this, key, value = text.toStdString()] { form_.SetEditText(key, value); });
+  connect(edit, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+    run_([&control, value = text.toStdString()] { control.SetText(value); });
   });
   Bind(control, [edit, &control] {
     const QString text = Q(control.Text());
@@ -164,8 +154,8 @@ QLineEdit* Binder::Edit(const char* name, int chars, Tint tint) {
   return edit;
 }
 
-QLineEdit* Binder::Number(const char* name, int chars, Tint tint) {
-  QLineEdit* edit = Edit(name, chars, tint);
+QLineEdit* Binder::Number(ui::Edit& control, int chars, Tint tint) {
+  QLineEdit* edit = Edit(control, chars, tint);
   edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return edit;
 }
@@ -175,25 +165,24 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
   // leaves with the window or for a context menu comes back unchanged.
   if (event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-      run_([this, key = watched->objectName().toStdString()] { form_.ExitEdit(key); });
+    ui::Edit* control = edits_.value(watched);
+    if (control && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      run_([control] { control->Exit(); });
   }
   return false;
 }
 
-QLabel* Binder::Label(const char* name) {
-  const auto& control = static_cast<const ui::Label&>(Find(name, ui::ControlKind::Label));
+QLabel* Binder::Label(const ui::Label& control) {
   auto* label = new QLabel;
-  label->setObjectName(name);
-  Bind(control, [label, &control] { label->setText(Q(control.Caption())); });
+  label->setObjectName(Q(control.Name()));
+  Bind(control, [label, &control] { label->setText(Q(control.Text())); });
   return label;
 }
 
-QLabel* Binder::Caption(const char* controlName, Tint tint) {
-  const std::string_view caption = ui::CaptionOf(controlName);
-  if (caption.empty()) throw std::logic_error(std::string("no caption for ") + controlName);
-  QLabel* label = Text(Q(caption), tint);
-  label->setObjectName(QString::fromLatin1(controlName) + QStringLiteral("Caption"));
+QLabel* Binder::Caption(const ui::Control& control, Tint tint) {
+  if (control.Caption().empty()) throw std::logic_error("no caption for " + control.Name());
+  QLabel* label = Text(Q(control.Caption()), tint);
+  label->setObjectName(Q(control.Name()) + QStringLiteral("Caption"));
   return label;
 }
 
@@ -203,10 +192,9 @@ QLabel* Binder::Text(const QString& text, Tint tint) {
   return label;
 }
 
-QPushButton* Binder::Button(const char* name) {
-  const auto& control = static_cast<const ui::Button&>(Find(name, ui::ControlKind::Button));
+QPushButton* Binder::Button(const ui::Button& control) {
   auto* button = new QPushButton;
-  button->setObjectName(name);
+  button->setObjectName(Q(control.Name()));
   // The caption's first letter is the button's mnemonic (Alt+L for "Load File").
   Bind(control, [button, &control] {
     button->setText(QStringLiteral("&") + Q(control.Caption()));
@@ -215,12 +203,10 @@ QPushButton* Binder::Button(const char* name) {
   return button;
 }
 
-QCheckBox* Binder::Check(const char* name) {
-  const auto& control = static_cast<const ui::CheckBox&>(Find(name, ui::ControlKind::CheckBox));
+QCheckBox* Binder::Check(ui::CheckBox& control) {
   auto* check = new QCheckBox;
-  check->setObjectName(name);
-  connect(check, &QCheckBox::clicked, this,
-          [this, key = std::string(name)] { run_([this, key] { form_.ClickCheckBox(key); }); });
+  check->setObjectName(Q(control.Name()));
+  connect(check, &QCheckBox::clicked, this, [this, &control] { run_([&control] { control.Click(); }); });
   Bind(control, [check, &control] {
     const QSignalBlocker block(check);
     check->setText(Q(control.Caption()));
@@ -229,23 +215,24 @@ QCheckBox* Binder::Check(const char* name) {
   return check;
 }
 
-QComboBox* Binder::Combo(const char* name, bool editable) {
-  const auto& control = static_cast<const ui::ComboBox&>(Find(name, ui::ControlKind::ComboBox));
+QComboBox* Binder::Combo(ui::ComboBox& control, bool editable) {
   auto* box = new QComboBox;
-  box->setObjectName(name);
+  box->setObjectName(Q(control.Name()));
   box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  const std::string key = name;
   if (editable) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);  // typed text is no new item
     box->setCompleter(nullptr);                 // the text is what the user typed, nothing more
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, key](const QString& text) {
-      run_([this, key, value = text.toStdString()] { form_.TypeComboText(key, value); });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, &control](const QString& text) {
+      run_([&control, value = text.toStdString()] { control.Type(value); });
     });
   }
   // Only the user's choice: the program setting the index raises no event.
-  connect(box, &QComboBox::activated, this,
-          [this, key](int index) { run_([this, key, index] { form_.SelectItem(key, index); }); });
+  connect(box, &QComboBox::activated, this, [this, &control](int index) {
+    run_([&control, index] {
+      if (index >= 0 && index < int(control.Items().size())) control.Select(index);
+    });
+  });
   Bind(control, [box, editable, &control] {
     const QSignalBlocker block(box);
     QLineEdit* line = editable ? box->lineEdit() : nullptr;
@@ -268,10 +255,9 @@ QComboBox* Binder::Combo(const char* name, bool editable) {
   return box;
 }
 
-QListView* Binder::List(const char* name) {
-  const auto& control = static_cast<const ui::ListBox&>(Find(name, ui::ControlKind::ListBox));
+QListView* Binder::List(const ui::ListBox& control) {
   auto* view = new TwoColumnList;
-  SetUpLines(view, name);
+  SetUpLines(view, control.Name());
   view->setFlow(QListView::TopToBottom);
   view->setWrapping(true);
   view->setResizeMode(QListView::Adjust);
@@ -281,20 +267,18 @@ QListView* Binder::List(const char* name) {
   return view;
 }
 
-QListView* Binder::Rich(const char* name) {
-  const auto& control = static_cast<const ui::RichText&>(Find(name, ui::ControlKind::RichText));
+QListView* Binder::Rich(const ui::RichText& control) {
   auto* view = new QListView;
-  SetUpLines(view, name);
+  SetUpLines(view, control.Name());
   auto* model = new LinesModel(nullptr, &control, view->font(), view);
   view->setModel(model);
   Bind(control, [model] { model->Reload(); });
   return view;
 }
 
-QTableView* Binder::Grid(const char* name) {
-  const auto& control = static_cast<const ui::Grid&>(Find(name, ui::ControlKind::Grid));
+QTableView* Binder::Grid(const ui::Grid& control) {
   auto* table = new QTableView;
-  table->setObjectName(name);
+  table->setObjectName(Q(control.Name()));
   auto* model = new GridModel(control, FixedFont(), table);
   table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -326,10 +310,9 @@ QTableView* Binder::Grid(const char* name) {
   return table;
 }
 
-HistoryChartView* Binder::Chart(const char* name) {
-  const auto& control = static_cast<const ui::Chart&>(Find(name, ui::ControlKind::Chart));
+HistoryChartView* Binder::Chart(const ui::Chart& control) {
   auto* view = new HistoryChartView(int(control.Series().size()));
-  view->setObjectName(name);
+  view->setObjectName(Q(control.Name()));
   Bind(control, [view, &control] { view->Show(control); });
   return view;
 }

@@ -1,17 +1,19 @@
 // Creates the widget of each control of the form and keeps it in step with
-// the control: every widget carries its control's name as objectName, its
-// user events become the form's actions, and Refresh() copies what changed
-// in the form (by revision) back into the widgets with their signals blocked,
-// so that the program's own updates never come back as the user's.
+// the control: every widget carries its control's window name as objectName,
+// its user events become the control's actions (run through the window), and
+// Refresh() copies what changed in the form (by revision) back into the
+// widgets with their signals blocked, so that the program's own updates never
+// come back as the user's.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-#include "ui/Form.h"
+#include "ui/Controls.h"
 
 class QCheckBox;
 class QComboBox;
@@ -37,25 +39,25 @@ enum class Tint { Plain, Input, Sum };
 class Binder : public QObject {
   Q_OBJECT
  public:
-  Binder(ui::Form& form, std::function<void(const Action&)> run, QObject* parent = nullptr);
+  explicit Binder(std::function<void(const Action&)> run, QObject* parent = nullptr);
 
-  // Widgets of the form's controls, by control name. `chars` is the width of
-  // an edit in digits, 0 to let it stretch.
-  QLineEdit* Edit(const char* name, int chars = 0, Tint tint = Tint::Plain);
+  // The widget of a control. `chars` is the width of an edit in digits, 0 to
+  // let it stretch.
+  QLineEdit* Edit(ui::Edit& control, int chars = 0, Tint tint = Tint::Plain);
   // An edit of a number (or a date, a ratio): right-aligned.
-  QLineEdit* Number(const char* name, int chars, Tint tint = Tint::Plain);
-  QLabel* Label(const char* name);
-  QPushButton* Button(const char* name);
-  QCheckBox* Check(const char* name);
+  QLineEdit* Number(ui::Edit& control, int chars, Tint tint = Tint::Plain);
+  QLabel* Label(const ui::Label& control);
+  QPushButton* Button(const ui::Button& control);
+  QCheckBox* Check(ui::CheckBox& control);
   // The anarchy lists are editable; the others are plain drop-down lists.
-  QComboBox* Combo(const char* name, bool editable = false);
-  QListView* List(const char* name);  // a list box, in two columns
-  QListView* Rich(const char* name);  // a rich-text box
-  QTableView* Grid(const char* name);
-  HistoryChartView* Chart(const char* name);
+  QComboBox* Combo(ui::ComboBox& control, bool editable = false);
+  QListView* List(const ui::ListBox& control);   // a list box, in two columns
+  QListView* Rich(const ui::RichText& control);  // a rich-text box
+  QTableView* Grid(const ui::Grid& control);
+  HistoryChartView* Chart(const ui::Chart& control);
 
-  // The caption that stands beside a control (objectName "<control>Caption").
-  QLabel* Caption(const char* controlName, Tint tint = Tint::Plain);
+  // The caption that stands beside a control (objectName "<name>Caption").
+  QLabel* Caption(const ui::Control& control, Tint tint = Tint::Plain);
   // A static word of the layout.
   static QLabel* Text(const QString& text, Tint tint = Tint::Plain);
 
@@ -78,12 +80,11 @@ class Binder : public QObject {
     std::function<void()> apply;
     uint64_t seen = 0;
   };
-  const ui::Control& Find(const char* name, ui::ControlKind kind) const;
   void Bind(const ui::Control& control, std::function<void()> apply);
 
-  ui::Form& form_;
   std::function<void(const Action&)> run_;
   std::vector<Binding> bindings_;
+  QHash<const QObject*, ui::Edit*> edits_;  // the control of each edit widget, for its exit event
 };
 
 }  // namespace tolvane::app

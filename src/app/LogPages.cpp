@@ -13,65 +13,67 @@
 
 namespace tolvane::app {
 
-QWidget* ReplayPage(Binder& b) {
-  QListView* replay = b.Rich("ReplayList");
-  auto* page = new QVBoxLayout;
-  page->setSpacing(2);
-  page->addWidget(kit::LogHeader(replay));
-  page->addWidget(replay, 1);
-  return kit::Page("Log", page);
+QWidget* BuildReplayPage(Binder& b, ui::ReplayPage& page) {
+  QListView* replay = b.Rich(page.replay);
+  auto* layout = new QVBoxLayout;
+  layout->setSpacing(2);
+  layout->addWidget(kit::LogHeader(replay));
+  layout->addWidget(replay, 1);
+  return kit::Page(page, layout);
 }
 
-QWidget* GraphPage(Binder& b) {
+QWidget* BuildGraphPage(Binder& b, ui::GraphPage& page) {
   auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo("GraphSelect"));
+  top->addWidget(b.Combo(page.historySelector));
   top->addSpacing(12);
-  top->addWidget(b.Check("ShowAICheckBox"));
+  top->addWidget(b.Check(page.showAi));
   top->addStretch(1);
-  auto* page = new QVBoxLayout;
-  page->addLayout(top);
-  page->addWidget(b.Chart("HistoryChart"), 1);
-  return kit::Page("TabSheet5", page);
+  auto* layout = new QVBoxLayout;
+  layout->addLayout(top);
+  layout->addWidget(b.Chart(page.chart), 1);
+  return kit::Page(page, layout);
 }
 
-QWidget* PlayerLogPage(Binder& b) {
+QWidget* BuildPlayerLogPage(Binder& b, ui::PlayerLogPage& page) {
   auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo("PlayerLogSelect"));
+  top->addWidget(b.Combo(page.playerSelector));
   top->addSpacing(12);
-  top->addWidget(b.Check("ShowCombatsCheckBox"));
-  top->addWidget(b.Check("ShowCityEventsCheckBox"));
+  top->addWidget(b.Check(page.showCombats));
+  top->addWidget(b.Check(page.showCityEvents));
   top->addStretch(1);
-  QListView* log = b.Rich("PlayerLog");
-  auto* page = new QVBoxLayout;
-  page->setSpacing(2);
-  page->addLayout(top);
-  page->addSpacing(4);
-  page->addWidget(kit::LogHeader(log));
-  page->addWidget(log, 1);
-  return kit::Page("TabSheet6", page);
+  QListView* log = b.Rich(page.log);
+  auto* layout = new QVBoxLayout;
+  layout->setSpacing(2);
+  layout->addLayout(top);
+  layout->addSpacing(4);
+  layout->addWidget(kit::LogHeader(log));
+  layout->addWidget(log, 1);
+  return kit::Page(page, layout);
 }
 
-QWidget* ReloadsPage(Binder& b) {
+QWidget* BuildReloadsPage(Binder& b, ui::ReloadsPage& page) {
   auto* grid = kit::Grid();
   grid->setVerticalSpacing(8);
   struct Row {
-    const char* name;
+    ui::Edit* edit;
     Tint tint;
   };
   // PreSessions is the user's count of the sessions before play began.
-  static constexpr Row kRows[] = {
-      {"Edit9", Tint::Plain}, {"Edit11", Tint::Input}, {"Edit10", Tint::Plain}, {"Edit12", Tint::Plain}};
+  const Row rows[] = {{&page.sessions, Tint::Plain},
+                      {&page.preSessions, Tint::Input},
+                      {&page.playSessions, Tint::Plain},
+                      {&page.averageSessionTime, Tint::Plain}};
   int r = 0;
-  for (const Row& row : kRows) {
-    grid->addWidget(kit::Wrapped(b.Caption(row.name, row.tint), 130), r, 0);
-    kit::Put(grid, b.Number(row.name, 10, row.tint), r++, 1);
+  for (const Row& row : rows) {
+    grid->addWidget(kit::Wrapped(b.Caption(*row.edit, row.tint), 130), r, 0);
+    kit::Put(grid, b.Number(*row.edit, 10, row.tint), r++, 1);
   }
   grid->setRowStretch(r, 1);
-  auto* page = new QHBoxLayout;
-  page->addLayout(grid);
-  page->addSpacing(12);
-  page->addWidget(b.List("SessionListBox"), 1);
-  return kit::Page("TabSheet7", page);
+  auto* layout = new QHBoxLayout;
+  layout->addLayout(grid);
+  layout->addSpacing(12);
+  layout->addWidget(b.List(page.sessionList), 1);
+  return kit::Page(page, layout);
 }
 
 }  // namespace tolvane::app

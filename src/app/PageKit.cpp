@@ -10,27 +10,22 @@
 
 namespace tolvane::app {
 
-const std::array<PageMaker, ui::kPageCount> kPages = {{{"TabSheet1", BasePage},
-                                                       {"TabSheet2", HeaderPage},
-                                                       {"TabSheet3", MapPage},
-                                                       {"TabSheet4", LeadersPage},
-                                                       {"TabSheet10", TeamsPage},
-                                                       {"Log", ReplayPage},
-                                                       {"TabSheet5", GraphPage},
-                                                       {"TabSheet6", PlayerLogPage},
-                                                       {"TabSheet7", ReloadsPage},
-                                                       {"TabSheet8", PlayerPage},
-                                                       {"TabSheet9", KavrelPage},
-                                                       {"Cities", CitiesPage},
-                                                       {"TabSheet11", AttitudesPage}}};
+std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form) {
+  return {
+      BuildBasePage(b, form.base),          BuildHeaderPage(b, form.header),       BuildMapPage(b, form.map),
+      BuildLeadersPage(b, form.leaders),    BuildTeamsPage(b, form.teams),         BuildReplayPage(b, form.replay),
+      BuildGraphPage(b, form.graph),        BuildPlayerLogPage(b, form.playerLog), BuildReloadsPage(b, form.reloads),
+      BuildPlayerPage(b, form.player),      BuildKavrelPage(b, form.kavrel),       BuildCitiesPage(b, form.cities),
+      BuildAttitudesPage(b, form.attitudes)};
+}
 
 namespace kit {
 
-QWidget* Page(const char* name, QLayout* layout) {
-  auto* page = new QWidget;
-  page->setObjectName(name);
-  page->setLayout(layout);
-  return page;
+QWidget* Page(const ui::Page& page, QLayout* layout) {
+  auto* widget = new QWidget;
+  widget->setObjectName(QString::fromStdString(page.Name()));
+  widget->setLayout(layout);
+  return widget;
 }
 
 QGridLayout* Grid() {

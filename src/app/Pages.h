@@ -1,15 +1,15 @@
-// The thirteen pages of the window, in tab order, each built from the
-// form's controls by a Binder. Widgets are created by their control names;
-// the captions beside them come from the layout (ui/Captions.h), the column
-// headers and static words are written here.
+// The thirteen pages of the window, in tab order, each built from its page
+// of the form by a Binder. Widgets take their window names and captions from
+// the controls; the layout and the static words of the design are written
+// here.
 #pragma once
 
 #include <QString>
 #include <QWidget>
-#include <array>
+#include <vector>
 
 #include "app/Binder.h"
-#include "ui/Controls.h"
+#include "ui/Form.h"
 
 class QGridLayout;
 class QGroupBox;
@@ -19,32 +19,28 @@ class QListView;
 
 namespace tolvane::app {
 
-QWidget* BasePage(Binder& b);
-QWidget* HeaderPage(Binder& b);
-QWidget* MapPage(Binder& b);
-QWidget* LeadersPage(Binder& b);
-QWidget* TeamsPage(Binder& b);
-QWidget* ReplayPage(Binder& b);
-QWidget* GraphPage(Binder& b);
-QWidget* PlayerLogPage(Binder& b);
-QWidget* ReloadsPage(Binder& b);
-QWidget* PlayerPage(Binder& b);
-QWidget* KavrelPage(Binder& b);
-QWidget* CitiesPage(Binder& b);
-QWidget* AttitudesPage(Binder& b);
+QWidget* BuildBasePage(Binder& b, ui::BasePage& page);
+QWidget* BuildHeaderPage(Binder& b, ui::HeaderPage& page);
+QWidget* BuildMapPage(Binder& b, ui::MapPage& page);
+QWidget* BuildLeadersPage(Binder& b, ui::LeadersPage& page);
+QWidget* BuildTeamsPage(Binder& b, ui::TeamsPage& page);
+QWidget* BuildReplayPage(Binder& b, ui::ReplayPage& page);
+QWidget* BuildGraphPage(Binder& b, ui::GraphPage& page);
+QWidget* BuildPlayerLogPage(Binder& b, ui::PlayerLogPage& page);
+QWidget* BuildReloadsPage(Binder& b, ui::ReloadsPage& page);
+QWidget* BuildPlayerPage(Binder& b, ui::PlayerPage& page);
+QWidget* BuildKavrelPage(Binder& b, ui::KavrelPage& page);
+QWidget* BuildCitiesPage(Binder& b, ui::CitiesPage& page);
+QWidget* BuildAttitudesPage(Binder& b, ui::AttitudesPage& page);
 
-// Every page builder in tab order, with the page's name.
-struct PageMaker {
-  const char* name;
-  QWidget* (*build)(Binder&);
-};
-extern const std::array<PageMaker, ui::kPageCount> kPages;
+// The widgets of the form's pages, in tab order.
+std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form);
 
 // --- Helpers shared by the page builders.
 namespace kit {
 
-// A page widget with its name and the given layout.
-QWidget* Page(const char* name, QLayout* layout);
+// A page widget with the page's window name and the given layout.
+QWidget* Page(const ui::Page& page, QLayout* layout);
 // A grid with the window's compact spacing.
 QGridLayout* Grid();
 QGroupBox* Group(const QString& title, QLayout* layout);

@@ -9,7 +9,7 @@
 #include <QListView>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <string>
+#include <span>
 
 #include "app/Pages.h"
 
@@ -17,132 +17,137 @@ namespace tolvane::app {
 
 using kit::Put;
 
-QWidget* PlayerPage(Binder& b) {
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+}  // namespace
+
+QWidget* BuildPlayerPage(Binder& b, ui::PlayerPage& page) {
   auto* grid = kit::Grid();
   // Left block.
-  grid->addWidget(b.Caption("GoldE"), 0, 0);
-  Put(grid, b.Number("GoldE", 8), 0, 1);
-  grid->addWidget(b.Caption("ResearchingE"), 1, 0);
-  grid->addWidget(b.Edit("ResearchingE", 20), 1, 1, 1, 3, Qt::AlignLeft);
+  grid->addWidget(b.Caption(page.gold), 0, 0);
+  Put(grid, b.Number(page.gold, 8), 0, 1);
+  grid->addWidget(b.Caption(page.researching), 1, 0);
+  grid->addWidget(b.Edit(page.researching, 20), 1, 1, 1, 3, Qt::AlignLeft);
   auto* beakers = new QHBoxLayout;
-  beakers->addWidget(b.Number("CurrTechBeakersE", 13));
+  beakers->addWidget(b.Number(page.researchBeakers, 13));
   beakers->addSpacing(4);
-  beakers->addWidget(Binder::Text("beakers"));
+  beakers->addWidget(Binder::Text(QStringLiteral("beakers")));
   beakers->addStretch(1);
   grid->addLayout(beakers, 2, 1, 1, 3);
-  grid->addWidget(b.Caption("City1CultureE"), 3, 0);
+  grid->addWidget(b.Caption(page.bestCityCultures[0]), 3, 0);
   auto* culture = new QHBoxLayout;
-  for (const char* name : {"City1CultureE", "City2CultureE", "City3CultureE"}) culture->addWidget(b.Number(name, 10));
+  for (ui::Edit& e : page.bestCityCultures) culture->addWidget(b.Number(e, 10));
   culture->addStretch(1);
   grid->addLayout(culture, 3, 1, 1, 3);
   // Middle.
-  grid->addWidget(b.Caption("GeneralPointsE"), 0, 2, Qt::AlignRight);
-  Put(grid, b.Number("GeneralPointsE", 9), 0, 3);
+  grid->addWidget(b.Caption(page.generalPoints), 0, 2, Qt::AlignRight);
+  Put(grid, b.Number(page.generalPoints, 9), 0, 3);
   // Right block, two columns of label-edit pairs.
-  static constexpr const char* kRight[2][3] = {{"GPCreatedE", "VassalsE", "RankMetE"},
-                                               {"TechNumberE", "UnitNumberE", "CityNumberE"}};
+  ui::Edit* right[2][3] = {{&page.greatPeople, &page.vassals, &page.rankAmongMet},
+                           {&page.technologies, &page.units, &page.cities}};
   for (int c = 0; c < 2; ++c)
     for (int r = 0; r < 3; ++r) {
-      grid->addWidget(b.Caption(kRight[c][r]), r, 5 + 2 * c, Qt::AlignRight);
-      Put(grid, b.Number(kRight[c][r], 7), r, 6 + 2 * c);
+      grid->addWidget(b.Caption(*right[c][r]), r, 5 + 2 * c, Qt::AlignRight);
+      Put(grid, b.Number(*right[c][r], 7), r, 6 + 2 * c);
     }
   grid->setColumnStretch(4, 1);
 
-  auto* page = new QVBoxLayout;
+  auto* layout = new QVBoxLayout;
   auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo("PlayerInfoSelect"));
+  top->addWidget(b.Combo(page.playerSelector));
   top->addStretch(1);
-  page->addLayout(top);
-  page->addLayout(grid);
-  page->addWidget(b.Grid("TechGrid"), 1);
-  return kit::Page("TabSheet8", page);
+  layout->addLayout(top);
+  layout->addLayout(grid);
+  layout->addWidget(b.Grid(page.technologyGrid), 1);
+  return kit::Page(page, layout);
 }
 
 namespace {
 
 // The Kavrel score's seven components by row; the user's columns are blue.
-QGroupBox* KavrelCalculations(Binder& b) {
-  static constexpr const char* kColumns[] = {"Current+", "Maximal", "Factor", "Final Score", "% Score"};
-  static constexpr const char* kSuffixes[] = {"CurrE", "MaxE", "FactorE", "FinalE", "PercentE"};
-  static constexpr const char* kRows[][2] = {{"Population", "Pop"}, {"Land", "Land"},       {"Science", "Tech"},
-                                             {"Wonder", "Wonder"},  {"Culture", "Culture"}, {"M.Tech", "MTech"},
-                                             {"Turn", "Turn"}};
+QGroupBox* KavrelCalculations(Binder& b, ui::KavrelPage& page) {
   constexpr int kInputColumns = 3;
   auto* grid = kit::Grid();
-  for (int c = 0; c < 5; ++c)
-    grid->addWidget(Binder::Text(kColumns[c], c < kInputColumns ? Tint::Input : Tint::Plain), 0, c + 1,
+  for (int c = 0; c < int(page.kColumns.size()); ++c)
+    grid->addWidget(Binder::Text(Q(page.kColumns[size_t(c)]), c < kInputColumns ? Tint::Input : Tint::Plain), 0, c + 1,
                     Qt::AlignCenter);
   int r = 1;
-  for (const auto& row : kRows) {
-    grid->addWidget(Binder::Text(row[0]), r, 0);
-    for (int c = 0; c < 5; ++c) {
-      const std::string name = std::string("Kavrel") + row[1] + kSuffixes[c];
-      grid->addWidget(b.Number(name.c_str(), 8, c < kInputColumns ? Tint::Input : Tint::Plain), r, c + 1);
-    }
+  for (ui::KavrelRow* row : {&page.population, &page.land, &page.science, &page.wonders, &page.culture,
+                             &page.modernTechnologies, &page.turn}) {
+    grid->addWidget(Binder::Text(Q(row->title)), r, 0);
+    int c = 1;
+    for (ui::Edit* e : {&row->current, &row->maximal, &row->factor})
+      grid->addWidget(b.Number(*e, 8, Tint::Input), r, c++);
+    for (ui::Edit* e : {&row->finalScore, &row->share}) grid->addWidget(b.Number(*e, 8), r, c++);
     ++r;
   }
-  grid->addWidget(b.Caption("KavrelDateE"), r, 0);
-  grid->addWidget(b.Number("KavrelDateE", 8, Tint::Input), r, 1);
-  grid->addWidget(b.Number("KavrelSumFinalE", 8, Tint::Sum), r, 4);
+  grid->addWidget(b.Caption(page.date), r, 0);
+  grid->addWidget(b.Number(page.date, 8, Tint::Input), r, 1);
+  grid->addWidget(b.Number(page.finalScoreSum, 8, Tint::Sum), r, 4);
   grid->setColumnStretch(6, 1);
-  return kit::Group("Score Calculations", grid);
+  return kit::Group(QStringLiteral("Score Calculations"), grid);
 }
 
-QGroupBox* AnarchyCalculations(Binder& b) {
+QGroupBox* AnarchyCalculations(Binder& b, ui::AnarchyCalculator& anarchy) {
   auto* grid = kit::Grid();
-  static constexpr const char* kInputs[] = {"NewCivicsE", "AnarchyCitiesE", "AnarchyWorldSizeBox",
-                                            "AnarchyGameSpeedBox", "AnarchyStartEraBox"};
-  for (int c = 0; c < 5; ++c) grid->addWidget(b.Caption(kInputs[c], Tint::Input), 0, c + 1, Qt::AlignCenter);
-  grid->addWidget(b.Caption("AnarchyLengthL"), 1, 0);
-  grid->addWidget(b.Number("NewCivicsE", 4, Tint::Input), 1, 1, Qt::AlignCenter);
-  grid->addWidget(b.Number("AnarchyCitiesE", 4, Tint::Input), 1, 2, Qt::AlignCenter);
-  for (int c = 2; c < 5; ++c) grid->addWidget(b.Combo(kInputs[c], /*editable=*/true), 1, c + 1);
-  grid->addWidget(b.Label("AnarchyLengthL"), 1, 6);
+  int c = 1;
+  for (const ui::Control* input : std::initializer_list<const ui::Control*>{
+           &anarchy.civics, &anarchy.cities, &anarchy.worldSize, &anarchy.gameSpeed, &anarchy.startEra})
+    grid->addWidget(b.Caption(*input, Tint::Input), 0, c++, Qt::AlignCenter);
+  grid->addWidget(b.Caption(anarchy.length), 1, 0);
+  grid->addWidget(b.Number(anarchy.civics, 4, Tint::Input), 1, 1, Qt::AlignCenter);
+  grid->addWidget(b.Number(anarchy.cities, 4, Tint::Input), 1, 2, Qt::AlignCenter);
+  c = 3;
+  for (ui::ComboBox* box : {&anarchy.worldSize, &anarchy.gameSpeed, &anarchy.startEra})
+    grid->addWidget(b.Combo(*box, /*editable=*/true), 1, c++);
+  grid->addWidget(b.Label(anarchy.length), 1, 6);
   grid->setColumnStretch(7, 1);
-  return kit::Group("Anarchy Length Calculations", grid);
+  return kit::Group(QStringLiteral("Anarchy Length Calculations"), grid);
 }
 
 }  // namespace
 
-QWidget* KavrelPage(Binder& b) {
-  auto* page = new QVBoxLayout;
-  page->addWidget(KavrelCalculations(b));
-  page->addWidget(AnarchyCalculations(b));
-  page->addStretch(1);
-  return kit::Page("TabSheet9", page);
+QWidget* BuildKavrelPage(Binder& b, ui::KavrelPage& page) {
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(KavrelCalculations(b, page));
+  layout->addWidget(AnarchyCalculations(b, page.anarchy));
+  layout->addStretch(1);
+  return kit::Page(page, layout);
 }
 
-QWidget* CitiesPage(Binder& b) {
+QWidget* BuildCitiesPage(Binder& b, ui::CitiesPage& page) {
   auto* left = new QVBoxLayout;
-  left->addWidget(b.Caption("CityBox"));
-  left->addWidget(b.Combo("CityBox"));
-  left->addWidget(b.Caption("BuildingsList"));
-  left->addWidget(b.Rich("BuildingsList"), 1);
+  left->addWidget(b.Caption(page.citySelector));
+  left->addWidget(b.Combo(page.citySelector));
+  left->addWidget(b.Caption(page.buildings));
+  left->addWidget(b.Rich(page.buildings), 1);
 
   auto* fields = kit::Grid();
-  fields->addWidget(b.Caption("CityFoundE"), 0, 0);
-  Put(fields, b.Number("CityFoundE", 7), 0, 1);
-  fields->addWidget(b.Caption("PopE"), 0, 2, Qt::AlignRight);
-  Put(fields, b.Number("PopE", 4), 0, 3);
-  fields->addWidget(b.Caption("CultureE"), 0, 4, Qt::AlignRight);
-  Put(fields, b.Number("CultureE", 15), 0, 5);
-  fields->addWidget(b.Caption("CityXYE"), 1, 0);
-  Put(fields, b.Number("CityXYE", 9), 1, 1);
+  fields->addWidget(b.Caption(page.founded), 0, 0);
+  Put(fields, b.Number(page.founded, 7), 0, 1);
+  fields->addWidget(b.Caption(page.population), 0, 2, Qt::AlignRight);
+  Put(fields, b.Number(page.population, 4), 0, 3);
+  fields->addWidget(b.Caption(page.culture), 0, 4, Qt::AlignRight);
+  Put(fields, b.Number(page.culture, 15), 0, 5);
+  fields->addWidget(b.Caption(page.position), 1, 0);
+  Put(fields, b.Number(page.position, 9), 1, 1);
   fields->setColumnStretch(6, 1);
   auto* right = new QVBoxLayout;
   right->addLayout(fields);
-  right->addWidget(b.Grid("ProductionGrid"), 1);
+  right->addWidget(b.Grid(page.production), 1);
 
   auto* body = new QHBoxLayout;
   body->addLayout(left, 2);
   body->addLayout(right, 3);
   auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo("PlayerCitySelect"));
+  top->addWidget(b.Combo(page.playerSelector));
   top->addStretch(1);
-  auto* page = new QVBoxLayout;
-  page->addLayout(top);
-  page->addLayout(body, 1);
-  return kit::Page("Cities", page);
+  auto* layout = new QVBoxLayout;
+  layout->addLayout(top);
+  layout->addLayout(body, 1);
+  return kit::Page(page, layout);
 }
 
 namespace {
@@ -154,32 +159,32 @@ QLineEdit* Compact(QLineEdit* edit) {
   return edit;
 }
 
-QGroupBox* Variable(Binder& b) {
+QGroupBox* Variable(Binder& b, ui::AttitudesPage& page) {
   auto* grid = kit::Grid();
   grid->setVerticalSpacing(1);
-  grid->addWidget(Binder::Text("Value"), 0, 1, Qt::AlignCenter);
-  grid->addWidget(Binder::Text("Max"), 0, 2, Qt::AlignCenter);
-  for (int r = 0; r < 18; ++r) {
-    const std::string value = "Edit" + std::to_string(24 + 2 * r), max = "Edit" + std::to_string(25 + 2 * r);
-    grid->addWidget(b.Caption(value.c_str()), r + 1, 0);
-    grid->addWidget(Compact(b.Number(value.c_str(), 6)), r + 1, 1);
-    grid->addWidget(Compact(b.Number(max.c_str(), 4)), r + 1, 2);
+  grid->addWidget(Binder::Text(QStringLiteral("Value")), 0, 1, Qt::AlignCenter);
+  grid->addWidget(Binder::Text(QStringLiteral("Max")), 0, 2, Qt::AlignCenter);
+  int r = 1;
+  for (ui::VariableTerm& term : page.variableTerms) {
+    grid->addWidget(b.Caption(term.value), r, 0);
+    grid->addWidget(Compact(b.Number(term.value, 6)), r, 1);
+    grid->addWidget(Compact(b.Number(term.maximum, 4)), r++, 2);
   }
-  grid->setRowStretch(19, 1);
-  return kit::Group("Variable", grid);
+  grid->setRowStretch(r, 1);
+  return kit::Group(QStringLiteral("Variable"), grid);
 }
 
 // Rows of label-edit pairs in two columns.
-QGroupBox* TwoColumns(Binder& b, const QString& title, std::initializer_list<const char*> left,
-                      std::initializer_list<const char*> right) {
+QGroupBox* TwoColumns(Binder& b, const QString& title, std::span<ui::Edit* const> left,
+                      std::span<ui::Edit* const> right) {
   auto* grid = kit::Grid();
   grid->setVerticalSpacing(1);
   int c = 0;
   for (const auto& column : {left, right}) {
     int r = 0;
-    for (const char* name : column) {
-      grid->addWidget(b.Caption(name), r, c);
-      grid->addWidget(Compact(b.Number(name, 6)), r++, c + 1);
+    for (ui::Edit* edit : column) {
+      grid->addWidget(b.Caption(*edit), r, c);
+      grid->addWidget(Compact(b.Number(*edit, 6)), r++, c + 1);
     }
     c += 2;
   }
@@ -189,39 +194,40 @@ QGroupBox* TwoColumns(Binder& b, const QString& title, std::initializer_list<con
 
 }  // namespace
 
-QWidget* AttitudesPage(Binder& b) {
+QWidget* BuildAttitudesPage(Binder& b, ui::AttitudesPage& page) {
   auto* top = new QHBoxLayout;
-  top->addWidget(b.Caption("AttLeaderSel1"));
-  top->addWidget(b.Combo("AttLeaderSel1"));
+  top->addWidget(b.Caption(page.leaderSelector));
+  top->addWidget(b.Combo(page.leaderSelector));
   top->addSpacing(12);
-  top->addWidget(Binder::Text("toward"));
+  top->addWidget(Binder::Text(QStringLiteral("toward")));
   top->addSpacing(12);
-  top->addWidget(b.Caption("AttLeaderSel2"));
-  top->addWidget(b.Combo("AttLeaderSel2"));
+  top->addWidget(b.Caption(page.towardSelector));
+  top->addWidget(b.Combo(page.towardSelector));
   top->addStretch(1);
 
+  ui::Edit* const constantLeft[] = {&page.baseAttitude, &page.handicapAttitude, &page.aggressiveAiAttitude};
+  ui::Edit* const constantRight[] = {&page.peaceAttitude, &page.warmongerRespect, &page.teamSizeDifference};
+  std::vector<ui::Edit*> memory;
+  for (ui::Edit& e : page.memoryTerms) memory.push_back(&e);
+  const std::span<ui::Edit* const> memoryTerms(memory);
   auto* right = new QVBoxLayout;
-  right->addWidget(TwoColumns(b, "Constant", {"BaseAttitudeE", "HandicapAttitudeE", "AggressiveAIE"},
-                              {"CloseBordersE", "Edit18", "Edit16"}));
-  right->addWidget(TwoColumns(b, "Memory",
-                              {"Edit65", "Edit66", "Edit67", "Edit68", "Edit69", "Edit70", "Edit71", "Edit72", "Edit73",
-                               "Edit74", "Edit75", "Edit76"},
-                              {"Edit15", "Edit17", "Edit19", "Edit21", "Edit23", "Edit60", "Edit61", "Edit62", "Edit63",
-                               "Edit64", "Edit77"}),
+  right->addWidget(TwoColumns(b, QStringLiteral("Constant"), constantLeft, constantRight));
+  right->addWidget(TwoColumns(b, QStringLiteral("Memory"), memoryTerms.first(page.kMemoryLeftColumn),
+                              memoryTerms.subspan(page.kMemoryLeftColumn)),
                    1);
   auto* body = new QHBoxLayout;
-  body->addWidget(Variable(b));
+  body->addWidget(Variable(b, page));
   body->addLayout(right, 1);
 
   auto* summary = new QHBoxLayout;
-  summary->addWidget(b.Caption("Edit78"));
-  summary->addWidget(b.Edit("Edit78"), 1);
+  summary->addWidget(b.Caption(page.summary));
+  summary->addWidget(b.Edit(page.summary), 1);
 
-  auto* page = new QVBoxLayout;
-  page->addLayout(top);
-  page->addLayout(body, 1);
-  page->addLayout(summary);
-  return kit::Page("TabSheet11", page);
+  auto* layout = new QVBoxLayout;
+  layout->addLayout(top);
+  layout->addLayout(body, 1);
+  layout->addLayout(summary);
+  return kit::Page(page, layout);
 }
 
 }  // namespace tolvane::app

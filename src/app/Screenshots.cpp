@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 
-#include "app/TForm1.h"
+#include "app/MainWindow.h"
 
 namespace tolvane::app {
 
@@ -22,7 +22,7 @@ bool Save(const QPixmap& picture, const QString& path, QStringList& written, QSt
 
 }  // namespace
 
-QStringList SaveScreenshots(TForm1& window, const QString& dir, QString* error) {
+QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* error) {
   QStringList written;
   if (!QDir().mkpath(dir)) {
     if (error) *error = QStringLiteral("cannot create %1").arg(dir);

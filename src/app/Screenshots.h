@@ -7,12 +7,12 @@
 
 namespace tolvane::app {
 
-class TForm1;
+class MainWindow;
 
 // Writes a PNG of every page, the hidden ones included ("01-base.png" ..
 // "13-attitudes.png"), and one of the whole window ("00-window.png") into
 // `dir`, which is created when missing. Returns the files written; on a
 // failure the files written so far and the reason in `error`.
-QStringList SaveScreenshots(TForm1& window, const QString& dir, QString* error);
+QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* error);
 
 }  // namespace tolvane::app

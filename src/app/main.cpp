@@ -5,13 +5,13 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "app/MainWindow.h"
 #include "app/Screenshots.h"
-#include "app/TForm1.h"
 
 namespace {
 
 int WritePictures(const QString& dir, const QString& save) {
-  tolvane::app::TForm1 window;
+  tolvane::app::MainWindow window;
   window.SetMessageBox([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
   window.show();
   if (!save.isEmpty() && !window.LoadPath(save)) return 1;
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   parser.process(app);
   if (parser.isSet(screenshots)) return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0));
 
-  tolvane::app::TForm1 window;
+  tolvane::app::MainWindow window;
   window.show();
   return QApplication::exec();
 }

@@ -12,7 +12,7 @@ Json StateOf(const ui::Control& c) {
     case ControlKind::Edit:
       return static_cast<const ui::Edit&>(c).Text();
     case ControlKind::Label:
-      return static_cast<const ui::Label&>(c).Caption();
+      return static_cast<const ui::Label&>(c).Text();
     case ControlKind::Button:
       return {{"enabled", static_cast<const ui::Button&>(c).Enabled()}};
     case ControlKind::CheckBox:
@@ -49,7 +49,7 @@ Json StateOf(const ui::Control& c) {
 
 nlohmann::ordered_json FormJson(const ui::Form& form) {
   Json tabs = Json::object();
-  for (const ui::Tab& tab : form.Tabs()) tabs[tab.caption] = tab.visible;
+  for (const ui::Page* page : form.Pages()) tabs[page->Caption()] = page->Visible();
   Json controls = Json::object();
   for (const ui::Control* c : form.Controls()) controls[c->Name()] = StateOf(*c);
   return {{"tabs", std::move(tabs)}, {"controls", std::move(controls)}, {"messages", form.Messages()}};

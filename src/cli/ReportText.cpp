@@ -5,11 +5,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
 #include <set>
 
 #include "cli/Report.h"
-#include "ui/Captions.h"
 
 namespace tolvane::report {
 
@@ -32,34 +30,17 @@ std::string Trimmed(std::string_view s) {
   return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
 }
 
-// Controls that share a caption with their neighbour in the window get a
-// word of their own here.
-std::string LabelOf(const ui::Control& c) {
-  static const std::map<std::string_view, std::string_view> kOwnWords = {
-      {"LeaderE", "Leader"},
-      {"CountryE", "Civilization"},
-      {"Edit4", "Date"},
-      {"Edit13", "Final score (computed)"},
-      {"CurrTechBeakersE", "Beakers"},
-      {"City2CultureE", ""},
-      {"City3CultureE", ""},
-      {"SessionListBox", "Session list"},
-      {"GraphSelect", "History"},
-      {"PlayerLogSelect", "Player"},
-      {"PlayerInfoSelect", "Player"},
-      {"PlayerCitySelect", "Player"},
-  };
-  if (const auto it = kOwnWords.find(c.Name()); it != kOwnWords.end()) return std::string(it->second);
-  std::string caption = Trimmed(ui::CaptionOf(c.Name()));
-  return caption.empty() ? c.Name() : caption;
-}
+// The words in front of a control's value: what it shows, or else the
+// caption beside it in the window.
+std::string LabelOf(const ui::Control& c) { return c.Description().empty() ? Trimmed(c.Caption()) : c.Description(); }
 
 class Writer {
  public:
   explicit Writer(const ui::Form& form) : form_(form) {}
 
   std::string Run() {
-    for (int page = ui::kTopRow; page < ui::kPageCount; ++page) Page(ui::Page(page));
+    Controls(form_.fileBar.Controls());
+    for (const ui::Page* page : form_.Pages()) Page(*page);
     if (!form_.Messages().empty()) {
       out_ += "\n== Messages ==\n";
       for (const std::string& m : form_.Messages()) out_ += "  " + m + "\n";
@@ -68,17 +49,16 @@ class Writer {
   }
 
  private:
-  void Page(ui::Page page) {
-    if (page != ui::kTopRow) {
-      const ui::Tab& tab = form_.Tabs()[size_t(page)];
-      out_ += fmt::format("\n== {}{} ==\n", tab.caption, tab.visible ? "" : " (tab hidden)");
-    }
-    for (const ui::Control* c : form_.Controls()) {
-      if (c->OnPage() != page || skipped_.count(c->Name())) continue;
-      Control(*c);
-    }
-    if (page == ui::kBasePage) ScoreTable();
-    if (page == ui::kKavrelPage) KavrelTable();
+  void Page(const ui::Page& page) {
+    out_ += fmt::format("\n== {}{} ==\n", page.Caption(), page.Visible() ? "" : " (tab hidden)");
+    Controls(page.Controls());
+    if (&page == &form_.base) ScoreTable();
+    if (&page == &form_.kavrel) KavrelTable();
+  }
+
+  void Controls(const std::vector<ui::Control*>& controls) {
+    for (const ui::Control* c : controls)
+      if (!tabled_.count(c)) Control(*c);
   }
 
   void Line(std::string_view label, std::string_view value) {
@@ -96,7 +76,7 @@ class Writer {
         break;
       }
       case ControlKind::Label:
-        Line(LabelOf(c), static_cast<const ui::Label&>(c).Caption());
+        Line(LabelOf(c), static_cast<const ui::Label&>(c).Text());
         break;
       case ControlKind::Button: {
         const auto& b = static_cast<const ui::Button&>(c);
@@ -124,7 +104,7 @@ class Writer {
       }
       case ControlKind::RichText: {
         const auto& lines = static_cast<const ui::RichText&>(c).Lines();
-        const bool log = c.Name() == "ReplayList" || c.Name() == "PlayerLog";
+        const bool log = &c == &form_.replay.replay || &c == &form_.playerLog.log;
         if (log)
           out_ += "  Turn Date    Event\n";
         else
@@ -184,67 +164,51 @@ class Writer {
 
   // The Base page's "Score Calculations": one row per score part.
   void ScoreTable() {
-    const ui::Form& f = form_;
+    const ui::BasePage& base = form_.base;
     out_ += "\n  Score Calculations    Initial  Current  Maximal   Factor  Game Score  Final Score\n";
-    const std::array<std::array<const ui::Edit*, 6>, 4> rows = {{
-        {&f.initPopE, &f.currPopScoreE, &f.maxPopScoreE, &f.popCoeffE, &f.popScoreE, &f.popFinalScoreE},
-        {&f.initLandE, &f.currLandScoreE, &f.maxLandScoreE, &f.landCoeffE, &f.landScoreE, &f.landFinalScoreE},
-        {&f.initTechE, &f.currTechScoreE, &f.maxTechScoreE, &f.techCoeffE, &f.techScoreE, &f.techFinalScoreE},
-        {&f.initWonderE, &f.currWonderScoreE, &f.maxWonderScoreE, &f.wonderCoeffE, &f.wonderScoreE,
-         &f.wonderFinalScoreE},
-    }};
-    static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder"};
-    for (size_t r = 0; r < rows.size(); ++r) {
-      std::string line = fmt::format("  {:<20}", kParts[r]);
-      for (size_t col = 0; col < 6; ++col)
-        line += fmt::format(" {:>{}}", Trimmed(rows[r][col]->Text()), col < 4 ? 8 : 11);
+    for (const ui::ScoreRow* row : base.ScoreRows()) {
+      std::string line = fmt::format("  {:<20}", row->title);
+      const ui::Edit* cells[] = {&row->initial, &row->current,   &row->maximal,
+                                 &row->factor,  &row->gameScore, &row->finalScore};
+      for (size_t col = 0; col < std::size(cells); ++col)
+        line += fmt::format(" {:>{}}", Trimmed(cells[col]->Text()), col < 4 ? 8 : 11);
       out_ += line + "\n";
     }
-    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", Trimmed(f.gameScoreSumE.Text()),
-                        Trimmed(f.finalScoreSumE.Text()));
-    out_ += fmt::format("  {:<20} {:>8}\n", "Difficulty Coefficient", Trimmed(f.diffCoeffE.Text()));
+    out_ += fmt::format("  {:<56} {:>11} {:>12}\n", "Sum", Trimmed(base.gameScoreSum.Text()),
+                        Trimmed(base.finalScoreSum.Text()));
+    out_ += fmt::format("  {:<20} {:>8}\n", base.difficultyCoefficient.Caption(),
+                        Trimmed(base.difficultyCoefficient.Text()));
   }
 
   void KavrelTable() {
-    const ui::Form& f = form_;
+    const ui::KavrelPage& kavrel = form_.kavrel;
     out_ += "\n  Kavrel Score          Current+  Maximal   Factor  Final Score  % Score\n";
-    const std::array<std::array<const ui::Edit*, 5>, 7> rows = {{
-        {&f.kavrelPopCurrE, &f.kavrelPopMaxE, &f.kavrelPopFactorE, &f.kavrelPopFinalE, &f.kavrelPopPercentE},
-        {&f.kavrelLandCurrE, &f.kavrelLandMaxE, &f.kavrelLandFactorE, &f.kavrelLandFinalE, &f.kavrelLandPercentE},
-        {&f.kavrelTechCurrE, &f.kavrelTechMaxE, &f.kavrelTechFactorE, &f.kavrelTechFinalE, &f.kavrelTechPercentE},
-        {&f.kavrelWonderCurrE, &f.kavrelWonderMaxE, &f.kavrelWonderFactorE, &f.kavrelWonderFinalE,
-         &f.kavrelWonderPercentE},
-        {&f.kavrelCultureCurrE, &f.kavrelCultureMaxE, &f.kavrelCultureFactorE, &f.kavrelCultureFinalE,
-         &f.kavrelCulturePercentE},
-        {&f.kavrelMTechCurrE, &f.kavrelMTechMaxE, &f.kavrelMTechFactorE, &f.kavrelMTechFinalE, &f.kavrelMTechPercentE},
-        {&f.kavrelTurnCurrE, &f.kavrelTurnMaxE, &f.kavrelTurnFactorE, &f.kavrelTurnFinalE, &f.kavrelTurnPercentE},
-    }};
-    static constexpr const char* kParts[] = {"Population", "Land", "Science", "Wonder", "Culture", "M.Tech", "Turn"};
-    for (size_t r = 0; r < rows.size(); ++r) {
-      std::string line = fmt::format("  {:<20}", kParts[r]);
-      for (size_t col = 0; col < 5; ++col)
-        line += fmt::format(" {:>{}}", Trimmed(rows[r][col]->Text()), col < 3 ? 8 : 12);
+    for (const ui::KavrelRow* row : kavrel.Rows()) {
+      std::string line = fmt::format("  {:<20}", row->title);
+      const ui::Edit* cells[] = {&row->current, &row->maximal, &row->factor, &row->finalScore, &row->share};
+      for (size_t col = 0; col < std::size(cells); ++col)
+        line += fmt::format(" {:>{}}", Trimmed(cells[col]->Text()), col < 3 ? 8 : 12);
       out_ += line + "\n";
     }
-    out_ += fmt::format("  {:<20} {:>8} {:>17} {:>12}\n", "Date", Trimmed(f.kavrelDateE.Text()), "Sum",
-                        Trimmed(f.kavrelSumFinalE.Text()));
+    out_ += fmt::format("  {:<20} {:>8} {:>17} {:>12}\n", kavrel.date.Caption(), Trimmed(kavrel.date.Text()), "Sum",
+                        Trimmed(kavrel.finalScoreSum.Text()));
+  }
+
+  // The controls shown in the two calculator tables instead of one by one.
+  std::set<const ui::Control*> TabledControls() const {
+    const ui::BasePage& base = form_.base;
+    std::set<const ui::Control*> tabled = {&base.gameScoreSum, &base.finalScoreSum, &base.difficultyCoefficient,
+                                           &form_.kavrel.date, &form_.kavrel.finalScoreSum};
+    for (const ui::ScoreRow* row : base.ScoreRows())
+      tabled.insert({&row->initial, &row->current, &row->maximal, &row->factor, &row->gameScore, &row->finalScore});
+    for (const ui::KavrelRow* row : form_.kavrel.Rows())
+      tabled.insert({&row->current, &row->maximal, &row->factor, &row->finalScore, &row->share});
+    return tabled;
   }
 
   const ui::Form& form_;
   std::string out_;
-  // Shown in the two calculator tables instead of one by one.
-  const std::set<std::string> skipped_ = [] {
-    std::set<std::string> names = {
-        "InitPopE",      "CurrPopScoreE",    "MaxPopScoreE",    "PopCoeffE",    "PopScoreE",      "PopFinalScoreE",
-        "InitLandE",     "CurrLandScoreE",   "MaxLandScoreE",   "LandCoeffE",   "LandScoreE",     "LandFinalScoreE",
-        "InitTechE",     "CurrTechScoreE",   "MaxTechScoreE",   "TechCoeffE",   "TechScoreE",     "TechFinalScoreE",
-        "InitWonderE",   "CurrWonderScoreE", "MaxWonderScoreE", "WonderCoeffE", "WonderScoreE",   "WonderFinalScoreE",
-        "GameScoreSumE", "FinalScoreSumE",   "DiffCoeffE",      "KavrelDateE",  "KavrelSumFinalE"};
-    for (const char* part : {"Pop", "Land", "Tech", "Wonder", "Culture", "MTech", "Turn"})
-      for (const char* column : {"Curr", "Max", "Factor", "Final", "Percent"})
-        names.insert(std::string("Kavrel") + part + column + "E");
-    return names;
-  }();
+  const std::set<const ui::Control*> tabled_ = TabledControls();
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 // tolvane-report: loads a save with the window's own logic, applies the
 // user's actions given on the command line through the same handlers, and
 // prints what the window would show, as text or as JSON.
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -13,7 +12,7 @@
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
-#include "ui/exports/MapText.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -72,6 +71,7 @@ int main(int argc, char** argv) {
   bool json = false;
   std::vector<std::string> selects, checks, sets;
   app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up");
+  app.set_version_flag("--version", std::string("tolvane-report ") + tolvane::kVersion);
   app.add_flag("--json", json, "Print the state of every control as JSON");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");
   auto* check = app.add_option("--check", checks, "Click check box NAME");
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
   Form form;
   bool loaded = true;
   if (!save.empty()) {
-    loaded = form.Button1Click(save);
+    loaded = form.LoadFile(save);
     if (!loaded) std::cerr << "tolvane-report: " << form.Messages().back() << "\n";
   }
   // The actions in command-line order: each option's values in turn.

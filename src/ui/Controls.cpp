@@ -43,13 +43,13 @@ Control* ControlList::Find(std::string_view name) const {
   return it == byName_.end() ? nullptr : it->second;
 }
 
-Control::Control(ControlList& list, std::string name, ControlKind kind, Page page)
-    : name_(std::move(name)), kind_(kind), page_(page) {
+Control::Control(ControlList& list, ControlKind kind, const ControlSpec& spec)
+    : name_(spec.name), caption_(spec.caption), description_(spec.description), kind_(kind) {
   list.Add(this);
 }
 
-Edit::Edit(ControlList& list, std::string name, Page page, std::string text)
-    : Control(list, std::move(name), ControlKind::Edit, page), text_(std::move(text)) {}
+Edit::Edit(ControlList& list, const ControlSpec& spec, std::string text)
+    : Control(list, ControlKind::Edit, spec), text_(std::move(text)) {}
 
 void Edit::SetText(std::string text) {
   text_ = std::move(text);
@@ -61,24 +61,22 @@ void Edit::Exit() const {
   if (onExit_) onExit_();
 }
 
-Label::Label(ControlList& list, std::string name, Page page, std::string caption)
-    : Control(list, std::move(name), ControlKind::Label, page), caption_(std::move(caption)) {}
+Label::Label(ControlList& list, const ControlSpec& spec, std::string text)
+    : Control(list, ControlKind::Label, spec), text_(std::move(text)) {}
 
-void Label::SetCaption(std::string caption) {
-  caption_ = std::move(caption);
+void Label::SetText(std::string text) {
+  text_ = std::move(text);
   Changed();
 }
 
-Button::Button(ControlList& list, std::string name, Page page, std::string caption)
-    : Control(list, std::move(name), ControlKind::Button, page), caption_(std::move(caption)) {}
+Button::Button(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::Button, spec) {}
 
 void Button::SetEnabled(bool enabled) {
   enabled_ = enabled;
   Changed();
 }
 
-CheckBox::CheckBox(ControlList& list, std::string name, Page page, std::string caption)
-    : Control(list, std::move(name), ControlKind::CheckBox, page), caption_(std::move(caption)) {}
+CheckBox::CheckBox(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::CheckBox, spec) {}
 
 void CheckBox::Click() {
   checked_ = !checked_;
@@ -86,11 +84,9 @@ void CheckBox::Click() {
   if (onClick_) onClick_();
 }
 
-ComboBox::ComboBox(ControlList& list, std::string name, Page page, int dropDownCount, std::vector<std::string> items,
+ComboBox::ComboBox(ControlList& list, const ControlSpec& spec, int dropDownCount, std::vector<std::string> items,
                    int index)
-    : Control(list, std::move(name), ControlKind::ComboBox, page),
-      items_(std::move(items)),
-      dropDownCount_(dropDownCount) {
+    : Control(list, ControlKind::ComboBox, spec), items_(std::move(items)), dropDownCount_(dropDownCount) {
   SetIndex(index);
 }
 
@@ -136,8 +132,7 @@ void ComboBox::Type(std::string text) {
   if (onChange_) onChange_();
 }
 
-ListBox::ListBox(ControlList& list, std::string name, Page page)
-    : Control(list, std::move(name), ControlKind::ListBox, page) {}
+ListBox::ListBox(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::ListBox, spec) {}
 
 void ListBox::Clear() {
   lines_.clear();
@@ -149,8 +144,7 @@ void ListBox::Add(std::string line) {
   Changed();
 }
 
-RichText::RichText(ControlList& list, std::string name, Page page)
-    : Control(list, std::move(name), ControlKind::RichText, page) {}
+RichText::RichText(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::RichText, spec) {}
 
 void RichText::Clear() {
   lines_.clear();
@@ -162,8 +156,8 @@ void RichText::Append(std::string text) {
   Changed();
 }
 
-Grid::Grid(ControlList& list, std::string name, Page page, int cols, int rows, int fixedCols, int fixedRows)
-    : Control(list, std::move(name), ControlKind::Grid, page),
+Grid::Grid(ControlList& list, const ControlSpec& spec, int cols, int rows, int fixedCols, int fixedRows)
+    : Control(list, ControlKind::Grid, spec),
       cols_(cols),
       fixedCols_(fixedCols),
       fixedRows_(fixedRows),
@@ -185,8 +179,8 @@ void Grid::SetColWidth(int col, int width) {
   Changed();
 }
 
-Chart::Chart(ControlList& list, std::string name, Page page, std::vector<ChartSeries> series)
-    : Control(list, std::move(name), ControlKind::Chart, page), series_(std::move(series)) {}
+Chart::Chart(ControlList& list, const ControlSpec& spec, std::vector<ChartSeries> series)
+    : Control(list, ControlKind::Chart, spec), series_(std::move(series)) {}
 
 void Chart::ClearSeries(int s) {
   series_.at(size_t(s)).points.clear();

@@ -25,28 +25,10 @@ inline constexpr Rgb kBlack = 0x000000, kRed = 0xFF0000, kGreen = 0x008000, kBlu
 // "#RRGGBB", upper-case hex digits.
 std::string RgbText(Rgb color);
 
-// The pages of the window in tab order; controls above the pages belong to kTopRow.
-enum Page : int {
-  kTopRow = -1,
-  kBasePage,
-  kHeaderPage,
-  kMapPage,
-  kLeadersPage,
-  kTeamsPage,
-  kReplayPage,
-  kGraphPage,
-  kPlayerLogPage,
-  kReloadsPage,
-  kPlayerPage,
-  kKavrelPage,
-  kCitiesPage,
-  kAttitudesPage,
-  kPageCount
-};
-
 class Control;
 
-// Every control of a window in creation order, and the lookup by name.
+// Every control of a page (or of the window) in creation order, and the
+// lookup by window name.
 class ControlList {
  public:
   void Add(Control* control);
@@ -58,9 +40,19 @@ class ControlList {
   std::unordered_map<std::string_view, Control*> byName_;
 };
 
-// What all controls share: a name, a kind, the page they sit on, and a
-// revision that grows with every change of their state (a view redraws a
-// control whose revision it has not seen).
+// How a control is known: its window name (the toolkit's object name and
+// the key of the report's JSON), the caption that stands beside it in the
+// window (for a button or a check box, its own text), and a few words for
+// what it shows where no caption says it.
+struct ControlSpec {
+  std::string_view name;
+  std::string_view caption = {};
+  std::string_view description = {};
+};
+
+// What all controls share: a spec, a kind, and a revision that grows with
+// every change of their state (a view redraws a control whose revision it
+// has not seen).
 class Control {
  public:
   Control(const Control&) = delete;
@@ -68,18 +60,18 @@ class Control {
   virtual ~Control() = default;
 
   const std::string& Name() const { return name_; }
+  const std::string& Caption() const { return caption_; }
+  const std::string& Description() const { return description_; }
   ControlKind Kind() const { return kind_; }
-  Page OnPage() const { return page_; }
   uint64_t Revision() const { return revision_; }
 
  protected:
-  Control(ControlList& list, std::string name, ControlKind kind, Page page);
+  Control(ControlList& list, ControlKind kind, const ControlSpec& spec);
   void Changed() { ++revision_; }
 
  private:
-  std::string name_;
+  std::string name_, caption_, description_;
   ControlKind kind_;
-  Page page_;
   uint64_t revision_ = 0;
 };
 
@@ -102,7 +94,7 @@ using Handler = std::function<void()>;
 class Edit : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Edit;
-  Edit(ControlList& list, std::string name, Page page, std::string text = {});
+  Edit(ControlList& list, const ControlSpec& spec, std::string text = {});
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
   void Exit() const;
@@ -115,43 +107,39 @@ class Edit : public Control {
   Handler onChange_, onExit_;
 };
 
-// A label whose caption the program sets.
+// A label whose text the program sets (beside its static caption).
 class Label : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Label;
-  Label(ControlList& list, std::string name, Page page, std::string caption);
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption);
+  Label(ControlList& list, const ControlSpec& spec, std::string text);
+  const std::string& Text() const { return text_; }
+  void SetText(std::string text);
 
  private:
-  std::string caption_;
+  std::string text_;
 };
 
 class Button : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Button;
-  Button(ControlList& list, std::string name, Page page, std::string caption);
-  const std::string& Caption() const { return caption_; }
+  Button(ControlList& list, const ControlSpec& spec);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
  private:
-  std::string caption_;
   bool enabled_ = true;
 };
 
 class CheckBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::CheckBox;
-  CheckBox(ControlList& list, std::string name, Page page, std::string caption);
-  const std::string& Caption() const { return caption_; }
+  CheckBox(ControlList& list, const ControlSpec& spec);
   bool Checked() const { return checked_; }
   // The user's click: the state toggles, then the click event runs.
   void Click();
   void OnClick(Handler h) { onClick_ = std::move(h); }
 
  private:
-  std::string caption_;
   bool checked_ = false;
   Handler onClick_;
 };
@@ -162,7 +150,7 @@ class CheckBox : public Control {
 class ComboBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::ComboBox;
-  ComboBox(ControlList& list, std::string name, Page page, int dropDownCount, std::vector<std::string> items = {},
+  ComboBox(ControlList& list, const ControlSpec& spec, int dropDownCount, std::vector<std::string> items = {},
            int index = -1);
   const std::vector<std::string>& Items() const { return items_; }
   int Index() const { return index_; }  // -1: no item selected
@@ -196,7 +184,7 @@ class ComboBox : public Control {
 class ListBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::ListBox;
-  ListBox(ControlList& list, std::string name, Page page);
+  ListBox(ControlList& list, const ControlSpec& spec);
   const std::vector<std::string>& Lines() const { return lines_; }
   void Clear();
   void Add(std::string line);
@@ -215,7 +203,7 @@ struct RichLine {
 class RichText : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::RichText;
-  RichText(ControlList& list, std::string name, Page page);
+  RichText(ControlList& list, const ControlSpec& spec);
   const std::vector<RichLine>& Lines() const { return lines_; }
   void Clear();
   void SetColor(Rgb color) { color_ = color; }
@@ -231,7 +219,7 @@ class Grid : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Grid;
   static constexpr int kDefaultColWidth = 100;
-  Grid(ControlList& list, std::string name, Page page, int cols, int rows, int fixedCols, int fixedRows);
+  Grid(ControlList& list, const ControlSpec& spec, int cols, int rows, int fixedCols, int fixedRows);
   int ColCount() const { return cols_; }
   int RowCount() const { return int(cells_.size()); }
   int FixedCols() const { return fixedCols_; }
@@ -264,7 +252,7 @@ struct ChartSeries {
 class Chart : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Chart;
-  Chart(ControlList& list, std::string name, Page page, std::vector<ChartSeries> series);
+  Chart(ControlList& list, const ControlSpec& spec, std::vector<ChartSeries> series);
   const std::vector<ChartSeries>& Series() const { return series_; }
   int64_t AxisMin() const { return min_; }
   int64_t AxisMax() const { return max_; }

@@ -13,8 +13,7 @@
 #include <cmath>
 
 #include "app/HistoryChartView.h"
-#include "app/TForm1.h"
-#include "ui/Captions.h"
+#include "app/MainWindow.h"
 
 namespace tolvane::app::testing {
 
@@ -48,7 +47,7 @@ QString OfControl(const ui::Control& control) {
     case ui::ControlKind::Edit:
       return out + '"' + Q(static_cast<const ui::Edit&>(control).Text()) + '"';
     case ui::ControlKind::Label:
-      return out + '"' + Q(static_cast<const ui::Label&>(control).Caption()) + '"';
+      return out + '"' + Q(static_cast<const ui::Label&>(control).Text()) + '"';
     case ui::ControlKind::Button: {
       const auto& b = static_cast<const ui::Button&>(control);
       return out + '"' + Q(b.Caption()) + "\" enabled " + Flag(b.Enabled());
@@ -93,7 +92,7 @@ QString OfControl(const ui::Control& control) {
   return out;
 }
 
-QString OfWidget(const TForm1& window, const ui::Control& control) {
+QString OfWidget(const MainWindow& window, const ui::Control& control) {
   const QString name = Q(control.Name());
   const auto widgets = window.findChildren<QWidget*>(name);
   if (widgets.size() != 1) return Head(control) + QStringLiteral("%1 widgets of that name").arg(widgets.size());
@@ -182,26 +181,29 @@ QStringList FormState(const ui::Form& form) {
   QStringList state;
   for (const ui::Control* c : form.Controls()) state << OfControl(*c);
   for (const ui::Control* c : form.Controls())
-    if (const std::string_view caption = ui::CaptionOf(c->Name()); !caption.empty())
-      state << CaptionLine(Q(c->Name()), Q(caption));
-  for (size_t p = 0; p < form.Tabs().size(); ++p)
+    if (!c->Caption().empty()) state << CaptionLine(Q(c->Name()), Q(c->Caption()));
+  for (size_t p = 0; p < form.Pages().size(); ++p)
     state << QStringLiteral("tab %1 \"%2\" visible %3")
                  .arg(p)
-                 .arg(Q(form.Tabs()[p].caption), Flag(form.Tabs()[p].visible));
+                 .arg(Q(form.Pages()[p]->Caption()), Flag(form.Pages()[p]->Visible()));
   return state;
 }
 
-QStringList WidgetState(const TForm1& window) {
+QStringList WidgetState(const MainWindow& window) {
   const ui::Form& form = window.Form();
   QStringList state;
   for (const ui::Control* c : form.Controls()) state << OfWidget(window, *c);
   for (const ui::Control* c : form.Controls())
-    if (!ui::CaptionOf(c->Name()).empty()) {
-      // A check box carries its caption itself.
+    if (!c->Caption().empty()) {
+      // A button or a check box carries its caption itself.
       const QString name = Q(c->Name());
       const auto* label = window.findChild<QLabel*>(name + QStringLiteral("Caption"));
-      const auto* check = c->Kind() == ui::ControlKind::CheckBox ? window.findChild<QCheckBox*>(name) : nullptr;
-      state << CaptionLine(name, label ? label->text() : check ? check->text() : QStringLiteral("(no label)"));
+      const auto* button = c->Kind() == ui::ControlKind::CheckBox || c->Kind() == ui::ControlKind::Button
+                               ? window.findChild<QAbstractButton*>(name)
+                               : nullptr;
+      state << CaptionLine(name, label    ? label->text()
+                                 : button ? QString(button->text()).remove(QLatin1Char('&'))
+                                          : QStringLiteral("(no label)"));
     }
   const QTabWidget* pages = window.Pages();
   for (int p = 0; p < pages->count(); ++p)

@@ -11,7 +11,7 @@
 #include "ui/Form.h"
 
 namespace tolvane::app {
-class TForm1;
+class MainWindow;
 }
 
 namespace tolvane::app::testing {
@@ -19,7 +19,7 @@ namespace tolvane::app::testing {
 // One entry per control in layout order, then one per caption beside a
 // control, then one per tab.
 QStringList FormState(const ui::Form& form);
-QStringList WidgetState(const TForm1& window);
+QStringList WidgetState(const MainWindow& window);
 
 // Every control's revision: two forms that ran the same handlers the same
 // number of times have the same revisions.

@@ -16,21 +16,26 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "SaveWriter.h"
 #include "WidgetState.h"
 #include "app/HistoryChartView.h"
+#include "app/MainWindow.h"
 #include "app/Screenshots.h"
-#include "app/TForm1.h"
 
-using tolvane::app::TForm1;
+using tolvane::app::MainWindow;
 using namespace tolvane::app::testing;
 namespace ui = tolvane::ui;
 
 namespace {
 
 enum Action { kType, kTypeAndLeave, kPickNext, kClick, kTypeInList };
+
+// A control of a form, so that one row names the same control in the
+// window's form and in its twin.
+using Pick = ui::Control& (*)(ui::Form&);
 
 // A window that has loaded a save, ready for keyboard and mouse, with the
 // message box replaced by a list of the messages it would have shown.
@@ -44,8 +49,14 @@ struct Session {
     if (!save.isEmpty()) loaded = window.LoadPath(save);
   }
   template <typename T>
-  T* Widget(const QString& name) const {
-    return window.findChild<T*>(name);
+  T* Widget(const ui::Control& control) const {
+    return window.findChild<T*>(QString::fromStdString(control.Name()));
+  }
+  // The form the window draws (the tests act on it as the user would).
+  ui::Form& form() { return window.Form(); }
+  int TabOf(const ui::Page& page) const {
+    const auto& pages = window.Form().Pages();
+    return int(std::find(pages.begin(), pages.end(), &page) - pages.begin());
   }
   // Makes the page of a widget the current page. A hidden page (whose tab
   // is disabled as well) is opened up for the user until Close() hides it
@@ -66,7 +77,7 @@ struct Session {
     window.Pages()->setTabVisible(opened, false);
     opened = -1;
   }
-  TForm1 window;
+  MainWindow window;
   QStringList boxes;
   bool active = false;
   bool loaded = false;
@@ -87,6 +98,8 @@ QStringList Keystrokes(const QString& text) {
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Pick)
 
 class WindowTest : public QObject {
   Q_OBJECT
@@ -135,11 +148,12 @@ void WindowTest::startsEmpty() {
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   QCOMPARE(s.window.windowTitle(), QStringLiteral("Tolvane (version 1.06)"));
   QCOMPARE(s.window.Pages()->currentIndex(), 0);
-  QVERIFY(!s.window.Pages()->isTabVisible(ui::kHeaderPage));
-  QVERIFY(!s.window.Pages()->isTabVisible(ui::kCitiesPage));
-  QVERIFY(!s.Widget<QPushButton>("Button2")->isEnabled());
-  QVERIFY(s.Widget<QComboBox>("PlayerLogSelect")->isHidden());
-  QVERIFY(s.Widget<QComboBox>("PlayerInfoSelect")->isHidden());
+  ui::Form& form = s.form();
+  QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.header)));
+  QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.cities)));
+  QVERIFY(!s.Widget<QPushButton>(form.fileBar.saveFile)->isEnabled());
+  QVERIFY(s.Widget<QComboBox>(form.playerLog.playerSelector)->isHidden());
+  QVERIFY(s.Widget<QComboBox>(form.player.playerSelector)->isHidden());
 }
 
 // One load after another in the same window, the demo save among them:
@@ -156,53 +170,63 @@ void WindowTest::showsEachLoadedSave() {
 }
 
 void WindowTest::handlersRunFromTheirWidgetEvents_data() {
-  QTest::addColumn<QString>("control");
+  QTest::addColumn<Pick>("pick");
   QTest::addColumn<int>("action");
   QTest::addColumn<QString>("text");
   struct Row {
-    const char* control;
+    Pick pick;
     Action action;
     const char* text;
   };
-  // Every binding of the handler table: DiffCoeffEChange (leaving its edits
-  // and KavrelDateE), Edit11Change, GraphSelectChange, ShowCombatsCheckBoxClick,
-  // PlayerInfoSelectChange, KavrelPopCurrEExit, NewCivicsEChange,
-  // PlayerCitySelectChange, CityBoxChange, AttLeaderSel1Change; and a display
-  // edit, whose typing changes its text only.
-  static constexpr Row kRows[] = {
-      {"InitLandE", kTypeAndLeave, "7"},
-      {"CurrPopScoreE", kTypeAndLeave, "100"},
-      {"MaxWonderScoreE", kTypeAndLeave, "900"},
-      {"TechCoeffE", kTypeAndLeave, "3000"},
-      {"DiffCoeffE", kTypeAndLeave, "2.5"},
-      {"VassalPopScoredE", kTypeAndLeave, "3"},
-      {"VassalLandScoredE", kTypeAndLeave, "4"},
-      {"KavrelDateE", kTypeAndLeave, "9"},
-      {"Edit11", kType, "3"},
-      {"Edit3", kType, "77"},
-      {"GraphSelect", kPickNext, ""},
-      {"ShowAICheckBox", kClick, ""},
-      {"ShowCombatsCheckBox", kClick, ""},
-      {"ShowCityEventsCheckBox", kClick, ""},
-      {"PlayerLogSelect", kPickNext, ""},
-      {"PlayerInfoSelect", kPickNext, ""},
-      {"KavrelPopCurrE", kTypeAndLeave, "50"},
-      {"KavrelCultureMaxE", kTypeAndLeave, "999"},
-      {"KavrelTurnFactorE", kTypeAndLeave, "100"},
-      {"NewCivicsE", kTypeAndLeave, "3"},
-      {"AnarchyCitiesE", kTypeAndLeave, "40"},
-      {"AnarchyWorldSizeBox", kPickNext, ""},
-      {"AnarchyGameSpeedBox", kPickNext, ""},
-      {"AnarchyStartEraBox", kPickNext, ""},
-      {"AnarchyGameSpeedBox", kTypeInList, "Quick"},
-      {"PlayerCitySelect", kPickNext, ""},
-      {"CityBox", kPickNext, ""},
-      {"AttLeaderSel1", kPickNext, ""},
-      {"AttLeaderSel2", kPickNext, ""},
+  // Every binding of the handlers: the Base page's recomputation (leaving
+  // its edits and the Kavrel page's date), the sessions' recount, the graph,
+  // the player log's filters and player, the Player page's player, the
+  // Kavrel score, the anarchy length, the Cities page's player and city, the
+  // Attitudes page's leaders; and a display edit, whose typing changes its
+  // text only.
+  static const Row kRows[] = {
+      {[](ui::Form& f) -> ui::Control& { return f.base.land.initial; }, kTypeAndLeave, "7"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.population.current; }, kTypeAndLeave, "100"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.wonders.maximal; }, kTypeAndLeave, "900"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.science.factor; }, kTypeAndLeave, "3000"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.difficultyCoefficient; }, kTypeAndLeave, "2.5"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.vassalPopulationScored; }, kTypeAndLeave, "3"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.vassalLandScored; }, kTypeAndLeave, "4"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.date; }, kTypeAndLeave, "9"},
+      {[](ui::Form& f) -> ui::Control& { return f.reloads.preSessions; }, kType, "3"},
+      {[](ui::Form& f) -> ui::Control& { return f.base.turn; }, kType, "77"},
+      {[](ui::Form& f) -> ui::Control& { return f.graph.historySelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.graph.showAi; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCombats; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCityEvents; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.playerLog.playerSelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.player.playerSelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.population.current; }, kTypeAndLeave, "50"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.culture.maximal; }, kTypeAndLeave, "999"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.turn.factor; }, kTypeAndLeave, "100"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.civics; }, kTypeAndLeave, "3"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.cities; }, kTypeAndLeave, "40"},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.worldSize; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.gameSpeed; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.startEra; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.gameSpeed; }, kTypeInList, "Quick"},
+      {[](ui::Form& f) -> ui::Control& { return f.cities.playerSelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.cities.citySelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.attitudes.leaderSelector; }, kPickNext, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.attitudes.towardSelector; }, kPickNext, ""},
   };
-  for (const Row& row : kRows)
-    QTest::addRow("%s %d %s", row.control, int(row.action), row.text)
-        << QString::fromLatin1(row.control) << int(row.action) << QString::fromLatin1(row.text);
+  // Each row is named after its page and what its control shows.
+  ui::Form names;
+  for (const Row& row : kRows) {
+    const ui::Control& c = row.pick(names);
+    const QString what = QString::fromStdString(c.Description().empty() ? c.Caption() : c.Description()).simplified();
+    QString page;
+    for (const ui::Page* p : names.Pages())
+      if (std::find(p->Controls().begin(), p->Controls().end(), &c) != p->Controls().end())
+        page = QString::fromStdString(p->Caption());
+    QTest::addRow("%s: %s %s", qPrintable(page), qPrintable(what), row.text)
+        << row.pick << int(row.action) << QString::fromLatin1(row.text);
+  }
 }
 
 // The window and a twin form that gets the same actions through the form's
@@ -210,18 +234,18 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
 // the same revision of every control (no handler ran twice, none ran for a
 // change the program made).
 void WindowTest::handlersRunFromTheirWidgetEvents() {
-  QFETCH(QString, control);
+  QFETCH(Pick, pick);
   QFETCH(int, action);
   QFETCH(QString, text);
   Session s(example_);
   QVERIFY(s.active && s.loaded);
   ui::Form twin;
-  QVERIFY(twin.Button1Click(example_.toStdString()));
+  QVERIFY(twin.LoadFile(example_.toStdString()));
   QCOMPARE(WidgetState(s.window), FormState(twin));
   QCOMPARE(Revisions(s.window.Form()), Revisions(twin));
 
-  const std::string name = control.toStdString();
-  QWidget* widget = s.window.findChild<QWidget*>(control);
+  ui::Control& control = pick(twin);
+  QWidget* widget = s.Widget<QWidget>(control);
   QVERIFY(widget);
   s.ShowPageOf(widget);
   switch (Action(action)) {
@@ -233,29 +257,31 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       QTRY_VERIFY(edit->hasFocus());
       edit->selectAll();
       QTest::keyClicks(edit, text);
-      for (const QString& typed : Keystrokes(text)) twin.SetEditText(name, typed.toStdString());
+      auto& twinEdit = static_cast<ui::Edit&>(control);
+      for (const QString& typed : Keystrokes(text)) twinEdit.SetText(typed.toStdString());
       if (action == kType) break;
       // Typing alone runs no exit handler; leaving the edit runs it once.
       QCOMPARE(WidgetState(s.window), FormState(twin));
       QCOMPARE(Revisions(s.window.Form()), Revisions(twin));
       QTest::keyClick(edit, Qt::Key_Tab);
       QVERIFY(!edit->hasFocus());
-      twin.ExitEdit(name);
+      twinEdit.Exit();
       break;
     }
     case kPickNext: {
       auto* box = qobject_cast<QComboBox*>(widget);
       QVERIFY(box);
-      const int next = static_cast<const ui::ComboBox*>(twin.Find(name))->Index() + 1;
+      auto& twinBox = static_cast<ui::ComboBox&>(control);
+      const int next = twinBox.Index() + 1;
       QVERIFY(next < box->count());
       QTest::keyClick(box, Qt::Key_Down);
-      twin.SelectItem(name, next);
+      twinBox.Select(next);
       break;
     }
     case kClick:
       QVERIFY(qobject_cast<QCheckBox*>(widget));
       QTest::mouseClick(widget, Qt::LeftButton);
-      twin.ClickCheckBox(name);
+      static_cast<ui::CheckBox&>(control).Click();
       break;
     case kTypeInList: {
       auto* box = qobject_cast<QComboBox*>(widget);
@@ -263,7 +289,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       box->lineEdit()->setFocus(Qt::MouseFocusReason);
       box->lineEdit()->selectAll();
       QTest::keyClicks(box->lineEdit(), text);
-      for (const QString& typed : Keystrokes(text)) twin.TypeComboText(name, typed.toStdString());
+      for (const QString& typed : Keystrokes(text)) static_cast<ui::ComboBox&>(control).Type(typed.toStdString());
       break;
     }
   }
@@ -291,7 +317,7 @@ void WindowTest::programChangesRaiseNoEvents() {
 void WindowTest::calculatorMessagesGoToTheStatusBar() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  auto* edit = s.Widget<QLineEdit>("Edit11");
+  auto* edit = s.Widget<QLineEdit>(s.form().reloads.preSessions);
   s.ShowPageOf(edit);
   edit->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(edit->hasFocus());
@@ -303,13 +329,13 @@ void WindowTest::calculatorMessagesGoToTheStatusBar() {
   QVERIFY(edit->hasFocus());
   QTest::keyClicks(edit, QStringLiteral("4"));
   QCOMPARE(s.window.statusBar()->currentMessage(), QString());
-  QCOMPARE(s.Widget<QLineEdit>("Edit11")->text(), QStringLiteral("4"));
+  QCOMPARE(edit->text(), QStringLiteral("4"));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   QCOMPARE(s.boxes, QStringList());
 
   // Closing the window while a calculator's edit still has the focus: the
   // focus leaves the edits as they go, and nothing may run on them then.
-  auto* score = s.Widget<QLineEdit>("CurrPopScoreE");
+  auto* score = s.Widget<QLineEdit>(s.form().base.population.current);
   s.ShowPageOf(score);
   score->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(score->hasFocus());
@@ -325,13 +351,13 @@ void WindowTest::hiddenTabsStayOutOfReach() {
   for (const Qt::KeyboardModifiers direction :
        {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
     pages->setCurrentIndex(0);
-    for (int step = 0; step < 2 * ui::kPageCount; ++step) {
+    for (int step = 0; step < 2 * pages->count(); ++step) {
       QTest::keyClick(pages, Qt::Key_Tab, direction);
       visited << pages->currentIndex();
     }
   }
-  for (int p = 0; p < ui::kPageCount; ++p) {
-    const bool reachable = p != ui::kHeaderPage && p != ui::kCitiesPage;
+  for (int p = 0; p < pages->count(); ++p) {
+    const bool reachable = p != s.TabOf(s.form().header) && p != s.TabOf(s.form().cities);
     QCOMPARE(visited.contains(p), reachable);
     QCOMPARE(pages->isTabVisible(p), reachable);
   }
@@ -357,7 +383,7 @@ void WindowTest::unreadableSaveKeepsThePages() {
   QCOMPARE(s.boxes.front(), QString::fromStdString(s.window.Form().Messages().back()));
   QVERIFY(!s.boxes.front().isEmpty());
   QCOMPARE(WidgetState(s.window), before);
-  QCOMPARE(s.Widget<QLineEdit>("Edit1")->text(), example_);
+  QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
 }
 
 // "Load File" by mouse, by its mnemonic and by Ctrl+O; a cancelled dialog
@@ -371,8 +397,9 @@ void WindowTest::loadFileAsksForTheFile() {
     ++asked;
     return answer;
   });
-  auto* path = s.Widget<QLineEdit>("Edit1");
-  QTest::mouseClick(s.Widget<QPushButton>("Button1"), Qt::LeftButton);
+  const ui::FileBar& bar = s.form().fileBar;
+  auto* path = s.Widget<QLineEdit>(bar.savePath);
+  QTest::mouseClick(s.Widget<QPushButton>(bar.loadFile), Qt::LeftButton);
   QCOMPARE(path->text(), example_);
   answer = other_;
   QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier);
@@ -381,10 +408,10 @@ void WindowTest::loadFileAsksForTheFile() {
   QTest::keyClick(&s.window, Qt::Key_L, Qt::AltModifier);  // the button shows its press, then clicks
   QTRY_COMPARE(path->text(), example_);
   answer.clear();
-  QTest::mouseClick(s.Widget<QPushButton>("Button1"), Qt::LeftButton);
+  QTest::mouseClick(s.Widget<QPushButton>(bar.loadFile), Qt::LeftButton);
   QCOMPARE(path->text(), example_);
   QCOMPARE(asked, 4);
-  QTest::mouseClick(s.Widget<QPushButton>("Button2"), Qt::LeftButton);  // disabled: no dialog
+  QTest::mouseClick(s.Widget<QPushButton>(bar.saveFile), Qt::LeftButton);  // disabled: no dialog
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 
@@ -405,7 +432,7 @@ void WindowTest::droppedFileLoads() {
   QVERIFY(!drop({QUrl::fromLocalFile(example_), QUrl::fromLocalFile(other_)}));
   QVERIFY(!drop({QUrl(QStringLiteral("https://example.org/a.CivWarlordsSave"))}));
   QVERIFY(drop({QUrl::fromLocalFile(other_)}));
-  QTRY_COMPARE(s.Widget<QLineEdit>("Edit1")->text(), other_);
+  QTRY_COMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), other_);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 
@@ -414,22 +441,22 @@ void WindowTest::droppedFileLoads() {
 void WindowTest::chartZoomsAndComesBack() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  auto* chart = s.Widget<tolvane::app::HistoryChartView>("HistoryChart");
+  const ui::Chart& axis = s.form().graph.chart;
+  auto* chart = s.Widget<tolvane::app::HistoryChartView>(axis);
   QVERIFY(chart);
   s.ShowPageOf(chart);
   QWidget* area = chart->viewport();
   const QRectF plot = chart->chart()->plotArea();
   const QPoint from = plot.topLeft().toPoint() + QPoint(40, 40), to = plot.center().toPoint();
-  const auto* axis = static_cast<const ui::Chart*>(s.window.Form().Find("HistoryChart"));
   auto zoomIn = [&] {
     QTest::mousePress(area, Qt::LeftButton, {}, from);
     QTest::mouseMove(area, to);
     QTest::mouseRelease(area, Qt::LeftButton, {}, to);
-    return chart->chart()->isZoomed() && chart->AxisY()->max() < double(axis->AxisMax());
+    return chart->chart()->isZoomed() && chart->AxisY()->max() < double(axis.AxisMax());
   };
   auto unzoomed = [&] {
-    return !chart->chart()->isZoomed() && chart->AxisY()->min() == double(axis->AxisMin()) &&
-           chart->AxisY()->max() == double(axis->AxisMax());
+    return !chart->chart()->isZoomed() && chart->AxisY()->min() == double(axis.AxisMin()) &&
+           chart->AxisY()->max() == double(axis.AxisMax());
   };
   QVERIFY(unzoomed());
   QVERIFY(zoomIn());
@@ -449,7 +476,7 @@ void WindowTest::everyPageRenders() {
   QString error;
   const QStringList written = tolvane::app::SaveScreenshots(s.window, QStringLiteral(TOLVANE_PAGE_PICTURES), &error);
   QVERIFY2(error.isEmpty(), qPrintable(error));
-  QCOMPARE(written.size(), 1 + ui::kPageCount);
+  QCOMPARE(written.size(), 1 + s.window.Pages()->count());
   for (const QString& file : written) {
     const QImage picture(file);
     QVERIFY2(!picture.isNull(), qPrintable(file));
@@ -459,8 +486,8 @@ void WindowTest::everyPageRenders() {
       for (int x = 0; x < picture.width(); x += 3) colors << picture.pixel(x, y);
     QVERIFY2(colors.size() > 8, qPrintable(file));
   }
-  QVERIFY(!s.window.Pages()->isTabVisible(ui::kHeaderPage));
-  QVERIFY(!s.window.Pages()->isTabVisible(ui::kCitiesPage));
+  QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(s.form().header)));
+  QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(s.form().cities)));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 

@@ -76,6 +76,23 @@ Analysis SmallGame() {
   return a;
 }
 
+Analysis ScoreGame() {
+  Analysis a = SmallGame();
+  a.gameTurn = 230;
+  a.endTurn = 460;
+  a.initPop = 10;
+  a.maxPopScore = 400;
+  a.populationScore[0] = a.populationScoreCounted[0] = 100;
+  a.maxLandScore = 1000;
+  a.landScore[0] = 200;
+  a.landScoreCounted[0] = 250;
+  a.maxTechScore = 500;
+  a.maxWonderScore = 100;
+  a.kavrelTurnCurr = a.kavrelTurnMax = 460;
+  a.kavrelCultureMax = 50000;
+  return a;
+}
+
 std::vector<std::string> Texts(const RichText& box) {
   std::vector<std::string> texts;
   for (const RichLine& line : box.Lines()) texts.push_back(line.text);

@@ -19,6 +19,10 @@ namespace tolvane::ui::testing {
 // Team 1 is the vassal of team 0. Team 0 has met teams 0, 1 and 18. The other
 // slots are unused (empty name, LeaderType -1, their own team).
 Analysis SmallGame();
+// SmallGame with slot 0 at turn 230 of 460: population 100 of 400 from 10;
+// land 200 plus a vassal share of 50, of 1000 from 0. The Kavrel turn is its
+// maximum.
+Analysis ScoreGame();
 
 // The texts of a rich-text box, without colours.
 std::vector<std::string> Texts(const RichText& box);
@@ -27,11 +31,32 @@ std::vector<std::string> Colors(const RichText& box);
 // The cells of one grid row.
 std::vector<std::string> Row(const Grid& grid, int row);
 
-// A form that has shown SmallGame() (or a variant of it).
+// A form that shows an analysis (SmallGame() or a variant of it).
 class FormTest : public ::testing::Test {
  protected:
-  void Show(Analysis a) { form_.ShowAnalysis(std::move(a), {}); }
+  void Show(Analysis a) { form_.Show(std::move(a), {}); }
+  // The user types a text into an edit and leaves it.
+  static void Enter(Edit& edit, std::string text) {
+    edit.SetText(std::move(text));
+    edit.Exit();
+  }
   Form form_;
 };
+
+// One suite per page.
+using BasePageTest = FormTest;
+using HeaderAndMapPagesTest = FormTest;
+using LeadersPageTest = FormTest;
+using TeamsPageTest = FormTest;
+using ReplayPageTest = FormTest;
+using GraphPageTest = FormTest;
+using PlayerLogPageTest = FormTest;
+using ReloadsPageTest = FormTest;
+using PlayerPageTest = FormTest;
+using KavrelPageTest = FormTest;
+using CitiesPageTest = FormTest;
+using AttitudesPageTest = FormTest;
+// How much of a save the pages show (not-available mode, restricted view).
+using SaveViewTest = FormTest;
 
 }  // namespace tolvane::ui::testing

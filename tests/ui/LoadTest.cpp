@@ -49,33 +49,33 @@ TEST_F(LoadTest, LoadingASaveFillsThePages) {
   SaveDescription d = ExampleSave(1);
   d.slots[0].leaderName = "Ren\xE9";
   const std::string path = WriteSave("game.CivWarlordsSave", d);
-  ASSERT_TRUE(form_.Button1Click(path));
+  ASSERT_TRUE(form_.LoadFile(path));
   EXPECT_TRUE(form_.Messages().empty());
   EXPECT_TRUE(form_.Loaded());
-  EXPECT_EQ(form_.edit1.Text(), path);
-  EXPECT_NE(form_.edit2.Text(), "");
-  EXPECT_EQ(form_.nickE.Text(), "René");
-  EXPECT_EQ(form_.leadersGrid.Cell(1, 1), "René");
-  EXPECT_EQ(form_.playerInfoSelect.Items().front(), "René");
-  EXPECT_EQ(form_.playerInfoSelect.Items().back(), "Barbarians");
-  EXPECT_EQ(form_.gameSpeedE.Text(), "Normal");
-  EXPECT_EQ(form_.edit9.Text(), fmt::format("{:6}", form_.Model().sessions));
-  EXPECT_EQ(form_.sessionListBox.Lines().size(), size_t(form_.Model().sessions - 1));
-  EXPECT_FALSE(form_.replayList.Lines().empty());
-  EXPECT_FALSE(form_.playerLog.Lines().empty());
-  EXPECT_FALSE(form_.historyChart.Series()[0].points.empty());
-  EXPECT_NE(form_.popScoreE.Text(), "");
-  EXPECT_NE(form_.kavrelSumFinalE.Text(), "");
-  EXPECT_TRUE(form_.Tabs()[kKavrelPage].visible);
-  EXPECT_FALSE(form_.Tabs()[kHeaderPage].visible);
+  EXPECT_EQ(form_.fileBar.savePath.Text(), path);
+  EXPECT_NE(form_.fileBar.fileDate.Text(), "");
+  EXPECT_EQ(form_.base.nick.Text(), "René");
+  EXPECT_EQ(form_.leaders.leaders.Cell(1, 1), "René");
+  EXPECT_EQ(form_.player.playerSelector.Items().front(), "René");
+  EXPECT_EQ(form_.player.playerSelector.Items().back(), "Barbarians");
+  EXPECT_EQ(form_.map.gameSpeed.Text(), "Normal");
+  EXPECT_EQ(form_.reloads.sessions.Text(), fmt::format("{:6}", form_.Model().sessions));
+  EXPECT_EQ(form_.reloads.sessionList.Lines().size(), size_t(form_.Model().sessions - 1));
+  EXPECT_FALSE(form_.replay.replay.Lines().empty());
+  EXPECT_FALSE(form_.playerLog.log.Lines().empty());
+  EXPECT_FALSE(form_.graph.chart.Series()[0].points.empty());
+  EXPECT_NE(form_.base.population.gameScore.Text(), "");
+  EXPECT_NE(form_.kavrel.finalScoreSum.Text(), "");
+  EXPECT_TRUE(form_.kavrel.Visible());
+  EXPECT_FALSE(form_.header.Visible());
   EXPECT_EQ(form_.MapText().substr(0, 6), "y/x;0;");
 }
 
 TEST_F(LoadTest, AFailedLoadKeepsThePreviousSave) {
   const std::string good = WriteSave("good.CivWarlordsSave", ExampleSave(1));
-  ASSERT_TRUE(form_.Button1Click(good));
-  const std::string nick = form_.nickE.Text();
-  const auto replay = form_.replayList.Lines();
+  ASSERT_TRUE(form_.LoadFile(good));
+  const std::string nick = form_.base.nick.Text();
+  const auto replay = form_.replay.replay.Lines();
   const int32_t turn = form_.Model().gameTurn;
 
   // A body announced shorter than the walk needs, a file cut inside its
@@ -91,36 +91,33 @@ TEST_F(LoadTest, AFailedLoadKeepsThePreviousSave) {
                                (dir_ / "missing.CivWarlordsSave").string()};
   size_t messages = 0;
   for (const std::string& path : paths) {
-    EXPECT_FALSE(form_.Button1Click(path)) << path;
+    EXPECT_FALSE(form_.LoadFile(path)) << path;
     ASSERT_EQ(form_.Messages().size(), ++messages) << path;
     EXPECT_NE(form_.Messages().back(), "") << path;
-    EXPECT_EQ(form_.edit1.Text(), good);
-    EXPECT_EQ(form_.nickE.Text(), nick);
-    EXPECT_EQ(form_.replayList.Lines(), replay);
+    EXPECT_EQ(form_.fileBar.savePath.Text(), good);
+    EXPECT_EQ(form_.base.nick.Text(), nick);
+    EXPECT_EQ(form_.replay.replay.Lines(), replay);
     EXPECT_EQ(form_.Model().gameTurn, turn);
   }
 }
 
 TEST_F(LoadTest, ChangedFactorsScoreTheNextSave) {
   const std::string path = WriteSave("game.CivWarlordsSave", ExampleSave(1));
-  ASSERT_TRUE(form_.Button1Click(path));
+  ASSERT_TRUE(form_.LoadFile(path));
   const int32_t before = form_.Model().playerScore[0];
-  form_.SetEditText("PopCoeffE", "9000");
-  form_.ExitEdit("PopCoeffE");
-  ASSERT_TRUE(form_.Button1Click(path));
-  EXPECT_EQ(form_.popCoeffE.Text(), "   9000");
-  EXPECT_EQ(form_.Model().playerScore[0], PlayerGameScore(form_.Model(), 0, form_.Factors()));
+  form_.base.population.factor.SetText("9000");
+  form_.base.population.factor.Exit();
+  ASSERT_TRUE(form_.LoadFile(path));
+  EXPECT_EQ(form_.base.population.factor.Text(), "   9000");
+  EXPECT_EQ(form_.Model().playerScore[0], PlayerGameScore(form_.Model(), 0, form_.base.Factors()));
   EXPECT_GT(form_.Model().playerScore[0], before);
 }
 
 TEST_F(LoadTest, SaveFileWritesTheImageAndTheMap) {
   const std::string path = WriteSave("game.CivWarlordsSave", ExampleSave(1));
-  ASSERT_TRUE(form_.Button1Click(path));
-  const fs::path cwd = fs::current_path();
-  fs::current_path(dir_);
-  form_.Button2Click((dir_ / "image.CivWarlordsSave").string());
-  form_.Button2Click((dir_ / "no-such-dir" / "image.CivWarlordsSave").string());
-  fs::current_path(cwd);
+  ASSERT_TRUE(form_.LoadFile(path));
+  form_.SaveFile((dir_ / "image.CivWarlordsSave").string(), (dir_ / "map.txt").string());
+  form_.SaveFile((dir_ / "no-such-dir" / "image.CivWarlordsSave").string(), (dir_ / "map.txt").string());
 
   const auto& bytes = form_.Image().bytes;
   const std::string image = ReadAll(dir_ / "image.CivWarlordsSave");

@@ -1,0 +1,66 @@
+// The main window: the file controls on top, the thirteen pages below, each
+// widget bound to its control of the form (ui::Form). The window only draws
+// the form and passes the user's actions on to it.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/Binder.h"
+#include "ui/Form.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace tolvane::app {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // "Load File" for a chosen or dropped file: loads it under a busy cursor
+  // and shows it; a save that cannot be read shows its message in a message
+  // box and leaves the pages as they were. True when the save was loaded.
+  bool LoadPath(const QString& path);
+
+  const ui::Form& Form() const { return *form_; }
+  ui::Form& Form() { return *form_; }
+  QTabWidget* Pages() const { return pages_; }
+
+  // How the window tells the user a load failed (a message box unless
+  // replaced, e.g. by tests or the picture run).
+  void SetMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
+  // Where "Load File" asks for the file (the open dialog unless replaced);
+  // an empty answer loads nothing.
+  void SetOpenDialog(std::function<QString()> ask) { openDialog_ = std::move(ask); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  QWidget* TopRow();
+  // Runs one action of the user, then brings the widgets and the tabs up to
+  // the form's state and shows the messages the action added.
+  void Run(const Action& action);
+  void Refresh();
+  void ShowMessages(size_t from, bool inBox);
+  void ChooseAndLoad();
+  void ChooseAndExport();
+
+  std::unique_ptr<ui::Form> form_;
+  Binder* binder_;
+  QTabWidget* pages_ = nullptr;
+  QPushButton* loadButton_ = nullptr;
+  std::function<void(const QString&)> messageBox_;
+  std::function<QString()> openDialog_;
+  bool running_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace tolvane::app

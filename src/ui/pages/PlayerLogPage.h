@@ -1,0 +1,23 @@
+// The "Player Log" page: the messages one player received, with filters for
+// combats and city events.
+#pragma once
+
+#include "ui/Page.h"
+
+namespace tolvane::ui {
+
+class PlayerLogPage : public Page {
+ public:
+  PlayerLogPage(const Analysis& save, MessageLog& messages);
+
+  ComboBox playerSelector{controls_, {.name = "PlayerLogSelect", .description = "Player"}, 9};
+  CheckBox showCombats{controls_, {.name = "ShowCombatsCheckBox", .caption = "Show Combats"}};
+  CheckBox showCityEvents{controls_, {.name = "ShowCityEventsCheckBox", .caption = "Show City Events"}};
+  RichText log{controls_, {.name = "PlayerLog", .description = "Player log"}};
+
+  void Fill();
+  // Shows the selected player's messages that the filters let through.
+  void ShowLog();
+};
+
+}  // namespace tolvane::ui
