@@ -10,10 +10,10 @@ FUZZ_SECONDS ?= 600
 
 PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev \
            fonts-dejavu-core zlib1g-dev libdeflate-dev libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev \
-           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev
+           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test bench fuzz screenshots demo clean
+.PHONY: deps build run test tidy golden bench fuzz screenshots demo clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -34,9 +34,22 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory tidy
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The naming rules of .clang-tidy over every source file below src/.
+tidy: build
+	run-clang-tidy -quiet -p $(BUILD) '$(CURDIR)/src/' > $(BUILD)/clang-tidy.log 2>&1 || \
+	  { grep -E 'error:|warning:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
+	@echo "clang-tidy: no findings"
+
+# Writes the committed reports of the demo save anew (tests/golden) and shows
+# how they changed.
+golden: build
+	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/cli/report_test --gtest_filter='GoldenReport.*'
+	git diff --stat -- tests/golden; git --no-pager diff -- tests/golden
 
 bench: build
 	$(BUILD)/bench/tolvane_bench

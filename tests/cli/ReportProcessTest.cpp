@@ -2,36 +2,22 @@
 // contract for every control, actions run in order, and the exit status
 // tells a loaded save, a failed load and a usage error apart.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "RunReport.h"
 #include "ui/Form.h"
 
 namespace {
 
 using nlohmann::json;
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-};
+using tolvane::testing::Outcome;
 
-// Runs the report with the arguments (quoted for the shell); standard error is dropped.
-Outcome Report(const std::string& args) {
-  Outcome run;
-  const std::string command = std::string(TOLVANE_REPORT) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[65536];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+Outcome Report(const std::string& args) { return tolvane::testing::RunReport(args); }
 
 const std::string kDemo = std::string("'") + DEMO_SAVE + "'";
 
