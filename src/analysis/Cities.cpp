@@ -54,7 +54,7 @@ void ReadCity(SaveReader& r, City& c, int slot) {
 }  // namespace
 
 void ReadCities(SaveReader& r, Analysis& a, int slot) {
-  r.Section("city records");
+  SectionScope scope(r, "city records");
   const size_t s = size_t(slot);
   a.cityCount[s] = r.ReadCount();
   auto& cities = a.cities[s];

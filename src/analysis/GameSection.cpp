@@ -22,7 +22,7 @@ void DeriveTurnAndDate(Analysis& a) {
 }
 
 void ReadReplay(SaveReader& r, Analysis& a) {
-  r.Section("replay");
+  SectionScope scope(r, "replay");
   const int32_t count = r.ReadCount();
   // A replay message takes at least 28 bytes; a count beyond what the save
   // holds is not reserved for.
@@ -39,12 +39,13 @@ void ReadReplay(SaveReader& r, Analysis& a) {
     m.color = r.ReadInt32();
     if (i < kMaxReplayMessages) a.replay.push_back(m);
   }
+  r.SkipInt32();  // the value after the list; a save that ends there ends inside the replay
 }
 
 }  // namespace
 
 void ReadGameSection(SaveReader& r, Analysis& a) {
-  r.Section("game settings");
+  SectionScope scope(r, "game settings");
   r.SkipInt32(3);  // the third is ElapsedTurns, taken from its offset
   a.startTurn = r.ReadInt32();
   r.SkipInt32(21);
@@ -75,7 +76,6 @@ void ReadGameSection(SaveReader& r, Analysis& a) {
   }
   r.SkipInt32(2);
   ReadReplay(r, a);
-  r.SkipInt32();
 }
 
 }  // namespace tolvane

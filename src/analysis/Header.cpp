@@ -9,7 +9,7 @@ namespace tolvane {
 
 void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
   SaveReader r(body);
-  r.Section("game settings");
+  SectionScope scope(r, "game settings");
   auto at = [&r](size_t offset) {
     r.Seek(offset);
     return r.ReadInt32();
@@ -32,8 +32,40 @@ void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
   a.gameScore = at(361);
 }
 
+namespace {
+
+// The slot table is stored column by column: 19 values of one field, then the next.
+void ReadSlotTable(SaveReader& r, Analysis& a) {
+  SectionScope scope(r, "slot table");
+  auto& slots = a.slots;
+  auto column = [&](auto read) {
+    for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
+  };
+  column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText3 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText6 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotText7 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.slotFlag = r.ReadBool(); });
+  column([&](SlotInfo& l) { l.slotText9 = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotValue14 = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotValue15 = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
+  r.SkipInt32(kSlots);
+  r.SkipBool(kSlots);
+  r.SkipBool(kSlots);
+}
+
+}  // namespace
+
 void ReadHeader(SaveReader& r, Analysis& a) {
-  r.Section("save header");
+  SectionScope scope(r, "save header");
   a.saveVersion = r.ReadInt32();
   a.modPath = r.ReadStr();
   a.modChecksum = r.ReadStr();
@@ -70,32 +102,7 @@ void ReadHeader(SaveReader& r, Analysis& a) {
   r.SkipBool(5);
   r.SkipBool();
   r.SkipInt32(5);
-
-  r.Section("slot table");
-  auto& slots = a.slots;
-  // The slot table is stored column by column: 19 values of one field, then the next.
-  auto column = [&](auto read) {
-    for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
-  };
-  column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText3 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText6 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText7 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotFlag = r.ReadBool(); });
-  column([&](SlotInfo& l) { l.slotText9 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue14 = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue15 = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
-  r.SkipInt32(kSlots);
-  r.SkipBool(kSlots);
-  r.SkipBool(kSlots);
+  ReadSlotTable(r, a);
 }
 
 void DeriveSettings(Analysis& a) {

@@ -59,7 +59,7 @@ void ReadPlot(SaveReader& r, Analysis& a) {
 }  // namespace
 
 void ReadMap(SaveReader& r, Analysis& a) {
-  r.Section("map");
+  SectionScope scope(r, "map");
   r.SkipInt32(3);
   a.mapWidth = r.ReadInt32();
   a.mapHeight = r.ReadInt32();
@@ -75,12 +75,13 @@ void ReadMap(SaveReader& r, Analysis& a) {
   a.plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
   a.plots.assign(size_t(a.StoredMapWidth()) * size_t(a.StoredMapHeight()), Plot{});
 
-  r.Section("map plots");
-  for (int32_t i = 0; i < a.plotCount; ++i) ReadPlot(r, a);
+  {
+    SectionScope plots(r, "map plots");
+    for (int32_t i = 0; i < a.plotCount; ++i) ReadPlot(r, a);
+  }
   if (a.landPlots > 0)
     for (int s = 0; s < kSlots; ++s) a.landPercent[size_t(s)] = a.ownedLandCount[size_t(s)] * 100.0 / a.landPlots;
 
-  r.Section("map");
   SkipIndexBlock(r);
   r.SkipBytes(int64_t(r.ReadCount()) * kMapListRecordBytes);
 }

@@ -73,7 +73,7 @@ void ReadMessage(SaveReader& r, Message& m) {
 }  // namespace
 
 void ReadMessages(SaveReader& r, Analysis& a, int slot) {
-  r.Section("player messages");
+  SectionScope scope(r, "player messages");
   const size_t s = size_t(slot);
   const int32_t team = a.GetTeam(slot);
   a.messageCount[s] = r.ReadCount();

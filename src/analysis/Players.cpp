@@ -56,7 +56,7 @@ void SkipList(SaveReader& r, Skip skip) {
 
 void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   const size_t s = size_t(slot);
-  r.Section("player records");
+  SectionScope scope(r, "player records");
   r.SkipInt32(3);
   a.playerPopulation[s] = r.ReadInt32();
   r.SkipInt32(2);
@@ -96,14 +96,12 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   });
   SkipIndexBlock(r);
   ReadCities(r, a, slot);
-  r.Section("player records");
   SkipIndexBlock(r);
   a.unitCount[s] = r.ReadCount();
   for (int32_t i = 0; i < a.unitCount[s]; ++i) SkipUnit(r);
   SkipIndexBlock(r);
   SkipList(r, SkipGroup);
   ReadMessages(r, a, slot);
-  r.Section("player records");
   SkipList(r, [](SaveReader& r) {
     r.SkipInt32(4);
     r.SkipBool(2);
@@ -115,7 +113,6 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   });
   SkipList(r, SkipEvent);
   ReadHistories(r, a, slot);
-  r.Section("player records");
   r.SkipInt32(5 + 36 + 36);
   r.SkipInt32(8 * kSlots);
   r.SkipBool(kSlots);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "analysis/Walk.h"
@@ -28,8 +29,9 @@ SessionScan ScanSessions(const SaveImage& save) {
   std::vector<int32_t> turns;
   for (std::string_view word : kSessionWords) {
     for (int64_t p = save.bodyOffset; int64_t(turns.size()) < kMaxSessions;) {
-      p = FindUStr(bytes, word, p + 1);
-      if (p == 0) break;
+      const std::optional<int64_t> found = FindUStr(bytes, word, p + 1);
+      if (!found) break;
+      p = *found;
       int32_t turn = 0;  // a match too close to the start has no turn before it
       if (p >= kTurnBeforeText) std::memcpy(&turn, bytes.data() + p - kTurnBeforeText, 4);
       turns.push_back(turn);

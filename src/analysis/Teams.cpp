@@ -43,7 +43,7 @@ void ReadTeam(SaveReader& r, Analysis& a, size_t t) {
 }  // namespace
 
 void ReadTeams(SaveReader& r, Analysis& a) {
-  r.Section("team records");
+  SectionScope scope(r, "team records");
   for (size_t t = 0; t < kTeams; ++t) ReadTeam(r, a, t);
 }
 

@@ -2,6 +2,8 @@
 // bounds check that turns a read past the end into a message.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "save/SaveReader.h"
@@ -61,16 +63,33 @@ TEST(SaveReader, ReadsLittleEndianWidths) {
   EXPECT_EQ(r.Remaining(), 0u);
 }
 
+// The message names the innermost part being read; when that part ends, the
+// part around it is named again, also after a failed read inside it.
 TEST(SaveReader, ReadPastTheEndNamesTheSection) {
+  auto messageOfRead = [](SaveReader& r) {
+    try {
+      r.ReadInt32();
+    } catch (const SaveError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
   Bytes b = {1, 2, 3};
   SaveReader r(b);
-  r.Section("team records");
+  SectionScope outer(r, "player records");
+  {
+    SectionScope inner(r, "city records");
+    EXPECT_EQ(messageOfRead(r), "The save ends inside the city records.");
+    EXPECT_STREQ(r.Section(), "city records");
+  }
+  EXPECT_STREQ(r.Section(), "player records");
   try {
+    SectionScope inner(r, "team records");
     r.ReadInt32();
-    FAIL() << "no error";
   } catch (const SaveError& e) {
     EXPECT_STREQ(e.what(), "The save ends inside the team records.");
   }
+  EXPECT_EQ(messageOfRead(r), "The save ends inside the player records.");
   // A failed read consumes nothing; the same holds for skips and texts.
   EXPECT_EQ(r.Pos(), 0u);
   EXPECT_THROW(r.SkipInt32(1), SaveError);
@@ -100,13 +119,15 @@ std::vector<uint8_t> Wide(std::string_view s, size_t lead = 1) {
 TEST(FindUStr, MatchesLowBytesOnly) {
   auto b = Wide("Sessions");
   EXPECT_EQ(FindUStr(b, "Session", 1), 1);
-  EXPECT_EQ(FindUStr(b, "session", 1), 0);
-  EXPECT_EQ(FindUStr(b, "Session", 2), 0);  // the only one lies before the start
+  EXPECT_EQ(FindUStr(b, "session", 1), std::nullopt);
+  EXPECT_EQ(FindUStr(b, "Session", 2), std::nullopt);  // the only one lies before the start
   EXPECT_EQ(FindUStr(b, "", 5), 5);
-  EXPECT_EQ(FindUStr(b, "Session", int64_t(b.size())), 0);
+  EXPECT_EQ(FindUStr(b, "Session", int64_t(b.size())), std::nullopt);
+  // A match at the very first byte is a match like any other.
+  EXPECT_EQ(FindUStr(Wide("Session", 0), "Session", 0), 0);
   // A pattern whose last character would lie past the end does not match.
   auto cut = Wide("Sessio");
-  EXPECT_EQ(FindUStr(cut, "Session", 1), 0);
+  EXPECT_EQ(FindUStr(cut, "Session", 1), std::nullopt);
   // The Russian word's bytes match whatever the high bytes hold.
   auto ru = Wide("\xD1\xE5\xF1\xF1\xE8\xFF", 3);
   EXPECT_EQ(FindUStr(ru, "\xD1\xE5\xF1\xF1\xE8\xFF", 1), 3);
