@@ -1,7 +1,5 @@
 // The game section: the game-wide state at the start of the body, with the
 // start turn and the replay.
-#include <algorithm>
-
 #include "analysis/Walk.h"
 #include "rules/Calendar.h"
 #include "rules/TextKeys.h"
@@ -21,12 +19,13 @@ void DeriveTurnAndDate(Analysis& a) {
   if (limit > 0 && a.gameTurn > limit) a.elapsedTurns = limit;
 }
 
+// A replay message with an empty text: five int32, the text's count and the colour.
+constexpr int64_t kMinReplayMessageBytes = 5 * 4 + 4 + 4;
+
 void ReadReplay(SaveReader& r, Analysis& a) {
   SectionScope scope(r, "replay");
   const int32_t count = r.ReadCount();
-  // A replay message takes at least 28 bytes; a count beyond what the save
-  // holds is not reserved for.
-  a.replay.reserve(size_t(std::clamp<int64_t>(count, 0, std::min<int64_t>(kMaxReplayMessages, r.Remaining() / 28))));
+  ReserveForList(a.replay, count, kMaxReplayMessages, kMinReplayMessageBytes, r);
   ReplayMessage m;
   for (int32_t i = 0; i < count; ++i) {
     m.turn = r.ReadInt32();
@@ -54,9 +53,9 @@ void ReadGameSection(SaveReader& r, Analysis& a) {
   r.SkipUStr();
   DeriveTurnAndDate(a);
   r.SkipInt32(7 * kSlots);  // rows 8 to 14: seven values per slot
-  r.SkipInt32(92);
-  r.SkipInt32(68);
-  r.SkipInt32(105);
+  r.SkipInt32(kUnits);
+  r.SkipInt32(kUnitClasses);
+  r.SkipInt32(kBuildingClasses);
   r.SkipInt32(11);
   r.SkipInt32(25);
   r.SkipInt32(10);

@@ -52,6 +52,9 @@ void ScanForTechnologies(std::string_view text, int32_t turn, TechRow& techTurn)
   }
 }
 
+// A message with three empty texts: three counts, eight int32 and three flags.
+constexpr int64_t kMinMessageBytes = 3 * 4 + 8 * 4 + 3;
+
 void ReadMessage(SaveReader& r, Message& m) {
   m.text = r.ReadUStr();
   CutMacrosInPlace(m.text);
@@ -79,10 +82,7 @@ void ReadMessages(SaveReader& r, Analysis& a, int slot) {
   a.messageCount[s] = r.ReadCount();
   auto& messages = a.messages[s];
   messages.clear();
-  // A message takes at least 47 bytes; a count beyond what the save holds is
-  // not reserved for.
-  messages.reserve(
-      size_t(std::clamp<int64_t>(a.messageCount[s], 0, std::min<int64_t>(kMaxMessages, r.Remaining() / 47))));
+  ReserveForList(messages, a.messageCount[s], kMaxMessages, kMinMessageBytes, r);
   Message spare;  // messages past the cap are read here, scanned and dropped
   for (int32_t i = 0; i < a.messageCount[s]; ++i) {
     Message& m = i < kMaxMessages ? messages.emplace_back() : spare;

@@ -6,6 +6,12 @@ namespace tolvane {
 
 namespace {
 
+// The runs after the player's text: 35, 35, 24, 129, 129, 6, 68, 68, 105,
+// 105, 2, 4, 5, 5, 7, 3 and 12 int32.
+constexpr int64_t kPlayerRunsInts = kBonuses + kBonuses + 24 + kBuildings + kBuildings + 6 + kUnitClasses +
+                                    kUnitClasses + kBuildingClasses + kBuildingClasses + 2 + 4 + 5 + 5 + 7 + 3 + 12;
+static_assert(kPlayerRunsInts == 742);
+
 void SkipUnit(SaveReader& r) {
   r.SkipInt32(53);
   r.SkipBool(5);
@@ -79,7 +85,7 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   r.SkipInt32(kSlots);
   r.SkipBool(28 + 18);
   r.SkipUStr();
-  r.SkipInt32(742);  // runs of 35, 35, 24, 129, 129, 6, 68, 68, 105, 105, 2, 4, 5, 5, 7, 3, 12
+  r.SkipInt32(kPlayerRunsInts);
   // The technology being researched: the last one flagged.
   for (int k = 0; k < kTechs; ++k)
     if (r.ReadBool()) a.researchingTech[s] = k;
@@ -91,7 +97,7 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   SkipUStrList(r);
   SkipIndexBlock(r);
   SkipList(r, [](SaveReader& r) {
-    r.SkipInt32(3 + 35);
+    r.SkipInt32(3 + kBonuses);
     SkipInt32List(r, 2);
   });
   SkipIndexBlock(r);

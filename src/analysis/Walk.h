@@ -2,7 +2,9 @@
 // reads with the one cursor and fills its part of the model.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "analysis/Model.h"
 #include "rules/Int32Math.h"
@@ -31,6 +33,16 @@ void ReadMessages(SaveReader& r, Analysis& a, int slot);    // Messages.cpp
 void BuildScienceHistories(Analysis& a);                    // Messages.cpp
 void ReadHistories(SaveReader& r, Analysis& a, int slot);   // Histories.cpp
 void DeriveStatistics(Analysis& a, const ScoreFactors& f);  // Statistics.cpp
+
+// Reserves room for the records of a list whose count the save states, kept
+// up to `cap`: never for more records of at least `minRecordBytes` each than
+// the rest of the save can hold, so a damaged count reserves no memory that
+// the records could not fill.
+template <typename T>
+void ReserveForList(std::vector<T>& list, int64_t count, int64_t cap, int64_t minRecordBytes, const SaveReader& r) {
+  const int64_t fits = int64_t(r.Remaining()) / minRecordBytes;
+  list.reserve(size_t(std::clamp<int64_t>(count, 0, std::min(cap, fits))));
+}
 
 // Skips the layout's common list shapes.
 inline void SkipIndexBlock(SaveReader& r) {

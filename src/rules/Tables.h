@@ -38,7 +38,7 @@ extern const std::array<std::string_view, kProcesses> kProcessNames;
 extern const std::array<std::string_view, 4> kPlotTypeAbbrev;
 extern const std::array<std::string_view, 9> kTerrainAbbrev;
 extern const std::array<std::string_view, 6> kFeatureAbbrev;
-extern const std::array<std::string_view, 35> kBonusAbbrev;
+extern const std::array<std::string_view, kBonuses> kBonusAbbrev;
 extern const std::array<std::string_view, kVictories> kVictoryNames;
 extern const std::array<std::string_view, kGameOptions> kGameOptionNames;
 extern const std::array<std::array<int32_t, 56>, kLeaders> kLeaderAttitudeTable;
