@@ -29,10 +29,7 @@ void ReadReplay(SaveReader& r, Analysis& a) {
   ReplayMessage m;
   for (int32_t i = 0; i < count; ++i) {
     m.turn = r.ReadInt32();
-    m.info1 = r.ReadInt32();
-    m.info2 = r.ReadInt32();
-    m.info3 = r.ReadInt32();
-    m.info4 = r.ReadInt32();
+    r.SkipInt32(4);
     m.text = r.ReadUStr();
     CutMacrosInPlace(m.text);
     m.color = r.ReadInt32();

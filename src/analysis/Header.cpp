@@ -41,21 +41,23 @@ void ReadSlotTable(SaveReader& r, Analysis& a) {
   auto column = [&](auto read) {
     for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
   };
+  auto skipTexts = [&r] {
+    for (int s = 0; s < kSlots; ++s) r.SkipUStr();
+  };
   column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
   column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText3 = r.ReadUStr(); });
+  skipTexts();
   column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
   column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText6 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText7 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotFlag = r.ReadBool(); });
-  column([&](SlotInfo& l) { l.slotText9 = r.ReadUStr(); });
+  skipTexts();
+  skipTexts();
+  r.SkipBool(kSlots);
+  skipTexts();
   column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
   column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
   column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
   column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue14 = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue15 = r.ReadInt32(); });
+  r.SkipInt32(2 * kSlots);
   column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
   r.SkipInt32(kSlots);
   r.SkipBool(kSlots);

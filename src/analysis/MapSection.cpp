@@ -72,12 +72,12 @@ void ReadMap(SaveReader& r, Analysis& a) {
   a.wrapY = r.ReadBool();
   r.SkipInt32(kBonuses);
   r.SkipInt32(kBonuses);
-  a.plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
+  const int32_t plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
   a.plots.assign(size_t(a.StoredMapWidth()) * size_t(a.StoredMapHeight()), Plot{});
 
   {
     SectionScope plots(r, "map plots");
-    for (int32_t i = 0; i < a.plotCount; ++i) ReadPlot(r, a);
+    for (int32_t i = 0; i < plotCount; ++i) ReadPlot(r, a);
   }
   if (a.landPlots > 0)
     for (int s = 0; s < kSlots; ++s) a.landPercent[size_t(s)] = a.ownedLandCount[size_t(s)] * 100.0 / a.landPlots;

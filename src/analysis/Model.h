@@ -12,29 +12,22 @@
 
 namespace tolvane {
 
-// One player slot of the save header's slot table.
+// One player slot of the save header's slot table: the columns the pages
+// show or the calculators use.
 struct SlotInfo {
   std::string leaderName;
   std::string civDescription;
-  std::string slotText3;
   std::string civAdjective;
   std::string password;
-  std::string slotText6;
-  std::string slotText7;
-  int32_t slotFlag = 0;
-  std::string slotText9;
   int32_t civType = 0;
   int32_t leaderType = 0;
   int32_t team = 0;
   int32_t handicap = 0;
-  int32_t slotValue14 = 0;
-  int32_t slotValue15 = 0;
   int32_t slotStatus = 0;
 };
 
 struct ReplayMessage {
   int32_t turn = 0;
-  int32_t info1 = 0, info2 = 0, info3 = 0, info4 = 0;
   std::string text;  // markup already removed
   int32_t color = 0;
 };
@@ -63,19 +56,9 @@ struct City {
 
 struct Message {
   std::string text;  // markup already removed
-  std::string auxText1;
-  std::string auxText2;
-  int32_t auxInt1 = 0;
   int32_t color = 0;
-  int32_t auxInt2 = 0;
-  int32_t auxInt3 = 0;
-  int32_t auxFlag1 = 0;
-  int32_t auxFlag2 = 0;
   int32_t turn = 0;
   int32_t messageType = 0;  // 3 city event, 5 combat
-  int32_t auxInt4 = 0;
-  int32_t auxInt5 = 0;
-  int32_t auxFlag3 = 0;
 };
 
 template <typename T>
@@ -147,7 +130,6 @@ struct Analysis {
   int32_t landPlots = 0, ownedPlots = 0;
   int32_t latitude1 = 0, latitude2 = 0;
   int32_t wrapX = 0, wrapY = 0;
-  int32_t plotCount = 0;
   PerSlot<int32_t> ownedLandCount{};
   PerSlot<double> landPercent{};
   // Plots of the map, row-major [y][x], for x < StoredMapWidth() and
@@ -197,7 +179,6 @@ struct Analysis {
   // Messages: the count as read and the first kMaxMessages records.
   PerSlot<int32_t> messageCount{};
   PerSlot<std::vector<Message>> messages;
-  PerTeam<TechRow> techTurn{};  // -1 unknown, 0 known without a message
 
   // Histories [kind][slot], kHistoryLength entries each; index = turn - StartTurn.
   std::array<PerSlot<HistoryRow>, 7> history;
@@ -208,10 +189,6 @@ struct Analysis {
   PerSlot<double> populationPercent{};
   PerTeam<int32_t> teamPopulationCounted{};
   PerTeam<int32_t> teamLandCounted{};
-  PerTeam<int32_t> teamVassalPopulation{};
-  PerTeam<int32_t> teamVassalLand{};
-  PerSlot<int32_t> vassalPopulationScore{};
-  PerSlot<int32_t> vassalLandScore{};
   PerSlot<int32_t> playerScore{};
   PerTeam<int32_t> teamScore{};
   int32_t kavrelCultureCurr = 0;
@@ -223,7 +200,6 @@ struct Analysis {
   Analysis() {
     for (auto& kind : history)
       for (auto& row : kind) row.assign(kHistoryLength, 0);
-    for (auto& row : techTurn) row.fill(-1);
   }
 
   // The team of a slot, and whether it indexes the team tables.

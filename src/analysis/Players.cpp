@@ -60,7 +60,7 @@ void SkipList(SaveReader& r, Skip skip) {
   for (int32_t i = 0, n = r.ReadCount(); i < n; ++i) skip(r);
 }
 
-void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
+void ReadPlayer(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
   const size_t s = size_t(slot);
   SectionScope scope(r, "player records");
   r.SkipInt32(3);
@@ -107,7 +107,7 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   for (int32_t i = 0; i < a.unitCount[s]; ++i) SkipUnit(r);
   SkipIndexBlock(r);
   SkipList(r, SkipGroup);
-  ReadMessages(r, a, slot);
+  ReadMessages(r, a, slot, techTurns);
   SkipList(r, [](SaveReader& r) {
     r.SkipInt32(4);
     r.SkipBool(2);
@@ -127,12 +127,10 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
 
 }  // namespace
 
-void ReadPlayers(SaveReader& r, Analysis& a) {
-  // Each team's technology turns start unknown once, before any member's
-  // messages are scanned, so that every member's messages count.
-  for (auto& row : a.techTurn) row.fill(-1);
-  for (int slot = 0; slot < kSlots; ++slot) ReadPlayer(r, a, slot);
-  BuildScienceHistories(a);
+// Each team's technology turns start unknown once, before any member's
+// messages are scanned, so that every member's messages count.
+void ReadPlayers(SaveReader& r, Analysis& a, TechTurns& techTurns) {
+  for (int slot = 0; slot < kSlots; ++slot) ReadPlayer(r, a, slot, techTurns);
 }
 
 }  // namespace tolvane

@@ -30,7 +30,9 @@ Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   ReadGameSection(r, a);
   ReadMap(r, a);
   ReadTeams(r, a);
-  ReadPlayers(r, a);
+  TechTurns techTurns;
+  ReadPlayers(r, a, techTurns);
+  BuildScienceHistories(a, techTurns);
   DeriveStatistics(a, factors);
   SessionScan sessions = scan.get();
   a.sessionTurns = std::move(sessions.turns);

@@ -23,16 +23,24 @@ struct SessionScan {
   std::vector<int32_t> turns;
   int32_t preSessions = 0;
 };
-SessionScan ScanSessions(const SaveImage& save);            // Sessions.cpp
-void ReadGameSection(SaveReader& r, Analysis& a);           // GameSection.cpp
-void ReadMap(SaveReader& r, Analysis& a);                   // MapSection.cpp
-void ReadTeams(SaveReader& r, Analysis& a);                 // Teams.cpp
-void ReadPlayers(SaveReader& r, Analysis& a);               // Players.cpp
-void ReadCities(SaveReader& r, Analysis& a, int slot);      // Cities.cpp
-void ReadMessages(SaveReader& r, Analysis& a, int slot);    // Messages.cpp
-void BuildScienceHistories(Analysis& a);                    // Messages.cpp
-void ReadHistories(SaveReader& r, Analysis& a, int slot);   // Histories.cpp
-void DeriveStatistics(Analysis& a, const ScoreFactors& f);  // Statistics.cpp
+// The turn on which each team acquired each technology, from the players'
+// messages: -1 for none named. The science histories are built from it.
+struct TechTurns {
+  PerTeam<TechRow> turn;
+  TechTurns() {
+    for (auto& row : turn) row.fill(-1);
+  }
+};
+SessionScan ScanSessions(const SaveImage& save);                                // Sessions.cpp
+void ReadGameSection(SaveReader& r, Analysis& a);                               // GameSection.cpp
+void ReadMap(SaveReader& r, Analysis& a);                                       // MapSection.cpp
+void ReadTeams(SaveReader& r, Analysis& a);                                     // Teams.cpp
+void ReadPlayers(SaveReader& r, Analysis& a, TechTurns& techTurns);             // Players.cpp
+void ReadCities(SaveReader& r, Analysis& a, int slot);                          // Cities.cpp
+void ReadMessages(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns);  // Messages.cpp
+void BuildScienceHistories(Analysis& a, const TechTurns& techTurns);            // Messages.cpp
+void ReadHistories(SaveReader& r, Analysis& a, int slot);                       // Histories.cpp
+void DeriveStatistics(Analysis& a, const ScoreFactors& f);                      // Statistics.cpp
 
 // Reserves room for the records of a list whose count the save states, kept
 // up to `cap`: never for more records of at least `minRecordBytes` each than

@@ -4,7 +4,9 @@
 // elements, so a walk that consumes one byte too many or too few reads junk
 // instead of the described values and fails the tests.
 //
-// Field names mirror the analysis model (analysis/Model.h). Values the save
+// Field names mirror the analysis model (analysis/Model.h). The writer
+// describes the whole file, so it also holds the fields the walk skips and
+// the model does not keep (slotText3, info1, auxInt1, ...). Values the save
 // stores as single bytes (flags) are uint8_t here so that a test can write a
 // flag byte of 2 or 255.
 #pragma once

@@ -141,7 +141,7 @@ TEST_F(FormTest, RestrictedViewShowsOnlyTeamsMetByTeamZero) {
   Analysis a = SmallGame();
   a.restrictedView = true;
   a.hasMet[0][1] = 0;
-  a.replay.push_back({5, 0, 0, 0, 0, "Founded", 0});
+  a.replay.push_back({5, "Founded", 0});
   Show(a);
   EXPECT_EQ(Row(form_.leadersGrid, 2), (Strings{" 2", " ", " ", " ", " ", " ", " ", " ", " ", " "}));
   EXPECT_EQ(form_.leadersGrid.Cell(2, 1), "    500");
@@ -173,7 +173,7 @@ TEST_F(FormTest, NotAvailableAndRestrictedTogetherShowNamesOnly) {
 TEST_F(FormTest, NotAvailableModeHidesTheGamesCourse) {
   Analysis a = SmallGame();
   a.slots[0].password = "secret";
-  a.replay.push_back({5, 0, 0, 0, 0, "Founded", 0});
+  a.replay.push_back({5, "Founded", 0});
   Show(a);
   EXPECT_EQ(form_.leadersGrid.Cell(2, 2), "    300");  // details as usual
   EXPECT_EQ(form_.replayList.Lines().size(), 1u);
@@ -196,17 +196,17 @@ TEST_F(FormTest, NotAvailableModeHidesTheGamesCourse) {
 
 TEST_F(FormTest, ReplayLinesTakeTheirColoursAndSessionsArePurple) {
   Analysis a = SmallGame();
-  a.replay = {{10, 0, 0, 0, 0, "Founded Rome", 37},
-              {11, 0, 0, 0, 0, "War", 38},
-              {12, 0, 0, 0, 0, "Grey", 34},
-              {13, 0, 0, 0, 0, "Blue", 36},
-              {14, 0, 0, 0, 0, "Other", 5},
-              {15, 0, 0, 0, 0, "", 38},
-              {16, 0, 0, 0, 0, "my session", 34},
-              {0, 0, 0, 0, 0, "Session 1", 38},
-              {1, 0, 0, 0, 0, "\xD1\xE5\xF1\xF1\xE8\xFF", 36},
-              {2, 0, 0, 0, 0, "Lancement de la session", 37},
-              {90, 0, 0, 0, 0, "Caf\xE9 built", 0}};
+  a.replay = {{10, "Founded Rome", 37},
+              {11, "War", 38},
+              {12, "Grey", 34},
+              {13, "Blue", 36},
+              {14, "Other", 5},
+              {15, "", 38},
+              {16, "my session", 34},
+              {0, "Session 1", 38},
+              {1, "\xD1\xE5\xF1\xF1\xE8\xFF", 36},
+              {2, "Lancement de la session", 37},
+              {90, "Caf\xE9 built", 0}};
   Show(a);
   EXPECT_EQ(Texts(form_.replayList),
             (Strings{"  10 3600BC Founded Rome", "  11 3560BC War", "  12 3520BC Grey", "  13 3480BC Blue",
