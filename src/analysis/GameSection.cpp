@@ -1,23 +1,11 @@
 // The game section: the game-wide state at the start of the body, with the
 // start turn and the replay.
 #include "analysis/Walk.h"
-#include "rules/Calendar.h"
 #include "rules/TextKeys.h"
 
 namespace tolvane {
 
 namespace {
-
-// The current turn, the renumbered speed of old saves and the date; the
-// elapsed turns are held within what the calendar and the histories know.
-void DeriveTurnAndDate(Analysis& a) {
-  a.gameTurn = Wrap32(int64_t(a.elapsedTurns) + a.startTurn);
-  if (a.saveVersion < 102) a.gameSpeed = Wrap32(int64_t(a.gameSpeed) + 1);
-  a.gameDate = Turn2Date(a.gameSpeed, a.gameTurn);
-  if (a.gameTurn < 0) a.elapsedTurns = 0;
-  const int32_t limit = TurnLimit(a.gameSpeed);
-  if (limit > 0 && a.gameTurn > limit) a.elapsedTurns = limit;
-}
 
 // A replay message with an empty text: five int32, the text's count and the colour.
 constexpr int64_t kMinReplayMessageBytes = 5 * 4 + 4 + 4;
@@ -48,8 +36,7 @@ void ReadGameSection(SaveReader& r, Analysis& a) {
   r.SkipBool(5);
   r.SkipInt32(6);
   r.SkipUStr();
-  DeriveTurnAndDate(a);
-  r.SkipInt32(7 * kSlots);  // rows 8 to 14: seven values per slot
+  r.SkipInt32(7 * kSlots);  // seven runs of one value per slot
   r.SkipInt32(kUnits);
   r.SkipInt32(kUnitClasses);
   r.SkipInt32(kBuildingClasses);

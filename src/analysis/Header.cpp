@@ -1,9 +1,6 @@
 // The save header and slot table, and the values the game section holds at
 // fixed offsets.
-#include <array>
-
 #include "analysis/Walk.h"
-#include "rules/Scores.h"
 
 namespace tolvane {
 
@@ -14,7 +11,7 @@ void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
     r.Seek(offset);
     return r.ReadInt32();
   };
-  a.elapsedTurns = at(8);
+  a.storedElapsedTurns = at(8);
   a.endTurn = at(20);
   const int32_t quarters = at(24);  // playing time in quarter seconds, rounded to seconds
   a.playTime = quarters / 4 + (quarters - 4 * (quarters / 4) >= 2 ? 1 : 0);
@@ -82,14 +79,13 @@ void ReadHeader(SaveReader& r, Analysis& a) {
   a.gameName = r.ReadUStr();
   a.gamePassword = r.ReadUStr();
   a.adminPassword = r.ReadUStr();
-  a.restrictedView = !a.adminPassword.empty() && a.gameState <= 0;
   a.mapScript = r.ReadUStr();
   r.SkipBool();
   a.worldSize = r.ReadInt32();
   a.climate = r.ReadInt32();
   a.seaLevel = r.ReadInt32();
   a.startEra = r.ReadInt32();
-  a.gameSpeed = r.ReadInt32();
+  a.storedGameSpeed = r.ReadInt32();
   r.SkipInt32();
   a.calendar = r.ReadInt32();
   const int32_t countA = r.ReadCount();
@@ -105,18 +101,6 @@ void ReadHeader(SaveReader& r, Analysis& a) {
   r.SkipBool();
   r.SkipInt32(5);
   ReadSlotTable(r, a);
-}
-
-void DeriveSettings(Analysis& a) {
-  static constexpr std::array<int32_t, 6> kWorld = {100, 110, 120, 130, 140, 150};
-  static constexpr std::array<int32_t, 4> kSpeed = {300, 150, 100, 67};
-  static constexpr std::array<int32_t, 7> kEra = {100, 90, 80, 70, 60, 50, 40};
-  auto pick = [](const auto& table, int32_t v) { return v >= 0 && size_t(v) < table.size() ? table[size_t(v)] : 100; };
-  a.diffCoeff = DiffCoeffOf(a.difficulty);
-  a.worldCostPercent = pick(kWorld, a.worldSize);
-  a.speedCostPercent = pick(kSpeed, a.gameSpeed);  // the speed as stored, before any renumbering
-  a.eraCostPercent = pick(kEra, a.startEra);
-  a.teamMemberCostPercent = 50;
 }
 
 }  // namespace tolvane

@@ -82,7 +82,7 @@ enum HistoryKind {
 
 struct Analysis {
   // --- Values taken from fixed offsets of the inflated body.
-  int32_t elapsedTurns = 0;
+  int32_t storedElapsedTurns = 0;  // as the save stores them; the pages read elapsedTurns
   int32_t endTurn = 0;
   int32_t playTime = 0;  // seconds
   int32_t maxPopScore = 0, maxLandScore = 0, maxTechScore = 0, maxWonderScore = 0;
@@ -100,18 +100,30 @@ struct Analysis {
   int32_t saveFlag = 0;
   int32_t gameType = 0;
   std::string gameName, gamePassword, adminPassword, mapScript;
-  int32_t worldSize = 0, climate = 0, seaLevel = 0, startEra = 0, gameSpeed = 0, calendar = 0;
+  int32_t worldSize = 0, climate = 0, seaLevel = 0, startEra = 0, calendar = 0;
+  int32_t storedGameSpeed = 0;  // as the save stores it; the pages read gameSpeed
   std::array<int32_t, kVictories> victoryFlags{};
   std::array<int32_t, kGameOptions> gameOptions{};
-  bool restrictedView = false;
   std::array<SlotInfo, kSlots + 1> slots{};  // entry 19 stays empty
 
-  // Derived settings (neutral when a setting lies outside its range).
+  // --- Settings derived once the walk has read what they need.
+  // An administrator password hides the other players while the game runs.
+  bool restrictedView = false;
+  // The difficulty coefficient and the research percents (neutral when a
+  // setting lies outside its range; the speed's is that of the stored speed).
   double diffCoeff = 1.0;
   int32_t worldCostPercent = 100;
   int32_t speedCostPercent = 100;
   int32_t eraCostPercent = 100;
-  int32_t teamMemberCostPercent = 50;
+  // The game speed 0 Marathon .. 3 Quick: saves before version 102 number
+  // their speeds from 1.
+  int32_t gameSpeed = 0;
+  // The current turn (start turn and stored elapsed turns) and its year.
+  int32_t gameTurn = 0;
+  int32_t gameDate = 0;
+  // The stored elapsed turns, 0 when the current turn lies before turn 0 and
+  // the speed's turn limit when it lies beyond it.
+  int32_t elapsedTurns = 0;
 
   // --- Sessions: turns of the session messages found, sorted ascending
   // (at most kMaxSessions), and the count of those at turn 0.
@@ -121,8 +133,6 @@ struct Analysis {
 
   // --- Game section.
   int32_t startTurn = 0;
-  int32_t gameTurn = 0;
-  int32_t gameDate = 0;
   std::vector<ReplayMessage> replay;  // at most kMaxReplayMessages
 
   // --- Map.

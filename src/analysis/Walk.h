@@ -1,5 +1,6 @@
-// The sections of the analysis pass, in the order the save holds them. Each
-// reads with the one cursor and fills its part of the model.
+// The steps of the analysis pass: the sections in the order the save holds
+// them, each reading with the one cursor and filling its part of the model,
+// then the values derived from what they read.
 #pragma once
 
 #include <algorithm>
@@ -15,14 +16,13 @@ namespace tolvane {
 
 struct ScoreFactors;
 
-void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a);  // Header.cpp
-void ReadHeader(SaveReader& r, Analysis& a);                        // Header.cpp
-void DeriveSettings(Analysis& a);                                   // Header.cpp
 // The turns of the session messages, sorted, and how many lie at turn 0.
 struct SessionScan {
   std::vector<int32_t> turns;
   int32_t preSessions = 0;
 };
+SessionScan ScanSessions(const SaveImage& save);  // Sessions.cpp
+
 // The turn on which each team acquired each technology, from the players'
 // messages: -1 for none named. The science histories are built from it.
 struct TechTurns {
@@ -31,16 +31,23 @@ struct TechTurns {
     for (auto& row : turn) row.fill(-1);
   }
 };
-SessionScan ScanSessions(const SaveImage& save);                                // Sessions.cpp
+
+// The reading steps, in save order. They store what they read and derive
+// nothing that another step needs.
+void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a);              // Header.cpp
+void ReadHeader(SaveReader& r, Analysis& a);                                    // Header.cpp
 void ReadGameSection(SaveReader& r, Analysis& a);                               // GameSection.cpp
 void ReadMap(SaveReader& r, Analysis& a);                                       // MapSection.cpp
 void ReadTeams(SaveReader& r, Analysis& a);                                     // Teams.cpp
 void ReadPlayers(SaveReader& r, Analysis& a, TechTurns& techTurns);             // Players.cpp
 void ReadCities(SaveReader& r, Analysis& a, int slot);                          // Cities.cpp
 void ReadMessages(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns);  // Messages.cpp
-void BuildScienceHistories(Analysis& a, const TechTurns& techTurns);            // Messages.cpp
 void ReadHistories(SaveReader& r, Analysis& a, int slot);                       // Histories.cpp
-void DeriveStatistics(Analysis& a, const ScoreFactors& f);                      // Statistics.cpp
+
+// The derivation steps, once everything is read, in this order.
+void DeriveSettings(Analysis& a);                                     // DerivedSettings.cpp
+void BuildScienceHistories(Analysis& a, const TechTurns& techTurns);  // Messages.cpp
+void DeriveStatistics(Analysis& a, const ScoreFactors& f);            // Statistics.cpp
 
 // Reserves room for the records of a list whose count the save states, kept
 // up to `cap`: never for more records of at least `minRecordBytes` each than

@@ -24,6 +24,7 @@ inline constexpr int kLeaders = 37;
 inline constexpr int kCivs = 26;
 inline constexpr int kEras = 7;
 inline constexpr int kSpeeds = 4;
+inline constexpr int kWorldSizes = 6;
 
 // Caps of what one load keeps; longer lists are read to their end.
 inline constexpr int kMaxCities = 500;      // per slot
