@@ -58,7 +58,7 @@ struct Message {
   std::string text;  // markup already removed
   int32_t color = 0;
   int32_t turn = 0;
-  int32_t messageType = 0;  // 3 city event, 5 combat
+  int32_t messageType = 0;  // kCityEventMessage, kCombatMessage, ... (rules/GameCodes.h)
 };
 
 template <typename T>

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <span>
 
+#include "rules/GameCodes.h"
 #include "rules/Tables.h"
 
 namespace tolvane {
@@ -12,15 +13,18 @@ namespace {
 
 constexpr std::string_view kUnknown = "Unknown";
 
-constexpr std::array<std::string_view, 6> kWorldSizeNames = {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"};
+constexpr std::array<std::string_view, kWorldSizes> kWorldSizeNames = {"Duel",     "Tiny",  "Small",
+                                                                       "Standart", "Large", "Huge"};
 constexpr std::array<std::string_view, 5> kClimateNames = {"Temperate", "Tropical", "Arid", "Rocky", "Cold"};
 constexpr std::array<std::string_view, 3> kSeaLevelNames = {"Low", "Medium", "High"};
-constexpr std::array<std::string_view, 7> kStartEraNames = {"Ancient",    "Classical", "Medieval", "Renaissance",
-                                                            "Industrial", "Modern",    "Future"};
-constexpr std::array<std::string_view, 4> kGameSpeedNames = {"Marathon", "Epic", "Normal", "Quick"};
+constexpr std::array<std::string_view, kEras> kStartEraNames = {"Ancient",    "Classical", "Medieval", "Renaissance",
+                                                                "Industrial", "Modern",    "Future"};
+constexpr std::array<std::string_view, kSpeeds> kGameSpeedNames = {"Marathon", "Epic", "Normal", "Quick"};
 constexpr std::array<std::string_view, 9> kLevelNames = {"Settler", "Chieftain", "Warlord",  "Noble", "Prince",
                                                          "Monarch", "Emperor",   "Immortal", "Deity"};
 constexpr std::array<std::string_view, 4> kSlotStatusNames = {"Open", "Computer", "Closed", "Human"};
+static_assert(kSlotStatusNames[kSlotOpen] == "Open" && kSlotStatusNames[kSlotComputer] == "Computer" &&
+              kSlotStatusNames[kSlotClosed] == "Closed" && kSlotStatusNames[kSlotHuman] == "Human");
 
 std::string_view NameOr(std::span<const std::string_view> names, int32_t v, std::string_view fallback) {
   if (v < 0 || v >= static_cast<int32_t>(names.size())) return fallback;
@@ -44,5 +48,13 @@ std::string_view VictoryTypeName(int32_t v) {
 }
 
 std::string_view SlotStatusName(int32_t v) { return NameOr(kSlotStatusNames, v, "Closed"); }
+
+std::span<const std::string_view> WorldSizeNames() { return kWorldSizeNames; }
+std::span<const std::string_view> ClimateNames() { return kClimateNames; }
+std::span<const std::string_view> SeaLevelNames() { return kSeaLevelNames; }
+std::span<const std::string_view> StartEraNames() { return kStartEraNames; }
+std::span<const std::string_view> GameSpeedNames() { return kGameSpeedNames; }
+std::span<const std::string_view> LevelNames() { return kLevelNames; }
+std::span<const std::string_view> SlotStatusNames() { return kSlotStatusNames; }
 
 }  // namespace tolvane

@@ -166,7 +166,7 @@ TEST(TechnologyTurns, LastMessageNamingATechnologyWins) {
   SaveDescription d = PlainCosts();
   d.players[0].messages = {
       {.text = "You have discovered Wri<color=1>ting</color>!", .turn = 12},
-      {.text = "Mathematics and Writing spread", .turn = 20, .messageType = 5},
+      {.text = "Mathematics and Writing spread", .turn = 20, .messageType = kCombatMessage},
       {.text = "pottery in lower case", .turn = 21},
   };
   d.teams[0].hasTech[size_t(TechIndex("Mysticism"))] = 1;  // known from the start, never named

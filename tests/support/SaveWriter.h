@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "SaveBytes.h"
+#include "rules/GameCodes.h"
 #include "rules/Limits.h"
 
 namespace tolvane::testing {
@@ -69,7 +70,7 @@ struct SlotDesc {
   int32_t handicap = 3;
   int32_t slotValue14 = 0;
   int32_t slotValue15 = 0;
-  int32_t slotStatus = 2;  // 0 Open, 1 Computer, 2 Closed, 3 Human
+  int32_t slotStatus = kSlotClosed;
 };
 
 // One replay message (ReplayMessage); Text is raw, markup included.
@@ -136,7 +137,7 @@ struct MessageDesc {
   uint8_t auxFlag1 = 0;
   uint8_t auxFlag2 = 0;
   int32_t turn = 0;
-  int32_t messageType = 0;  // 3 city event, 5 combat
+  int32_t messageType = 0;  // kCityEventMessage, kCombatMessage, ...
   int32_t auxInt4 = 0;
   int32_t auxInt5 = 0;
   uint8_t auxFlag3 = 0;
