@@ -13,45 +13,42 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct TextCase {
-  const char* name;
-  Bytes bytes;
-  bool wide;  // read with readUStr, else readStr
-  std::string text;
-  size_t advance;
-};
-
-class ReaderText : public testing::TestWithParam<TextCase> {};
-
-TEST_P(ReaderText, ReadsTextAndAdvances) {
-  const TextCase& c = GetParam();
-  SaveReader r(c.bytes);
-  EXPECT_EQ(c.wide ? r.ReadUStr() : r.ReadStr(), c.text);
-  EXPECT_EQ(r.Pos(), c.advance);
+TEST(SaveReader, TextLengthAndWidthRules) {
+  struct Case {
+    const char* name;
+    Bytes bytes;
+    bool wide;  // read with ReadUStr, else ReadStr
+    std::string text;
+    size_t advance;
+  };
+  const Case cases[] = {
+      {"wide, 16-bit", {5, 0, 0, 0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0}, true, "Hello", 14},
+      {"wide, stored as 8-bit", {5, 0, 0, 0, 'H', 'e', 'l', 'l', 'o'}, true, "Hello", 9},
+      {"one character is always 16-bit", {1, 0, 0, 0, 'A', 'B'}, true, "A", 6},
+      // A high byte of 20 or more makes the text count as 8-bit: half of it is consumed.
+      {"high byte 20 means 8-bit", {2, 0, 0, 0, 'A', 20, 'B', 0}, true, "A\x14", 6},
+      {"high byte 19 means 16-bit", {2, 0, 0, 0, 'A', 19, 'B', 0}, true, "AB", 8},
+      {"a zero ends the text but is consumed", {3, 0, 0, 0, 'A', 0, 0, 0, 'C', 0}, true, "A", 10},
+      {"high bytes are dropped",
+       {2, 0, 0, 0, 0xE9, 0, 0x41, 0x04},
+       true,
+       "\xE9"
+       "A",
+       8},
+      {"zero length", {0, 0, 0, 0, 'x'}, true, "", 4},
+      {"negative length", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, true, "", 4},
+      {"length 1024 leaves the characters unread", {0, 4, 0, 0, 'x'}, true, "", 4},
+      {"narrow", {3, 0, 0, 0, 'a', 'b', 'c', 'd'}, false, "abc", 7},
+      {"narrow, a zero ends the text", {3, 0, 0, 0, 'a', 0, 'c'}, false, "a", 7},
+      {"narrow, length 1024", {0, 4, 0, 0}, false, "", 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SaveReader r(c.bytes);
+    EXPECT_EQ(c.wide ? r.ReadUStr() : r.ReadStr(), c.text);
+    EXPECT_EQ(r.Pos(), c.advance);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReaderText,
-    testing::Values(TextCase{"Wide16", {5, 0, 0, 0, 'H', 0, 'e', 0, 'l', 0, 'l', 0, 'o', 0}, true, "Hello", 14},
-                    TextCase{"WideStoredAs8", {5, 0, 0, 0, 'H', 'e', 'l', 'l', 'o'}, true, "Hello", 9},
-                    TextCase{"OneCharIsAlways16", {1, 0, 0, 0, 'A', 'B'}, true, "A", 6},
-                    // A high byte of 20 or more makes the text count as 8-bit: half of it is consumed.
-                    TextCase{"HighByte20Means8Bit", {2, 0, 0, 0, 'A', 20, 'B', 0}, true, "A\x14", 6},
-                    TextCase{"HighByte19Means16Bit", {2, 0, 0, 0, 'A', 19, 'B', 0}, true, "AB", 8},
-                    TextCase{"ZeroEndsTextButIsConsumed", {3, 0, 0, 0, 'A', 0, 0, 0, 'C', 0}, true, "A", 10},
-                    TextCase{"HighBytesDropped",
-                             {2, 0, 0, 0, 0xE9, 0, 0x41, 0x04},
-                             true,
-                             "\xE9"
-                             "A",
-                             8},
-                    TextCase{"ZeroLength", {0, 0, 0, 0, 'x'}, true, "", 4},
-                    TextCase{"NegativeLength", {0xFF, 0xFF, 0xFF, 0xFF, 'x'}, true, "", 4},
-                    TextCase{"Length1024LeavesCharsUnread", {0, 4, 0, 0, 'x'}, true, "", 4},
-                    TextCase{"Narrow", {3, 0, 0, 0, 'a', 'b', 'c', 'd'}, false, "abc", 7},
-                    TextCase{"NarrowZeroEnds", {3, 0, 0, 0, 'a', 0, 'c'}, false, "a", 7},
-                    TextCase{"Narrow1024", {0, 4, 0, 0}, false, "", 4}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveReader, ReadsLittleEndianWidths) {
   Bytes b = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xFF, 0x02};
