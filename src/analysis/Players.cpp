@@ -127,8 +127,6 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
 
 }  // namespace
 
-// Each team's technology turns start unknown once, before any member's
-// messages are scanned, so that every member's messages count.
 void ReadPlayers(SaveReader& r, Analysis& a, TechTurns& techTurns) {
   for (int slot = 0; slot < kSlots; ++slot) ReadPlayer(r, a, slot, techTurns);
 }

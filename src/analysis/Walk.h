@@ -24,7 +24,9 @@ struct SessionScan {
 SessionScan ScanSessions(const SaveImage& save);  // Sessions.cpp
 
 // The turn on which each team acquired each technology, from the players'
-// messages: -1 for none named. The science histories are built from it.
+// messages: -1 for none named. Each team's row starts unknown once, before
+// any member's messages are scanned, so that every member's messages count.
+// The science histories are built from it.
 struct TechTurns {
   PerTeam<TechRow> turn;
   TechTurns() {
