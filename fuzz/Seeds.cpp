@@ -2,6 +2,7 @@
 // (mode 0) and as a decompressed image (mode 1), see FuzzLoad.cpp.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "SaveWriter.h"
@@ -60,15 +61,15 @@ int main(int argc, char** argv) {
   int n = 0;
   for (const auto& desc : SeedSaves()) {
     const std::vector<uint8_t> file = testing::WriteSaveFile(desc);
-    std::vector<uint8_t> asFile = {0};
-    asFile.insert(asFile.end(), file.begin(), file.end());
+    // The first byte picks the input's kind: 0 a file, 1 an image.
+    std::vector<uint8_t> asFile(1 + file.size(), 0);
+    std::copy(file.begin(), file.end(), asFile.begin() + 1);
     testing::WriteFile(folder + "/seed" + std::to_string(n) + "-file", asFile);
     const SaveImage image = SpliceSave(file);
-    std::vector<uint8_t> asImage = {1};
+    std::vector<uint8_t> asImage(1 + 4 + image.bytes.size(), 1);
     const uint32_t offset = uint32_t(image.bodyOffset);
-    asImage.insert(asImage.end(), reinterpret_cast<const uint8_t*>(&offset),
-                   reinterpret_cast<const uint8_t*>(&offset) + 4);
-    asImage.insert(asImage.end(), image.bytes.begin(), image.bytes.end());
+    std::memcpy(asImage.data() + 1, &offset, 4);
+    std::copy(image.bytes.begin(), image.bytes.end(), asImage.begin() + 5);
     testing::WriteFile(folder + "/seed" + std::to_string(n) + "-image", asImage);
     ++n;
   }

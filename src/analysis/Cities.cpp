@@ -1,13 +1,13 @@
 // A player's cities: the first kMaxCities records are kept; the rest are
 // read to stay in step.
-#include <algorithm>
-
 #include "analysis/Walk.h"
 #include "rules/TextKeys.h"
 
 namespace tolvane {
 
 namespace {
+
+constexpr int64_t kMinCityBytes = 5000;  // a city record takes more, whatever its texts and lists hold
 
 void ReadCity(SaveReader& r, City& c, int slot) {
   r.SkipInt32(2);
@@ -17,7 +17,7 @@ void ReadCity(SaveReader& r, City& c, int slot) {
   c.foundedTurn = r.ReadInt32();
   r.SkipInt32();
   c.population = r.ReadInt32();
-  r.SkipInt32(68);
+  r.SkipInt32(kUnitClasses);
   r.SkipBool(8);
   r.SkipInt32(4);
   r.SkipInt32(9 * 3);
@@ -31,7 +31,7 @@ void ReadCity(SaveReader& r, City& c, int slot) {
   r.SkipBool(3 * kSlots);
   c.name = CutTextKey(r.ReadUStr(), kCityNameKey);
   r.SkipUStr();
-  r.SkipInt32(2 * 35);
+  r.SkipInt32(2 * kBonuses);
   r.ReadInt32s(c.projectProduction);
   r.ReadInt32s(c.buildingProduction);
   r.SkipInt32(3 * kBuildings);
@@ -54,14 +54,12 @@ void ReadCity(SaveReader& r, City& c, int slot) {
 }  // namespace
 
 void ReadCities(SaveReader& r, Analysis& a, int slot) {
-  r.Section("city records");
+  SectionScope scope(r, "city records");
   const size_t s = size_t(slot);
   a.cityCount[s] = r.ReadCount();
   auto& cities = a.cities[s];
   cities.clear();
-  // A city record takes more than 5,000 bytes; a count beyond what the save
-  // holds is not reserved for.
-  cities.reserve(size_t(std::clamp<int64_t>(a.cityCount[s], 0, std::min<int64_t>(kMaxCities, r.Remaining() / 5000))));
+  ReserveForList(cities, a.cityCount[s], kMaxCities, kMinCityBytes, r);
   a.cityCulture[s].clear();
   City spare;  // the records past the cap are read here and dropped
   for (int32_t i = 0; i < a.cityCount[s]; ++i) {

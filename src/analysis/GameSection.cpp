@@ -1,61 +1,45 @@
 // The game section: the game-wide state at the start of the body, with the
 // start turn and the replay.
-#include <algorithm>
-
 #include "analysis/Walk.h"
-#include "rules/Calendar.h"
 #include "rules/TextKeys.h"
 
 namespace tolvane {
 
 namespace {
 
-// The current turn, the renumbered speed of old saves and the date; the
-// elapsed turns are held within what the calendar and the histories know.
-void DeriveTurnAndDate(Analysis& a) {
-  a.gameTurn = Wrap32(int64_t(a.elapsedTurns) + a.startTurn);
-  if (a.saveVersion < 102) a.gameSpeed = Wrap32(int64_t(a.gameSpeed) + 1);
-  a.gameDate = Turn2Date(a.gameSpeed, a.gameTurn);
-  if (a.gameTurn < 0) a.elapsedTurns = 0;
-  const int32_t limit = TurnLimit(a.gameSpeed);
-  if (limit > 0 && a.gameTurn > limit) a.elapsedTurns = limit;
-}
+// A replay message with an empty text: five int32, the text's count and the colour.
+constexpr int64_t kMinReplayMessageBytes = 5 * 4 + 4 + 4;
 
 void ReadReplay(SaveReader& r, Analysis& a) {
-  r.Section("replay");
+  SectionScope scope(r, "replay");
   const int32_t count = r.ReadCount();
-  // A replay message takes at least 28 bytes; a count beyond what the save
-  // holds is not reserved for.
-  a.replay.reserve(size_t(std::clamp<int64_t>(count, 0, std::min<int64_t>(kMaxReplayMessages, r.Remaining() / 28))));
+  ReserveForList(a.replay, count, kMaxReplayMessages, kMinReplayMessageBytes, r);
   ReplayMessage m;
   for (int32_t i = 0; i < count; ++i) {
     m.turn = r.ReadInt32();
-    m.info1 = r.ReadInt32();
-    m.info2 = r.ReadInt32();
-    m.info3 = r.ReadInt32();
-    m.info4 = r.ReadInt32();
+    r.SkipInt32(4);
     m.text = r.ReadUStr();
     CutMacrosInPlace(m.text);
     m.color = r.ReadInt32();
     if (i < kMaxReplayMessages) a.replay.push_back(m);
   }
+  r.SkipInt32();  // the value after the list; a save that ends there ends inside the replay
 }
 
 }  // namespace
 
 void ReadGameSection(SaveReader& r, Analysis& a) {
-  r.Section("game settings");
+  SectionScope scope(r, "game settings");
   r.SkipInt32(3);  // the third is ElapsedTurns, taken from its offset
   a.startTurn = r.ReadInt32();
   r.SkipInt32(21);
   r.SkipBool(5);
   r.SkipInt32(6);
   r.SkipUStr();
-  DeriveTurnAndDate(a);
-  r.SkipInt32(7 * kSlots);  // rows 8 to 14: seven values per slot
-  r.SkipInt32(92);
-  r.SkipInt32(68);
-  r.SkipInt32(105);
+  r.SkipInt32(7 * kSlots);  // seven runs of one value per slot
+  r.SkipInt32(kUnits);
+  r.SkipInt32(kUnitClasses);
+  r.SkipInt32(kBuildingClasses);
   r.SkipInt32(11);
   r.SkipInt32(25);
   r.SkipInt32(10);
@@ -75,7 +59,6 @@ void ReadGameSection(SaveReader& r, Analysis& a) {
   }
   r.SkipInt32(2);
   ReadReplay(r, a);
-  r.SkipInt32();
 }
 
 }  // namespace tolvane

@@ -1,20 +1,17 @@
 // The save header and slot table, and the values the game section holds at
 // fixed offsets.
-#include <array>
-
 #include "analysis/Walk.h"
-#include "rules/Scores.h"
 
 namespace tolvane {
 
 void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
   SaveReader r(body);
-  r.Section("game settings");
+  SectionScope scope(r, "game settings");
   auto at = [&r](size_t offset) {
     r.Seek(offset);
     return r.ReadInt32();
   };
-  a.elapsedTurns = at(8);
+  a.storedElapsedTurns = at(8);
   a.endTurn = at(20);
   const int32_t quarters = at(24);  // playing time in quarter seconds, rounded to seconds
   a.playTime = quarters / 4 + (quarters - 4 * (quarters / 4) >= 2 ? 1 : 0);
@@ -32,8 +29,42 @@ void ReadFixedOffsets(std::span<const uint8_t> body, Analysis& a) {
   a.gameScore = at(361);
 }
 
+namespace {
+
+// The slot table is stored column by column: 19 values of one field, then the next.
+void ReadSlotTable(SaveReader& r, Analysis& a) {
+  SectionScope scope(r, "slot table");
+  auto& slots = a.slots;
+  auto column = [&](auto read) {
+    for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
+  };
+  auto skipTexts = [&r] {
+    for (int s = 0; s < kSlots; ++s) r.SkipUStr();
+  };
+  column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
+  skipTexts();
+  column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
+  column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
+  skipTexts();
+  skipTexts();
+  r.SkipBool(kSlots);
+  skipTexts();
+  column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
+  column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
+  r.SkipInt32(2 * kSlots);
+  column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
+  r.SkipInt32(kSlots);
+  r.SkipBool(kSlots);
+  r.SkipBool(kSlots);
+}
+
+}  // namespace
+
 void ReadHeader(SaveReader& r, Analysis& a) {
-  r.Section("save header");
+  SectionScope scope(r, "save header");
   a.saveVersion = r.ReadInt32();
   a.modPath = r.ReadStr();
   a.modChecksum = r.ReadStr();
@@ -48,14 +79,13 @@ void ReadHeader(SaveReader& r, Analysis& a) {
   a.gameName = r.ReadUStr();
   a.gamePassword = r.ReadUStr();
   a.adminPassword = r.ReadUStr();
-  a.restrictedView = !a.adminPassword.empty() && a.gameState <= 0;
   a.mapScript = r.ReadUStr();
   r.SkipBool();
   a.worldSize = r.ReadInt32();
   a.climate = r.ReadInt32();
   a.seaLevel = r.ReadInt32();
   a.startEra = r.ReadInt32();
-  a.gameSpeed = r.ReadInt32();
+  a.storedGameSpeed = r.ReadInt32();
   r.SkipInt32();
   a.calendar = r.ReadInt32();
   const int32_t countA = r.ReadCount();
@@ -70,44 +100,7 @@ void ReadHeader(SaveReader& r, Analysis& a) {
   r.SkipBool(5);
   r.SkipBool();
   r.SkipInt32(5);
-
-  r.Section("slot table");
-  auto& slots = a.slots;
-  // The slot table is stored column by column: 19 values of one field, then the next.
-  auto column = [&](auto read) {
-    for (int s = 0; s < kSlots; ++s) read(slots[size_t(s)]);
-  };
-  column([&](SlotInfo& l) { l.leaderName = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civDescription = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText3 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civAdjective = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.password = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText6 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotText7 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.slotFlag = r.ReadBool(); });
-  column([&](SlotInfo& l) { l.slotText9 = r.ReadUStr(); });
-  column([&](SlotInfo& l) { l.civType = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.leaderType = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.team = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.handicap = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue14 = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotValue15 = r.ReadInt32(); });
-  column([&](SlotInfo& l) { l.slotStatus = r.ReadInt32(); });
-  r.SkipInt32(kSlots);
-  r.SkipBool(kSlots);
-  r.SkipBool(kSlots);
-}
-
-void DeriveSettings(Analysis& a) {
-  static constexpr std::array<int32_t, 6> kWorld = {100, 110, 120, 130, 140, 150};
-  static constexpr std::array<int32_t, 4> kSpeed = {300, 150, 100, 67};
-  static constexpr std::array<int32_t, 7> kEra = {100, 90, 80, 70, 60, 50, 40};
-  auto pick = [](const auto& table, int32_t v) { return v >= 0 && size_t(v) < table.size() ? table[size_t(v)] : 100; };
-  a.diffCoeff = DiffCoeffOf(a.difficulty);
-  a.worldCostPercent = pick(kWorld, a.worldSize);
-  a.speedCostPercent = pick(kSpeed, a.gameSpeed);  // the speed as stored, before any renumbering
-  a.eraCostPercent = pick(kEra, a.startEra);
-  a.teamMemberCostPercent = 50;
+  ReadSlotTable(r, a);
 }
 
 }  // namespace tolvane

@@ -7,7 +7,7 @@
 namespace tolvane {
 
 void ReadHistories(SaveReader& r, Analysis& a, int slot) {
-  r.Section("player histories");
+  SectionScope scope(r, "player histories");
   for (int kind = kScoreHistory; kind <= kCultureHistory; ++kind) {
     auto& row = a.history[size_t(kind)][size_t(slot)];
     for (int32_t i = 0, n = r.ReadCount(); i < n; ++i) {

@@ -7,9 +7,9 @@ namespace {
 
 // A record of the list that follows the plots, skipped whole: 9 x int32;
 // bool; 14 blocks of 19 x int32; 19 x (2 x int32); 19 x (3 x int32);
-// 19 x 36 x int32 twice; 35 x int32; 24 x int32.
+// 19 x 36 x int32 twice; one int32 per resource; 24 x int32.
 constexpr int64_t kMapListRecordBytes =
-    4 * 9 + 1 + 4 * (14 * kSlots + kSlots * 2 + kSlots * 3 + 2 * kSlots * 36 + 35 + 24);
+    4 * 9 + 1 + 4 * (14 * kSlots + kSlots * 2 + kSlots * 3 + 2 * kSlots * 36 + kBonuses + 24);
 static_assert(kMapListRecordBytes == 7189);
 
 constexpr uint8_t kNoOwner = kSlots;  // an owner byte of 19 or more: nobody's
@@ -59,7 +59,7 @@ void ReadPlot(SaveReader& r, Analysis& a) {
 }  // namespace
 
 void ReadMap(SaveReader& r, Analysis& a) {
-  r.Section("map");
+  SectionScope scope(r, "map");
   r.SkipInt32(3);
   a.mapWidth = r.ReadInt32();
   a.mapHeight = r.ReadInt32();
@@ -70,17 +70,18 @@ void ReadMap(SaveReader& r, Analysis& a) {
   r.SkipInt32();
   a.wrapX = r.ReadBool();
   a.wrapY = r.ReadBool();
-  r.SkipInt32(35);
-  r.SkipInt32(35);
-  a.plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
+  r.SkipInt32(kBonuses);
+  r.SkipInt32(kBonuses);
+  const int32_t plotCount = Wrap32(int64_t(a.mapWidth) * a.mapHeight);
   a.plots.assign(size_t(a.StoredMapWidth()) * size_t(a.StoredMapHeight()), Plot{});
 
-  r.Section("map plots");
-  for (int32_t i = 0; i < a.plotCount; ++i) ReadPlot(r, a);
+  {
+    SectionScope plots(r, "map plots");
+    for (int32_t i = 0; i < plotCount; ++i) ReadPlot(r, a);
+  }
   if (a.landPlots > 0)
     for (int s = 0; s < kSlots; ++s) a.landPercent[size_t(s)] = a.ownedLandCount[size_t(s)] * 100.0 / a.landPlots;
 
-  r.Section("map");
   SkipIndexBlock(r);
   r.SkipBytes(int64_t(r.ReadCount()) * kMapListRecordBytes);
 }

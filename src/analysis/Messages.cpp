@@ -52,55 +52,48 @@ void ScanForTechnologies(std::string_view text, int32_t turn, TechRow& techTurn)
   }
 }
 
+// A message with three empty texts: three counts, eight int32 and three flags.
+constexpr int64_t kMinMessageBytes = 3 * 4 + 8 * 4 + 3;
+
 void ReadMessage(SaveReader& r, Message& m) {
   m.text = r.ReadUStr();
   CutMacrosInPlace(m.text);
-  m.auxText1 = r.ReadUStr();
-  m.auxText2 = r.ReadUStr();
-  m.auxInt1 = r.ReadInt32();
+  r.SkipUStr();
+  r.SkipUStr();
+  r.SkipInt32();
   m.color = r.ReadInt32();
-  m.auxInt2 = r.ReadInt32();
-  m.auxInt3 = r.ReadInt32();
-  m.auxFlag1 = r.ReadBool();
-  m.auxFlag2 = r.ReadBool();
+  r.SkipInt32(2);
+  r.SkipBool(2);
   m.turn = r.ReadInt32();
   m.messageType = r.ReadInt32();
-  m.auxInt4 = r.ReadInt32();
-  m.auxInt5 = r.ReadInt32();
-  m.auxFlag3 = r.ReadBool();
+  r.SkipInt32(2);
+  r.SkipBool();
 }
 
 }  // namespace
 
-void ReadMessages(SaveReader& r, Analysis& a, int slot) {
-  r.Section("player messages");
+void ReadMessages(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
+  SectionScope scope(r, "player messages");
   const size_t s = size_t(slot);
   const int32_t team = a.GetTeam(slot);
   a.messageCount[s] = r.ReadCount();
   auto& messages = a.messages[s];
   messages.clear();
-  // A message takes at least 47 bytes; a count beyond what the save holds is
-  // not reserved for.
-  messages.reserve(
-      size_t(std::clamp<int64_t>(a.messageCount[s], 0, std::min<int64_t>(kMaxMessages, r.Remaining() / 47))));
+  ReserveForList(messages, a.messageCount[s], kMaxMessages, kMinMessageBytes, r);
   Message spare;  // messages past the cap are read here, scanned and dropped
   for (int32_t i = 0; i < a.messageCount[s]; ++i) {
     Message& m = i < kMaxMessages ? messages.emplace_back() : spare;
     ReadMessage(r, m);
-    if (Analysis::ValidTeam(team)) ScanForTechnologies(m.text, m.turn, a.techTurn[size_t(team)]);
+    if (Analysis::ValidTeam(team)) ScanForTechnologies(m.text, m.turn, techTurns.turn[size_t(team)]);
   }
 }
 
-void BuildScienceHistories(Analysis& a) {
+void BuildScienceHistories(Analysis& a, const TechTurns& techTurns) {
   // A technology the team knows but no message names was known from the start.
-  for (int slot = 0; slot < kSlots; ++slot) {
-    const int32_t team = a.GetTeam(slot);
-    if (!Analysis::ValidTeam(team)) continue;
-    for (int k = 0; k < kTechs; ++k) {
-      int32_t& turn = a.techTurn[size_t(team)][size_t(k)];
-      if (turn == -1 && a.hasTech[size_t(team)][size_t(k)]) turn = 0;
-    }
-  }
+  auto turnOf = [&](int32_t team, int k) {
+    const int32_t turn = techTurns.turn[size_t(team)][size_t(k)];
+    return turn == -1 && a.hasTech[size_t(team)][size_t(k)] ? 0 : turn;
+  };
   // The summed research cost of the technologies acquired up to each turn.
   const int32_t last = std::min(a.elapsedTurns, kHistoryLength - 1);
   for (int slot = 0; slot < kSlots; ++slot) {
@@ -109,7 +102,7 @@ void BuildScienceHistories(Analysis& a) {
     const int32_t team = a.GetTeam(slot);
     if (!Analysis::ValidTeam(team)) continue;
     for (int k = 0; k < kTechs; ++k) {
-      const int32_t turn = a.techTurn[size_t(team)][size_t(k)];
+      const int32_t turn = turnOf(team, k);
       if (turn < 0) continue;
       const int64_t index = std::max<int64_t>(int64_t(turn) - a.startTurn, 0);
       if (index < kHistoryWritable) row[size_t(index)] = Wrap32(int64_t(row[size_t(index)]) + TechCost(a, k, slot));

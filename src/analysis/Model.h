@@ -12,29 +12,22 @@
 
 namespace tolvane {
 
-// One player slot of the save header's slot table.
+// One player slot of the save header's slot table: the columns the pages
+// show or the calculators use.
 struct SlotInfo {
   std::string leaderName;
   std::string civDescription;
-  std::string slotText3;
   std::string civAdjective;
   std::string password;
-  std::string slotText6;
-  std::string slotText7;
-  int32_t slotFlag = 0;
-  std::string slotText9;
   int32_t civType = 0;
   int32_t leaderType = 0;
   int32_t team = 0;
   int32_t handicap = 0;
-  int32_t slotValue14 = 0;
-  int32_t slotValue15 = 0;
   int32_t slotStatus = 0;
 };
 
 struct ReplayMessage {
   int32_t turn = 0;
-  int32_t info1 = 0, info2 = 0, info3 = 0, info4 = 0;
   std::string text;  // markup already removed
   int32_t color = 0;
 };
@@ -63,19 +56,9 @@ struct City {
 
 struct Message {
   std::string text;  // markup already removed
-  std::string auxText1;
-  std::string auxText2;
-  int32_t auxInt1 = 0;
   int32_t color = 0;
-  int32_t auxInt2 = 0;
-  int32_t auxInt3 = 0;
-  int32_t auxFlag1 = 0;
-  int32_t auxFlag2 = 0;
   int32_t turn = 0;
-  int32_t messageType = 0;  // 3 city event, 5 combat
-  int32_t auxInt4 = 0;
-  int32_t auxInt5 = 0;
-  int32_t auxFlag3 = 0;
+  int32_t messageType = 0;  // kCityEventMessage, kCombatMessage, ... (rules/GameCodes.h)
 };
 
 template <typename T>
@@ -99,7 +82,7 @@ enum HistoryKind {
 
 struct Analysis {
   // --- Values taken from fixed offsets of the inflated body.
-  int32_t elapsedTurns = 0;
+  int32_t storedElapsedTurns = 0;  // as the save stores them; the pages read elapsedTurns
   int32_t endTurn = 0;
   int32_t playTime = 0;  // seconds
   int32_t maxPopScore = 0, maxLandScore = 0, maxTechScore = 0, maxWonderScore = 0;
@@ -117,18 +100,30 @@ struct Analysis {
   int32_t saveFlag = 0;
   int32_t gameType = 0;
   std::string gameName, gamePassword, adminPassword, mapScript;
-  int32_t worldSize = 0, climate = 0, seaLevel = 0, startEra = 0, gameSpeed = 0, calendar = 0;
+  int32_t worldSize = 0, climate = 0, seaLevel = 0, startEra = 0, calendar = 0;
+  int32_t storedGameSpeed = 0;  // as the save stores it; the pages read gameSpeed
   std::array<int32_t, kVictories> victoryFlags{};
   std::array<int32_t, kGameOptions> gameOptions{};
-  bool restrictedView = false;
   std::array<SlotInfo, kSlots + 1> slots{};  // entry 19 stays empty
 
-  // Derived settings (neutral when a setting lies outside its range).
+  // --- Settings derived once the walk has read what they need.
+  // An administrator password hides the other players while the game runs.
+  bool restrictedView = false;
+  // The difficulty coefficient and the research percents (neutral when a
+  // setting lies outside its range; the speed's is that of the stored speed).
   double diffCoeff = 1.0;
   int32_t worldCostPercent = 100;
   int32_t speedCostPercent = 100;
   int32_t eraCostPercent = 100;
-  int32_t teamMemberCostPercent = 50;
+  // The game speed 0 Marathon .. 3 Quick: saves before version 102 number
+  // their speeds from 1.
+  int32_t gameSpeed = 0;
+  // The current turn (start turn and stored elapsed turns) and its year.
+  int32_t gameTurn = 0;
+  int32_t gameDate = 0;
+  // The stored elapsed turns, 0 when the current turn lies before turn 0 and
+  // the speed's turn limit when it lies beyond it.
+  int32_t elapsedTurns = 0;
 
   // --- Sessions: turns of the session messages found, sorted ascending
   // (at most kMaxSessions), and the count of those at turn 0.
@@ -138,8 +133,6 @@ struct Analysis {
 
   // --- Game section.
   int32_t startTurn = 0;
-  int32_t gameTurn = 0;
-  int32_t gameDate = 0;
   std::vector<ReplayMessage> replay;  // at most kMaxReplayMessages
 
   // --- Map.
@@ -147,7 +140,6 @@ struct Analysis {
   int32_t landPlots = 0, ownedPlots = 0;
   int32_t latitude1 = 0, latitude2 = 0;
   int32_t wrapX = 0, wrapY = 0;
-  int32_t plotCount = 0;
   PerSlot<int32_t> ownedLandCount{};
   PerSlot<double> landPercent{};
   // Plots of the map, row-major [y][x], for x < StoredMapWidth() and
@@ -197,7 +189,6 @@ struct Analysis {
   // Messages: the count as read and the first kMaxMessages records.
   PerSlot<int32_t> messageCount{};
   PerSlot<std::vector<Message>> messages;
-  PerTeam<TechRow> techTurn{};  // -1 unknown, 0 known without a message
 
   // Histories [kind][slot], kHistoryLength entries each; index = turn - StartTurn.
   std::array<PerSlot<HistoryRow>, 7> history;
@@ -208,10 +199,6 @@ struct Analysis {
   PerSlot<double> populationPercent{};
   PerTeam<int32_t> teamPopulationCounted{};
   PerTeam<int32_t> teamLandCounted{};
-  PerTeam<int32_t> teamVassalPopulation{};
-  PerTeam<int32_t> teamVassalLand{};
-  PerSlot<int32_t> vassalPopulationScore{};
-  PerSlot<int32_t> vassalLandScore{};
   PerSlot<int32_t> playerScore{};
   PerTeam<int32_t> teamScore{};
   int32_t kavrelCultureCurr = 0;
@@ -223,7 +210,6 @@ struct Analysis {
   Analysis() {
     for (auto& kind : history)
       for (auto& row : kind) row.assign(kHistoryLength, 0);
-    for (auto& row : techTurn) row.fill(-1);
   }
 
   // The team of a slot, and whether it indexes the team tables.

@@ -6,6 +6,12 @@ namespace tolvane {
 
 namespace {
 
+// The runs after the player's text: 35, 35, 24, 129, 129, 6, 68, 68, 105,
+// 105, 2, 4, 5, 5, 7, 3 and 12 int32.
+constexpr int64_t kPlayerRunsInts = kBonuses + kBonuses + 24 + kBuildings + kBuildings + 6 + kUnitClasses +
+                                    kUnitClasses + kBuildingClasses + kBuildingClasses + 2 + 4 + 5 + 5 + 7 + 3 + 12;
+static_assert(kPlayerRunsInts == 742);
+
 void SkipUnit(SaveReader& r) {
   r.SkipInt32(53);
   r.SkipBool(5);
@@ -54,9 +60,9 @@ void SkipList(SaveReader& r, Skip skip) {
   for (int32_t i = 0, n = r.ReadCount(); i < n; ++i) skip(r);
 }
 
-void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
+void ReadPlayer(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
   const size_t s = size_t(slot);
-  r.Section("player records");
+  SectionScope scope(r, "player records");
   r.SkipInt32(3);
   a.playerPopulation[s] = r.ReadInt32();
   r.SkipInt32(2);
@@ -79,7 +85,7 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   r.SkipInt32(kSlots);
   r.SkipBool(28 + 18);
   r.SkipUStr();
-  r.SkipInt32(742);  // runs of 35, 35, 24, 129, 129, 6, 68, 68, 105, 105, 2, 4, 5, 5, 7, 3, 12
+  r.SkipInt32(kPlayerRunsInts);
   // The technology being researched: the last one flagged.
   for (int k = 0; k < kTechs; ++k)
     if (r.ReadBool()) a.researchingTech[s] = k;
@@ -91,19 +97,17 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   SkipUStrList(r);
   SkipIndexBlock(r);
   SkipList(r, [](SaveReader& r) {
-    r.SkipInt32(3 + 35);
+    r.SkipInt32(3 + kBonuses);
     SkipInt32List(r, 2);
   });
   SkipIndexBlock(r);
   ReadCities(r, a, slot);
-  r.Section("player records");
   SkipIndexBlock(r);
   a.unitCount[s] = r.ReadCount();
   for (int32_t i = 0; i < a.unitCount[s]; ++i) SkipUnit(r);
   SkipIndexBlock(r);
   SkipList(r, SkipGroup);
-  ReadMessages(r, a, slot);
-  r.Section("player records");
+  ReadMessages(r, a, slot, techTurns);
   SkipList(r, [](SaveReader& r) {
     r.SkipInt32(4);
     r.SkipBool(2);
@@ -115,7 +119,6 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
   });
   SkipList(r, SkipEvent);
   ReadHistories(r, a, slot);
-  r.Section("player records");
   r.SkipInt32(5 + 36 + 36);
   r.SkipInt32(8 * kSlots);
   r.SkipBool(kSlots);
@@ -124,12 +127,8 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot) {
 
 }  // namespace
 
-void ReadPlayers(SaveReader& r, Analysis& a) {
-  // Each team's technology turns start unknown once, before any member's
-  // messages are scanned, so that every member's messages count.
-  for (auto& row : a.techTurn) row.fill(-1);
-  for (int slot = 0; slot < kSlots; ++slot) ReadPlayer(r, a, slot);
-  BuildScienceHistories(a);
+void ReadPlayers(SaveReader& r, Analysis& a, TechTurns& techTurns) {
+  for (int slot = 0; slot < kSlots; ++slot) ReadPlayer(r, a, slot, techTurns);
 }
 
 }  // namespace tolvane

@@ -21,7 +21,9 @@ int32_t GetTeamHandicap(const Analysis& a, int32_t team) {
 int32_t TechCost(const Analysis& a, int tech, int slot) {
   const int32_t team = a.GetTeam(slot);
   const bool valid = Analysis::ValidTeam(team);
-  const ResearchSettings settings{a.worldCostPercent, a.speedCostPercent, a.eraCostPercent, a.teamMemberCostPercent};
+  const ResearchSettings settings{.worldCostPercent = a.worldCostPercent,
+                                  .speedCostPercent = a.speedCostPercent,
+                                  .eraCostPercent = a.eraCostPercent};
   return TechCostFor(kTechInfo[size_t(tech)].cost, valid ? GetTeamHandicap(a, team) : 3,
                      valid ? a.teamMembers[size_t(team)] : 1, settings);
 }

@@ -25,12 +25,15 @@ Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
   std::future<SessionScan> scan = std::async(std::launch::async, ScanSessions, std::cref(save));
   SaveReader r(save.bytes);
   ReadHeader(r, a);
-  DeriveSettings(a);
   r.Seek(size_t(save.bodyOffset));
   ReadGameSection(r, a);
   ReadMap(r, a);
   ReadTeams(r, a);
-  ReadPlayers(r, a);
+  TechTurns techTurns;
+  ReadPlayers(r, a, techTurns);
+
+  DeriveSettings(a);
+  BuildScienceHistories(a, techTurns);
   DeriveStatistics(a, factors);
   SessionScan sessions = scan.get();
   a.sessionTurns = std::move(sessions.turns);

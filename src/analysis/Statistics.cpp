@@ -54,19 +54,18 @@ void KavrelInputs(Analysis& a) {
 void TeamTotalsWithVassals(Analysis& a) {
   a.teamPopulationCounted = a.teamPopulation;
   a.teamLandCounted = a.teamLand;
-  a.teamVassalPopulation.fill(0);
-  a.teamVassalLand.fill(0);
   a.teamScore.fill(0);
   for (size_t t = 0; t < kTeams; ++t) {
+    int32_t vassalPopulation = 0, vassalLand = 0;
     for (size_t k = 0; k < kTeams; ++k) {
       if (!a.isVassal[k][t]) continue;
-      a.teamVassalPopulation[t] = Wrap32(int64_t(a.teamVassalPopulation[t]) + a.teamPopulation[k] / 2);
-      a.teamVassalLand[t] = Wrap32(int64_t(a.teamVassalLand[t]) + a.teamLand[k] / 2);
+      vassalPopulation = Wrap32(int64_t(vassalPopulation) + a.teamPopulation[k] / 2);
+      vassalLand = Wrap32(int64_t(vassalLand) + a.teamLand[k] / 2);
       a.teamPopulationCounted[k] = a.teamPopulation[k] / 2;
       a.teamLandCounted[k] = a.teamLand[k] / 2;
     }
-    a.teamPopulationCounted[t] = Wrap32(int64_t(a.teamPopulationCounted[t]) + a.teamVassalPopulation[t]);
-    a.teamLandCounted[t] = Wrap32(int64_t(a.teamLandCounted[t]) + a.teamVassalLand[t]);
+    a.teamPopulationCounted[t] = Wrap32(int64_t(a.teamPopulationCounted[t]) + vassalPopulation);
+    a.teamLandCounted[t] = Wrap32(int64_t(a.teamLandCounted[t]) + vassalLand);
   }
 }
 
@@ -75,24 +74,23 @@ void TeamTotalsWithVassals(Analysis& a) {
 void PlayerScoresWithVassals(Analysis& a, const ScoreFactors& f) {
   a.populationScoreCounted = a.populationScore;
   a.landScoreCounted = a.landScore;
-  a.vassalPopulationScore.fill(0);
-  a.vassalLandScore.fill(0);
   auto isVassalOf = [&a](int j, int p) {
     const int32_t tj = a.GetTeam(j), tp = a.GetTeam(p);
     return Analysis::ValidTeam(tj) && Analysis::ValidTeam(tp) && a.isVassal[size_t(tj)][size_t(tp)] != 0;
   };
   for (size_t p = 0; p < kSlots; ++p) {
+    int32_t vassalPopulationScore = 0, vassalLandScore = 0;
     for (size_t j = 0; j < kSlots; ++j) {
       if (!a.playerAlive[j] || !isVassalOf(int(j), int(p))) continue;
-      a.vassalPopulationScore[p] = Wrap32(int64_t(a.vassalPopulationScore[p]) + a.populationScore[j] / 2);
-      a.vassalLandScore[p] = Wrap32(int64_t(a.vassalLandScore[p]) + a.landScore[j] / 2);
+      vassalPopulationScore = Wrap32(int64_t(vassalPopulationScore) + a.populationScore[j] / 2);
+      vassalLandScore = Wrap32(int64_t(vassalLandScore) + a.landScore[j] / 2);
       a.populationScoreCounted[j] = a.populationScore[j] / 2;
       a.landScoreCounted[j] = a.landScore[j] / 2;
     }
     const int32_t team = a.GetTeam(int(p));
     const int32_t members = Analysis::ValidTeam(team) ? std::max(a.teamMembers[size_t(team)], 1) : 1;
-    a.populationScoreCounted[p] = Wrap32(int64_t(a.populationScoreCounted[p]) + a.vassalPopulationScore[p] / members);
-    a.landScoreCounted[p] = Wrap32(int64_t(a.landScoreCounted[p]) + a.vassalLandScore[p] / members);
+    a.populationScoreCounted[p] = Wrap32(int64_t(a.populationScoreCounted[p]) + vassalPopulationScore / members);
+    a.landScoreCounted[p] = Wrap32(int64_t(a.landScoreCounted[p]) + vassalLandScore / members);
     a.playerScore[p] = PlayerGameScore(a, int(p), f);
     if (Analysis::ValidTeam(team))
       a.teamScore[size_t(team)] = Wrap32(int64_t(a.teamScore[size_t(team)]) + a.playerScore[p]);

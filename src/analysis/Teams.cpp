@@ -23,9 +23,9 @@ void ReadTeam(SaveReader& r, Analysis& a, size_t t) {
   r.SkipInt32(2);
   r.SkipInt32(11);
   r.SkipInt32(11);
-  r.SkipInt32(68);
-  r.SkipInt32(105);
-  r.SkipInt32(129);
+  r.SkipInt32(kUnitClasses);
+  r.SkipInt32(kBuildingClasses);
+  r.SkipInt32(kBuildings);
   r.ReadInt32s(a.researchProgress[t]);
   r.SkipInt32(kTechs - 1);  // of this row only the repeatable technology's value is kept
   a.futureTechCount[t] = r.ReadInt32();
@@ -43,7 +43,7 @@ void ReadTeam(SaveReader& r, Analysis& a, size_t t) {
 }  // namespace
 
 void ReadTeams(SaveReader& r, Analysis& a) {
-  r.Section("team records");
+  SectionScope scope(r, "team records");
   for (size_t t = 0; t < kTeams; ++t) ReadTeam(r, a, t);
 }
 

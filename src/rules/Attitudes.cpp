@@ -1,6 +1,7 @@
 // The constant terms of one leader's attitude toward another.
 #include <cstddef>
 
+#include "rules/GameCodes.h"
 #include "rules/Scores.h"
 #include "rules/Tables.h"
 
@@ -28,8 +29,7 @@ int32_t HandicapAttitude(int32_t handicap) {
 }
 
 int32_t AggressiveAIAttitude(bool aggressiveAIOption, int32_t slotStatus) {
-  constexpr int32_t kHuman = 3;
-  return aggressiveAIOption && slotStatus == kHuman ? -2 : 0;
+  return aggressiveAIOption && slotStatus == kSlotHuman ? -2 : 0;
 }
 
 }  // namespace tolvane

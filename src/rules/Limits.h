@@ -10,6 +10,12 @@ inline constexpr int kTechs = 86;  // row 85 is the repeatable "Future Tech"
 inline constexpr int kFutureTech = 85;
 inline constexpr int kBuildings = 129;
 inline constexpr int kUnits = 92;
+// A civilization-specific unit or building replaces a common one and shares
+// its class. The game has 24 of each, so it counts 24 fewer unit classes than
+// units and 24 fewer building classes than buildings.
+inline constexpr int kUnitClasses = kUnits - 24;          // 68
+inline constexpr int kBuildingClasses = kBuildings - 24;  // 105
+inline constexpr int kBonuses = 35;                       // the resources a plot can hold
 inline constexpr int kProjects = 11;
 inline constexpr int kProcesses = 3;
 inline constexpr int kVictories = 7;
@@ -18,6 +24,7 @@ inline constexpr int kLeaders = 37;
 inline constexpr int kCivs = 26;
 inline constexpr int kEras = 7;
 inline constexpr int kSpeeds = 4;
+inline constexpr int kWorldSizes = 6;
 
 // Caps of what one load keeps; longer lists are read to their end.
 inline constexpr int kMaxCities = 500;      // per slot

@@ -366,7 +366,7 @@ const std::array<std::string_view, kProcesses> kProcessNames = {"Wealth", "Resea
 const std::array<std::string_view, 4> kPlotTypeAbbrev = {"M", "H", "F", "W"};
 const std::array<std::string_view, 9> kTerrainAbbrev = {"Gr", "Pl", "De", "Tu", "Sn", "Co", "Oc", "Mo", "Hi"};
 const std::array<std::string_view, 6> kFeatureAbbrev = {"Ic", "Ju", "Oa", "FP", "Fo", "Po"};
-const std::array<std::string_view, 35> kBonusAbbrev = {
+const std::array<std::string_view, kBonuses> kBonusAbbrev = {
     "Alum", "Coal", "Copp", "Hors", "Iron", "Marb", "Oil",  "Ston", "Uran", "Bana", "Clam", "Corn",
     "Cow",  "Crab", "Deer", "Fish", "Pig",  "Rice", "Shee", "Whea", "Dye",  "Fur",  "Gems", "Gold",
     "Ince", "Ivor", "Silk", "Silv", "Spic", "Suga", "Wine", "Whal", "Dram", "Musa", "Movi"};

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "rules/Limits.h"
@@ -38,7 +39,7 @@ extern const std::array<std::string_view, kProcesses> kProcessNames;
 extern const std::array<std::string_view, 4> kPlotTypeAbbrev;
 extern const std::array<std::string_view, 9> kTerrainAbbrev;
 extern const std::array<std::string_view, 6> kFeatureAbbrev;
-extern const std::array<std::string_view, 35> kBonusAbbrev;
+extern const std::array<std::string_view, kBonuses> kBonusAbbrev;
 extern const std::array<std::string_view, kVictories> kVictoryNames;
 extern const std::array<std::string_view, kGameOptions> kGameOptionNames;
 extern const std::array<std::array<int32_t, 56>, kLeaders> kLeaderAttitudeTable;
@@ -52,5 +53,15 @@ std::string_view GameSpeedName(int32_t v);    // "Marathon", "Epic", "Normal", "
 std::string_view LevelString(int32_t level);  // "Settler" .. "Deity"
 std::string_view VictoryTypeName(int32_t v);  // 1..6 and -1 "Loss"; others "Unknown"
 std::string_view SlotStatusName(int32_t v);   // "Open", "Computer", "Closed", "Human"; others "Closed"
+
+// The same names in value order, for lists that offer every value (entry i
+// names value i).
+std::span<const std::string_view> WorldSizeNames();
+std::span<const std::string_view> ClimateNames();
+std::span<const std::string_view> SeaLevelNames();
+std::span<const std::string_view> StartEraNames();
+std::span<const std::string_view> GameSpeedNames();
+std::span<const std::string_view> LevelNames();
+std::span<const std::string_view> SlotStatusNames();
 
 }  // namespace tolvane

@@ -65,24 +65,26 @@ int64_t InflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t le
 
 }  // namespace
 
-int32_t FindZlibHeader(std::span<const uint8_t> file) {
-  if (file.size() < 4) return -1;
+std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file) {
+  if (file.size() < 4) return std::nullopt;
   const uint8_t* data = file.data();
   const size_t last = file.size() - 4;  // the last candidate offset
   size_t i = 0;
   while (i <= last) {
     const void* hit = std::memchr(data + i, 0x78, last - i + 1);
-    if (!hit) return -1;
+    if (!hit) return std::nullopt;
     i = size_t(static_cast<const uint8_t*>(hit) - data);
-    if (data[i + 1] == 0x9C) return i > size_t(INT32_MAX) ? -1 : int32_t(i);
+    if (data[i + 1] == 0x9C) return i > size_t(INT32_MAX) ? std::nullopt : std::optional<int32_t>(int32_t(i));
     ++i;
   }
-  return -1;
+  return std::nullopt;
 }
 
 SaveImage SpliceSave(std::span<const uint8_t> file) {
-  const int32_t bodyOffset = FindZlibHeader(file);
-  if (bodyOffset < 8) throw SaveError("This file holds no compressed save body: it is not a saved game.");
+  // The two lengths stand in the eight bytes before the stream.
+  const std::optional<int32_t> header = FindZlibHeader(file);
+  if (!header || *header < 8) throw SaveError("This file holds no compressed save body: it is not a saved game.");
+  const int32_t bodyOffset = *header;
   const int32_t bodyLength = Int32At(file, size_t(bodyOffset) - 8);
   const int32_t packedLength = Int32At(file, size_t(bodyOffset) - 4);
   if (bodyLength < 0 || packedLength < 0 || int64_t(packedLength) > int64_t(file.size()) - bodyOffset)

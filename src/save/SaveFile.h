@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -46,8 +47,9 @@ struct SaveImage {
 // The largest inflated body a save may announce.
 inline constexpr int64_t kMaxBodyLength = int64_t(512) << 20;
 
-// Offset of the first bytes 78 9C at 0 .. size - 4, or -1.
-int32_t FindZlibHeader(std::span<const uint8_t> file);
+// Offset of the first bytes 78 9C at 0 .. size - 4; none when there are no
+// such bytes there, or only beyond the offsets a save's int32 can hold.
+std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file);
 
 // Builds the image from a whole save file held in memory. Throws SaveError
 // with a message for the user (zlib's own text for a damaged stream).

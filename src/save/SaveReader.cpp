@@ -67,10 +67,10 @@ bool MatchesAt(const uint8_t* data, int64_t p, std::string_view pattern) {
 
 }  // namespace
 
-int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start) {
+std::optional<int64_t> FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start) {
   const int64_t size = int64_t(bytes.size());
   if (start < 0) start = 0;
-  if (start > size - 1) return 0;
+  if (start > size - 1) return std::nullopt;
   if (pattern.empty()) return start;
   const int64_t span = 2 * int64_t(pattern.size() - 1);  // from the first to the last compared byte
   const int64_t end = size - span;                       // candidates lie before this
@@ -80,12 +80,12 @@ int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64
   // there is the rest compared.
   while (p < end) {
     const void* hit = std::memchr(data + p, uint8_t(pattern[0]), size_t(end - p));
-    if (!hit) return 0;
+    if (!hit) return std::nullopt;
     p = static_cast<const uint8_t*>(hit) - data;
     if (MatchesAt(data, p, pattern)) return p;
     ++p;
   }
-  return 0;
+  return std::nullopt;
 }
 
 }  // namespace tolvane

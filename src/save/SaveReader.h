@@ -7,8 +7,10 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "save/SaveError.h"
 
@@ -27,8 +29,8 @@ class SaveReader {
   void Seek(size_t pos) { pos_ = pos; }
   size_t Remaining() const { return pos_ <= size_ ? size_ - pos_ : 0; }
 
-  // Names what is being read, for the message when the save ends early.
-  void Section(const char* what) { section_ = what; }
+  // What is being read, for the message when the save ends early; set by
+  // SectionScope.
   const char* Section() const { return section_; }
 
   int32_t ReadInt32() {
@@ -75,6 +77,8 @@ class SaveReader {
   [[noreturn]] void Fail() const;
 
  private:
+  friend class SectionScope;
+
   const uint8_t* Need(int64_t n) {
     if (n > int64_t(Remaining())) Fail();
     const uint8_t* p = data_ + pos_;
@@ -90,9 +94,25 @@ class SaveReader {
   const char* section_ = "save";
 };
 
+// Names the part of the save read while it lives ("city records" in "The
+// save ends inside the city records."), and gives the reader back the name it
+// had before when it ends, so a section that holds others needs no renaming
+// after each of them.
+class SectionScope {
+ public:
+  SectionScope(SaveReader& r, const char* what) : reader_(r), previous_(r.section_) { r.section_ = what; }
+  ~SectionScope() { reader_.section_ = previous_; }
+  SectionScope(const SectionScope&) = delete;
+  SectionScope& operator=(const SectionScope&) = delete;
+
+ private:
+  SaveReader& reader_;
+  const char* previous_;
+};
+
 // Offset of the first p >= start whose 16-bit characters at p, p+2, ... have
-// the pattern's bytes as their low bytes; 0 when none (or start is past the
-// end). An empty pattern matches at start.
-int64_t FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start);
+// the pattern's bytes as their low bytes; none when there is no such p (or
+// start is past the end). An empty pattern matches at start.
+std::optional<int64_t> FindUStr(std::span<const uint8_t> bytes, std::string_view pattern, int64_t start);
 
 }  // namespace tolvane

@@ -30,7 +30,7 @@ inline SaveDescription MinimalSave() {
   d.slots[0].leaderName = "Anna";
   d.slots[0].leaderType = 3;
   d.slots[0].civType = 19;
-  d.slots[0].slotStatus = 3;
+  d.slots[0].slotStatus = kSlotHuman;
   d.slots[18].leaderName = "Barbarians";
   d.slots[18].leaderType = 0;
   d.slots[18].team = 18;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "rules/ResearchCost.h"
 #include "rules/Tables.h"
 
@@ -11,6 +13,21 @@ TEST(ResearchDiffCoeff, PercentOfEachLevel) {
   for (int32_t level = 0; level < 9; ++level) EXPECT_EQ(ResearchDiffCoeff(level), expected[level]) << level;
   EXPECT_EQ(ResearchDiffCoeff(-1), 100);
   EXPECT_EQ(ResearchDiffCoeff(9), 100);
+}
+
+TEST(ResearchPercents, WorldSpeedAndEra) {
+  struct Case {
+    int32_t (*percent)(int32_t);
+    std::vector<int32_t> byValue;  // from value 0 on
+  };
+  const Case cases[] = {{WorldCostPercent, {100, 110, 120, 130, 140, 150}},
+                        {SpeedCostPercent, {300, 150, 100, 67}},
+                        {EraCostPercent, {100, 90, 80, 70, 60, 50, 40}}};
+  for (const Case& c : cases) {
+    for (size_t v = 0; v < c.byValue.size(); ++v) EXPECT_EQ(c.percent(int32_t(v)), c.byValue[v]) << v;
+    EXPECT_EQ(c.percent(-1), 100);
+    EXPECT_EQ(c.percent(int32_t(c.byValue.size())), 100);
+  }
 }
 
 TEST(TechCostFor, CostsOfTheGame) {

@@ -168,5 +168,27 @@ TEST(SettingNames, NamesAndFallbacks) {
   for (const auto& c : cases) EXPECT_EQ(c.name(c.value), c.expected) << c.value << " " << c.expected;
 }
 
+// Each list offers every value the name of its setting knows, in value order.
+TEST(SettingNames, ListsInValueOrder) {
+  struct Case {
+    std::span<const std::string_view> (*list)();
+    std::string_view (*name)(int32_t);
+    size_t size;
+  };
+  const Case cases[] = {{WorldSizeNames, WorldSizeName, kWorldSizes},
+                        {ClimateNames, ClimateName, 5},
+                        {SeaLevelNames, SeaLevelName, 3},
+                        {StartEraNames, EraName, kEras},
+                        {GameSpeedNames, GameSpeedName, kSpeeds},
+                        {LevelNames, LevelString, 9},
+                        {SlotStatusNames, SlotStatusName, 4}};
+  for (const Case& c : cases) {
+    const auto names = c.list();
+    ASSERT_EQ(names.size(), c.size) << c.name(0);
+    for (size_t v = 0; v < names.size(); ++v) EXPECT_EQ(names[v], c.name(int32_t(v)));
+  }
+  EXPECT_EQ(WorldSizeNames()[3], "Standart");
+}
+
 }  // namespace
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 
 #include "SaveWriter.h"
 #include "save/SaveError.h"
@@ -70,8 +71,10 @@ TEST(SaveFile, FirstPairInTheFileWins) {
             "This file holds no compressed save body: it is not a saved game.");
   // A pair in the last three bytes is not found.
   std::vector<uint8_t> end = {1, 2, 3, 4, 5, 0x78, 0x9C, 0};
-  EXPECT_EQ(FindZlibHeader(end), -1);
-  EXPECT_EQ(FindZlibHeader(std::vector<uint8_t>{0x78, 0x9C, 0}), -1);
+  EXPECT_EQ(FindZlibHeader(end), std::nullopt);
+  EXPECT_EQ(FindZlibHeader(std::vector<uint8_t>{0x78, 0x9C, 0}), std::nullopt);
+  // A pair at the very start is found.
+  EXPECT_EQ(FindZlibHeader(std::vector<uint8_t>{0x78, 0x9C, 0, 0}), 0);
 }
 
 TEST(SaveFile, LongerStreamIsCutToBodyLength) {

@@ -248,8 +248,8 @@ void SetUpHeader(SaveDescription& d, uint64_t seed) {
   d.gameSpeed = 2;
   d.calendar = 0;
   d.victoryFlags = {1, 1, 1, 1, 1, 1, 1};
-  d.gameOptions[13] = 1;
-  d.gameOptions[17] = 1;
+  d.gameOptions[kOptionNewRandomSeed] = 1;
+  d.gameOptions[kOptionNoGoodyHuts] = 1;
   d.options.junkSeed = seed * 0x9E3779B97F4A7C15ull + 1;
   for (int slot = 0; slot < kSlots; ++slot) d.slots[slot].team = slot;
   SlotDesc& barbarians = d.slots[kBarbarianSlot];
@@ -258,7 +258,7 @@ void SetUpHeader(SaveDescription& d, uint64_t seed) {
   barbarians.civAdjective = "Barbarian";
   barbarians.civType = 25;
   barbarians.leaderType = 0;
-  barbarians.slotStatus = 1;
+  barbarians.slotStatus = kSlotComputer;
 }
 
 void SetUpSlot(SaveDescription& d, int slot, int32_t team, bool human) {
@@ -271,7 +271,7 @@ void SetUpSlot(SaveDescription& d, int slot, int32_t team, bool human) {
   s.leaderType = seed.leaderType;
   s.team = team;
   s.handicap = human ? 4 : 3;
-  s.slotStatus = human ? 3 : 1;
+  s.slotStatus = human ? kSlotHuman : kSlotComputer;
   s.slotValue14 = 1;
   s.slotValue15 = slot;
 }
@@ -330,10 +330,12 @@ SaveDescription ExampleSave(uint64_t seed) {
       std::string name = cityKeys[slot][i] ? std::string("TXT_KEY_CITY_NAME_") + cityKeys[slot][i] : "Karvik";
       p.cities.push_back(MakeCity(name, slot, i, bandX + i, 3 + 3 * i, founded));
       d.replay.push_back(Replay(founded, fmt::format("{} founded a city", Colored(kSlotSeeds[slot].name)), 37, slot));
-      p.messages.push_back(MakeMessage(fmt::format("A new city has been founded on turn {}", founded), founded, 3, 37));
+      p.messages.push_back(
+          MakeMessage(fmt::format("A new city has been founded on turn {}", founded), founded, kCityEventMessage, 37));
     }
-    p.messages.push_back(MakeMessage("Your Warrior has defeated a Barbarian Archer!", 30 + slot, 5, 37));
-    p.messages.push_back(MakeMessage("<color=255,0,0,255>Your Axeman has been killed!</color>", 70 + slot, 5, 38));
+    p.messages.push_back(MakeMessage("Your Warrior has defeated a Barbarian Archer!", 30 + slot, kCombatMessage, 37));
+    p.messages.push_back(
+        MakeMessage("<color=255,0,0,255>Your Axeman has been killed!</color>", 70 + slot, kCombatMessage, 38));
     FillHistories(p, slot, d.startTurn, d.elapsedTurns);
   }
   // The barbarians: alive, one city, no messages or histories.
@@ -417,8 +419,8 @@ SaveDescription LargeSave(uint64_t seed) {
                                      : fmt::format("City {} grew to {}", m % kCities, 1 + m % 20);
       MessageDesc& msg = p.messages.emplace_back(MakeMessage(std::move(text), turn,
                                                              kind == 0   ? 4
-                                                             : kind == 1 ? 5
-                                                                         : 3,
+                                                             : kind == 1 ? kCombatMessage
+                                                                         : kCityEventMessage,
                                                              34 + kind));
       msg.auxText1.clear();
     }

@@ -4,7 +4,9 @@
 // elements, so a walk that consumes one byte too many or too few reads junk
 // instead of the described values and fails the tests.
 //
-// Field names mirror the analysis model (analysis/Model.h). Values the save
+// Field names mirror the analysis model (analysis/Model.h). The writer
+// describes the whole file, so it also holds the fields the walk skips and
+// the model does not keep (slotText3, info1, auxInt1, ...). Values the save
 // stores as single bytes (flags) are uint8_t here so that a test can write a
 // flag byte of 2 or 255.
 #pragma once
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "SaveBytes.h"
+#include "rules/GameCodes.h"
 #include "rules/Limits.h"
 
 namespace tolvane::testing {
@@ -67,7 +70,7 @@ struct SlotDesc {
   int32_t handicap = 3;
   int32_t slotValue14 = 0;
   int32_t slotValue15 = 0;
-  int32_t slotStatus = 2;  // 0 Open, 1 Computer, 2 Closed, 3 Human
+  int32_t slotStatus = kSlotClosed;
 };
 
 // One replay message (ReplayMessage); Text is raw, markup included.
@@ -134,7 +137,7 @@ struct MessageDesc {
   uint8_t auxFlag1 = 0;
   uint8_t auxFlag2 = 0;
   int32_t turn = 0;
-  int32_t messageType = 0;  // 3 city event, 5 combat
+  int32_t messageType = 0;  // kCityEventMessage, kCombatMessage, ...
   int32_t auxInt4 = 0;
   int32_t auxInt5 = 0;
   uint8_t auxFlag3 = 0;

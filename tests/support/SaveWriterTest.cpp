@@ -37,7 +37,7 @@ int64_t FirstZlibPair(std::span<const uint8_t> bytes) {
   return -1;
 }
 
-TEST(SaveWriterTest, RecordsHaveTheirLayoutSizes) {
+TEST(SaveWriter, RecordsHaveTheirLayoutSizes) {
   const WriteOptions o = FixedShape();
   WriteOptions junky;  // fixed-size records keep their size whatever the junk
   junky.counts = JunkCounts::Mixed;
@@ -72,7 +72,7 @@ TEST(SaveWriterTest, RecordsHaveTheirLayoutSizes) {
   for (const auto& c : cases) EXPECT_EQ(c.bytes, c.expected) << c.what;
 }
 
-TEST(SaveWriterTest, SectionsStartWhereTheLayoutPutsThem) {
+TEST(SaveWriter, SectionsStartWhereTheLayoutPutsThem) {
   SaveDescription d;
   d.options = FixedShape();
   d.mapWidth = 5;
@@ -92,7 +92,7 @@ TEST(SaveWriterTest, SectionsStartWhereTheLayoutPutsThem) {
   EXPECT_EQ(layout.end - layout.playerRecords[18], 8455u);
 }
 
-TEST(SaveWriterTest, FixedBodyOffsetsHoldTheirValues) {
+TEST(SaveWriter, FixedBodyOffsetsHoldTheirValues) {
   SaveDescription d = ExampleSave(3);
   d.elapsedTurns = 1001;
   d.startTurn = 1002;
@@ -127,7 +127,7 @@ TEST(SaveWriterTest, FixedBodyOffsetsHoldTheirValues) {
   EXPECT_EQ(GetInt32(moved, 361 + 6), 1016);
 }
 
-TEST(SaveWriterTest, ContainerHoldsLengthsThenTheStreamThenTheTail) {
+TEST(SaveWriter, ContainerHoldsLengthsThenTheStreamThenTheTail) {
   SaveDescription d = ExampleSave(5);
   d.tail = {0xDE, 0xAD, 0x78, 0x9C};
   const std::vector<uint8_t> prefix = WritePrefix(d);
@@ -151,7 +151,7 @@ TEST(SaveWriterTest, ContainerHoldsLengthsThenTheStreamThenTheTail) {
   EXPECT_EQ(GetInt32(lying, at - 4), -5);
 }
 
-TEST(SaveWriterTest, PrefixExtraBytesComeJustBeforeTheLengths) {
+TEST(SaveWriter, PrefixExtraBytesComeJustBeforeTheLengths) {
   SaveDescription d = ExampleSave(2);
   d.prefixExtra = {0x78, 0x9C, 0x01};
   const std::vector<uint8_t> prefix = WritePrefix(d);
@@ -161,7 +161,7 @@ TEST(SaveWriterTest, PrefixExtraBytesComeJustBeforeTheLengths) {
   EXPECT_EQ(file[prefix.size() + 9], 0x9C);
 }
 
-TEST(SaveWriterTest, HeaderAndSlotTableFollowTheLayout) {
+TEST(SaveWriter, HeaderAndSlotTableFollowTheLayout) {
   SaveDescription d;
   d.options = FixedShape();
   d.prefixPadding = 0;
@@ -181,7 +181,7 @@ TEST(SaveWriterTest, HeaderAndSlotTableFollowTheLayout) {
   EXPECT_EQ(GetInt32(prefix, 863 - 8 + 2 + 4 + 4 * 3), 103);
 }
 
-TEST(SaveWriterTest, TextsAreWideUnlessNarrowReadsTheSame) {
+TEST(SaveWriter, TextsAreWideUnlessNarrowReadsTheSame) {
   EXPECT_EQ(SaveBytes().Text16("Hi").Take(), (std::vector<uint8_t>{2, 0, 0, 0, 'H', 0, 'i', 0}));
   EXPECT_EQ(SaveBytes().Text16("\xD1", 0x04).Take(), (std::vector<uint8_t>{1, 0, 0, 0, 0xD1, 0x04}));
   EXPECT_EQ(SaveBytes().Text8("Hi").Int16(-2).Take(), (std::vector<uint8_t>{2, 0, 0, 0, 'H', 'i', 0xFE, 0xFF}));
@@ -199,7 +199,7 @@ TEST(SaveWriterTest, TextsAreWideUnlessNarrowReadsTheSame) {
   }
 }
 
-TEST(SaveWriterTest, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
+TEST(SaveWriter, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
   for (uint64_t seed : {1u, 2u, 77u}) {
     WriteOptions o;
     o.junkSeed = seed;
@@ -221,7 +221,7 @@ TEST(SaveWriterTest, JunkIsNonZeroAndFormsNoHeaderOrSessionText) {
   }
 }
 
-TEST(SaveWriterTest, JunkCountsFollowTheOptions) {
+TEST(SaveWriter, JunkCountsFollowTheOptions) {
   WriteOptions o = FixedShape();
   o.counts = JunkCounts::Negative;
   for (uint64_t seed = 1; seed <= 8; ++seed) {
@@ -243,7 +243,7 @@ TEST(SaveWriterTest, JunkCountsFollowTheOptions) {
   EXPECT_NE(WriteTeamRecord(TeamDesc{}, o), WriteTeamRecord(TeamDesc{}, other));
 }
 
-TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
+TEST(SaveWriter, StoredValuesLandInTheirFields) {
   TeamDesc t;
   t.teamMembers = 2;
   t.hasMet[4] = 7;
@@ -276,7 +276,7 @@ TEST(SaveWriterTest, StoredValuesLandInTheirFields) {
   EXPECT_EQ(GetInt32(city, 532 + 4 * 6), -7);
 }
 
-TEST(SaveWriterTest, ExampleAndLargeSavesAreConsistent) {
+TEST(SaveWriter, ExampleAndLargeSavesAreConsistent) {
   const SaveDescription example = ExampleSave();
   EXPECT_EQ(example.plots.size(), size_t(example.mapWidth * example.mapHeight));
   EXPECT_GT(example.landPlots, 0);

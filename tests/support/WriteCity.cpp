@@ -11,7 +11,7 @@ void WriteCityRecord(FieldWriter& w, const CityDesc& c, int ownerSlot) {
   w.Int32(c.foundedTurn);
   w.JunkInt32(1);
   w.Int32(c.population);
-  w.JunkInt32(68);
+  w.JunkInt32(kUnitClasses);
   w.JunkBool(8);
   w.JunkInt32(4);
   w.JunkInt32(9 * 3);
@@ -31,7 +31,7 @@ void WriteCityRecord(FieldWriter& w, const CityDesc& c, int ownerSlot) {
   w.JunkBool(3 * kSlots);
   w.Text16(c.name);
   w.JunkText16();
-  w.JunkInt32(2 * 35);
+  w.JunkInt32(2 * kBonuses);
   w.Int32s(c.projectProduction);
   w.Int32s(c.buildingProduction);
   w.JunkInt32(3 * kBuildings);

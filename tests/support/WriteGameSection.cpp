@@ -41,9 +41,9 @@ void WriteGameSection(FieldWriter& w, const SaveDescription& d) {
   w.Int32(d.gameScore);  // first value of the fourth block of 19
   w.JunkInt32(kSlots - 1);
   w.JunkInt32(3 * kSlots);
-  w.JunkInt32(92);
-  w.JunkInt32(68);
-  w.JunkInt32(105);
+  w.JunkInt32(kUnits);
+  w.JunkInt32(kUnitClasses);
+  w.JunkInt32(kBuildingClasses);
   w.JunkInt32(11);
   w.JunkInt32(25);
   w.JunkInt32(10);

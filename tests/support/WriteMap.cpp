@@ -52,7 +52,7 @@ void WriteMapListRecord(FieldWriter& w) {
   w.JunkInt32(kSlots * 3);
   w.JunkInt32(kSlots * 36);
   w.JunkInt32(kSlots * 36);
-  w.JunkInt32(35);
+  w.JunkInt32(kBonuses);
   w.JunkInt32(24);
 }
 
@@ -68,8 +68,8 @@ void WriteMapSection(FieldWriter& w, const SaveDescription& d, BodyLayout* layou
   w.JunkInt32(1);
   w.Bool(d.wrapX);
   w.Bool(d.wrapY);
-  w.JunkInt32(35);
-  w.JunkInt32(35);
+  w.JunkInt32(kBonuses);
+  w.JunkInt32(kBonuses);
   if (layout) layout->firstPlot = w.Out().Size();
   if (d.plots.empty()) {
     for (const PlotDesc& p : GeneratePlots(d.mapWidth, d.mapHeight, 0, w.Options().junkSeed)) WritePlotRecord(w, p);
@@ -106,7 +106,7 @@ std::vector<PlotDesc> GeneratePlots(int32_t width, int32_t height, int owners, u
         p.plotType = kLandTypes[r % 6];
         p.terrain = int16_t((r >> 4) % 5);
         p.feature = int16_t((r >> 8) % 3 == 0 ? 4 : -1);
-        p.bonus = int16_t((r >> 12) % 9 == 0 ? (r >> 16) % 35 : -1);
+        p.bonus = int16_t((r >> 12) % 9 == 0 ? (r >> 16) % kBonuses : -1);
         // Owned in vertical bands, one per owner, with unowned gaps.
         const int band = owners > 0 ? int(int64_t(x) * owners / width) : -1;
         if (band >= 0 && (r >> 20) % 5 != 0) p.owner = uint8_t(band);
@@ -120,7 +120,8 @@ std::vector<PlotDesc> GeneratePlots(int32_t width, int32_t height, int owners, u
 void CountPlots(SaveDescription& d) {
   const auto land = [](const PlotDesc& p) { return p.plotType >= 0 && p.plotType <= 2; };
   d.landPlots = int32_t(std::count_if(d.plots.begin(), d.plots.end(), land));
-  d.ownedPlots = int32_t(std::count_if(d.plots.begin(), d.plots.end(), [](const PlotDesc& p) { return p.owner < 19; }));
+  d.ownedPlots =
+      int32_t(std::count_if(d.plots.begin(), d.plots.end(), [](const PlotDesc& p) { return p.owner < kSlots; }));
 }
 
 }  // namespace tolvane::testing

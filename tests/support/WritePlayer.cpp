@@ -106,7 +106,9 @@ void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
   w.JunkInt32(kSlots);
   w.JunkBool(28 + 18);
   w.JunkText16();
-  w.JunkInt32(35 + 35 + 24 + 129 + 129 + 6 + 68 + 68 + 105 + 105 + 2 + 4 + 5 + 5 + 7 + 3 + 12);  // 742
+  // Runs of 35, 35, 24, 129, 129, 6, 68, 68, 105, 105, 2, 4, 5, 5, 7, 3 and 12 int32 (742 in all).
+  w.JunkInt32(kBonuses + kBonuses + 24 + kBuildings + kBuildings + 6 + kUnitClasses + kUnitClasses + kBuildingClasses +
+              kBuildingClasses + 2 + 4 + 5 + 5 + 7 + 3 + 12);
   w.Bools(p.researchFlags);
   w.JunkBool(kSlots);
   w.JunkInt32(5);
@@ -117,7 +119,7 @@ void WritePlayerRecord(FieldWriter& w, const SaveDescription& d, int slot) {
   w.IndexBlock();
   for (int32_t n = w.JunkCount(); n > 0; --n) {
     w.JunkInt32(3);
-    w.JunkInt32(35);
+    w.JunkInt32(kBonuses);
     w.Int32List(2);
   }
   w.IndexBlock();

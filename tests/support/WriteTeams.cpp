@@ -21,9 +21,9 @@ void WriteTeamRecord(FieldWriter& w, const TeamDesc& t) {
   w.JunkInt32(2);
   w.JunkInt32(11);
   w.JunkInt32(11);
-  w.JunkInt32(68);
-  w.JunkInt32(105);
-  w.JunkInt32(129);
+  w.JunkInt32(kUnitClasses);
+  w.JunkInt32(kBuildingClasses);
+  w.JunkInt32(kBuildings);
   w.Int32s(t.researchProgress);
   w.JunkInt32(kTechs - 1);
   w.Int32(t.futureTechCount);

@@ -10,17 +10,17 @@ using Strings = std::vector<std::string>;
 
 TEST_F(ReplayPageTest, LinesTakeTheirColoursAndSessionsArePurple) {
   Analysis a = SmallGame();
-  a.replay = {{10, 0, 0, 0, 0, "Founded Rome", 37},
-              {11, 0, 0, 0, 0, "War", 38},
-              {12, 0, 0, 0, 0, "Grey", 34},
-              {13, 0, 0, 0, 0, "Blue", 36},
-              {14, 0, 0, 0, 0, "Other", 5},
-              {15, 0, 0, 0, 0, "", 38},
-              {16, 0, 0, 0, 0, "my session", 34},
-              {0, 0, 0, 0, 0, "Session 1", 38},
-              {1, 0, 0, 0, 0, "\xD1\xE5\xF1\xF1\xE8\xFF", 36},
-              {2, 0, 0, 0, 0, "Lancement de la session", 37},
-              {90, 0, 0, 0, 0, "Caf\xE9 built", 0}};
+  a.replay = {{10, "Founded Rome", 37},
+              {11, "War", 38},
+              {12, "Grey", 34},
+              {13, "Blue", 36},
+              {14, "Other", 5},
+              {15, "", 38},
+              {16, "my session", 34},
+              {0, "Session 1", 38},
+              {1, "\xD1\xE5\xF1\xF1\xE8\xFF", 36},
+              {2, "Lancement de la session", 37},
+              {90, "Caf\xE9 built", 0}};
   Show(a);
   EXPECT_EQ(Texts(form_.replay.replay),
             (Strings{"  10 3600BC Founded Rome", "  11 3560BC War", "  12 3520BC Grey", "  13 3480BC Blue",

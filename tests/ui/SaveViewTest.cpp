@@ -15,7 +15,7 @@ TEST_F(SaveViewTest, RestrictedViewShowsOnlyTeamsMetByTeamZero) {
   Analysis a = SmallGame();
   a.restrictedView = true;
   a.hasMet[0][1] = 0;
-  a.replay.push_back({5, 0, 0, 0, 0, "Founded", 0});
+  a.replay.push_back({5, "Founded", 0});
   Show(a);
   EXPECT_EQ(Row(form_.leaders.leaders, 2), (Strings{" 2", " ", " ", " ", " ", " ", " ", " ", " ", " "}));
   EXPECT_EQ(form_.leaders.leaders.Cell(2, 1), "    500");
@@ -47,7 +47,7 @@ TEST_F(SaveViewTest, NotAvailableAndRestrictedTogetherShowNamesOnly) {
 TEST_F(SaveViewTest, NotAvailableModeHidesTheGamesCourse) {
   Analysis a = SmallGame();
   a.slots[0].password = "secret";
-  a.replay.push_back({5, 0, 0, 0, 0, "Founded", 0});
+  a.replay.push_back({5, "Founded", 0});
   Show(a);
   EXPECT_EQ(form_.leaders.leaders.Cell(2, 2), "    300");  // details as usual
   EXPECT_EQ(form_.replay.replay.Lines().size(), 1u);

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include "rules/GameCodes.h"
 #include "rules/Scores.h"
 #include "ui/pages/SaveView.h"
 
@@ -29,12 +30,11 @@ void AttitudesPage::ShowAttitude() {
   // Without a selection the page shows the second player toward the first.
   const int s1 = SlotOf(leaderSelector, a, 1);
   const int s2 = SlotOf(towardSelector, a, 0);
-  constexpr int kAggressiveAi = 5;
   const SlotInfo& toward = a.slots[size_t(s2)];
   baseAttitude.SetText(fmt::sprintf("%6d", BaseAttitude(a.leaderPersonality[size_t(s1)])));
   handicapAttitude.SetText(fmt::sprintf("%6d", HandicapAttitude(toward.handicap)));
   aggressiveAiAttitude.SetText(
-      fmt::sprintf("%6d", AggressiveAIAttitude(a.gameOptions[kAggressiveAi] != 0, toward.slotStatus)));
+      fmt::sprintf("%6d", AggressiveAIAttitude(a.gameOptions[kOptionAggressiveAI] != 0, toward.slotStatus)));
 }
 
 }  // namespace tolvane::ui

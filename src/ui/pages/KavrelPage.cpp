@@ -6,6 +6,7 @@
 #include "rules/Calendar.h"
 #include "rules/Int32Math.h"
 #include "rules/Scores.h"
+#include "rules/Tables.h"
 #include "ui/NumberText.h"
 #include "ui/pages/SaveView.h"
 
@@ -14,6 +15,8 @@ namespace tolvane::ui {
 namespace {
 
 std::string Int7(int32_t v) { return fmt::sprintf("%7d", v); }
+
+std::vector<std::string> Items(std::span<const std::string_view> names) { return {names.begin(), names.end()}; }
 
 }  // namespace
 
@@ -28,12 +31,9 @@ KavrelRow::KavrelRow(ControlList& list, std::string_view title, const std::array
 AnarchyCalculator::AnarchyCalculator(ControlList& list)
     : civics(list, {.name = "NewCivicsE", .caption = "Civics"}, "  0"),
       cities(list, {.name = "AnarchyCitiesE", .caption = "Cities"}, " 10"),
-      worldSize(list, {.name = "AnarchyWorldSizeBox", .caption = "World Size"}, 8,
-                {"Duel", "Tiny", "Small", "Standart", "Large", "Huge"}, 3),
-      gameSpeed(list, {.name = "AnarchyGameSpeedBox", .caption = "Game Speed"}, 8,
-                {"Marathon", "Epic", "Normal", "Quick"}, 2),
-      startEra(list, {.name = "AnarchyStartEraBox", .caption = "Starting Era"}, 8,
-               {"Ancient", "Classical", "Medieval", "Renaissance", "Industrial", "Modern", "Future"}, 0),
+      worldSize(list, {.name = "AnarchyWorldSizeBox", .caption = "World Size"}, 8, Items(WorldSizeNames()), 3),
+      gameSpeed(list, {.name = "AnarchyGameSpeedBox", .caption = "Game Speed"}, 8, Items(GameSpeedNames()), 2),
+      startEra(list, {.name = "AnarchyStartEraBox", .caption = "Starting Era"}, 8, Items(StartEraNames()), 0),
       length(list, {.name = "AnarchyLengthL", .caption = "Anarchy Length"}, "= 0 turns") {}
 
 KavrelPage::KavrelPage(const Analysis& save, MessageLog& messages) : Page({"Kavrel", "TabSheet9"}, save, messages) {

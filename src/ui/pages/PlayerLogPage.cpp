@@ -5,37 +5,11 @@
 #include <algorithm>
 
 #include "rules/Calendar.h"
+#include "rules/GameCodes.h"
 #include "ui/Latin1.h"
 #include "ui/pages/SaveView.h"
 
 namespace tolvane::ui {
-
-namespace {
-
-constexpr int32_t kCityEvent = 3;
-constexpr int32_t kCombat = 5;
-
-Rgb MessageColor(const Message& m) {
-  if (m.messageType == kCombat) return kPurple;
-  if (m.messageType == kCityEvent) return kGreen;
-  switch (m.color) {
-    case 8:
-    case 38:
-      return kRed;
-    case 33:
-      return kOlive;
-    case 34:
-      return kGrey;
-    case 36:
-      return kBlue;
-    case 37:
-      return kGreen;
-    default:
-      return kBlack;
-  }
-}
-
-}  // namespace
 
 PlayerLogPage::PlayerLogPage(const Analysis& save, MessageLog& messages)
     : Page({"Player Log", "TabSheet6"}, save, messages) {
@@ -64,10 +38,10 @@ void PlayerLogPage::ShowLog() {
   const size_t count = std::min(messages.size(), size_t(std::max(a.messageCount[size_t(q)], 0)));
   for (size_t j = 0; j < count; ++j) {
     const Message& m = messages[j];
-    if ((m.messageType == kCombat && !showCombats.Checked()) ||
-        (m.messageType == kCityEvent && !showCityEvents.Checked()) || m.text.empty())
+    if ((m.messageType == kCombatMessage && !showCombats.Checked()) ||
+        (m.messageType == kCityEventMessage && !showCityEvents.Checked()) || m.text.empty())
       continue;
-    log.SetColor(MessageColor(m));
+    log.SetColor(PlayerLogLineColor(m.messageType, m.color));
     log.Append(fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text)));
   }
 }

@@ -4,6 +4,7 @@
 #include <fmt/printf.h>
 
 #include "rules/Calendar.h"
+#include "rules/GameCodes.h"
 #include "rules/Int32Math.h"
 #include "ui/NumberText.h"
 #include "ui/pages/SaveView.h"
@@ -18,11 +19,10 @@ void ReloadsPage::Fill() {
   const Analysis& a = save_;
   SetVisible(!NotAvailable(a));
   // One line per session message: its number and the year it began.
-  constexpr int32_t kNoSession = 9999;
   sessionList.Clear();
   int k = 0;
   for (int32_t turn : a.sessionTurns)
-    if (turn < kNoSession) sessionList.Add(fmt::sprintf("%3d%6d", ++k, Turn2Date(a.gameSpeed, turn)));
+    if (turn < kNoSessionTurn) sessionList.Add(fmt::sprintf("%3d%6d", ++k, Turn2Date(a.gameSpeed, turn)));
   sessions.SetText(fmt::sprintf("%6d", a.sessions));
   preSessions.SetText(fmt::format("{}", a.preSessions));  // recounts
 }

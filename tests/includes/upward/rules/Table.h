@@ -1,0 +1,6 @@
+#pragma once
+
+#include <fmt/format.h>
+
+#include "rules/Limits.h"
+#include "save/SaveError.h"

@@ -1,0 +1,8 @@
+// Upward: the container reads the model and the rules.
+#include <zlib.h>
+
+#include "analysis/Model.h"
+#include "rules/Limits.h"
+#include "save/SaveReader.h"
+
+// #include "ui/Form.h" is a comment, not an include.

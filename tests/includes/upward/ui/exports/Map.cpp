@@ -1,0 +1,2 @@
+#  include <app/Pages.h>
+#include "ui/exports/Map.h"
