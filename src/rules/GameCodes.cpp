@@ -19,9 +19,10 @@ constexpr std::array<std::string_view, 3> kSessionWords = {"Session", "\xD1\xE5\
 
 }  // namespace
 
-// The replay's colour codes.
-uint32_t ReplayLineColor(std::string_view text, int32_t colorCode) {
-  if (IsSessionText(text)) return kPurple;
+namespace {
+
+// The colour codes the replay and the player messages share.
+uint32_t TextColor(int32_t colorCode) {
   switch (colorCode) {
     case 34:
       return kGrey;
@@ -36,26 +37,19 @@ uint32_t ReplayLineColor(std::string_view text, int32_t colorCode) {
   }
 }
 
-// The player messages' colour codes: those of the replay, with 8 a second
-// red and 33 olive.
+}  // namespace
+
+uint32_t ReplayLineColor(std::string_view text, int32_t colorCode) {
+  return IsSessionText(text) ? kPurple : TextColor(colorCode);
+}
+
+// The player messages know two codes more: 8, a second red, and 33, olive.
 uint32_t PlayerLogLineColor(int32_t messageType, int32_t colorCode) {
   if (messageType == kCombatMessage) return kPurple;
   if (messageType == kCityEventMessage) return kGreen;
-  switch (colorCode) {
-    case 8:
-    case 38:
-      return kRed;
-    case 33:
-      return kOlive;
-    case 34:
-      return kGrey;
-    case 36:
-      return kBlue;
-    case 37:
-      return kGreen;
-    default:
-      return kBlack;
-  }
+  if (colorCode == 8) return kRed;
+  if (colorCode == 33) return kOlive;
+  return TextColor(colorCode);
 }
 
 std::span<const std::string_view> SessionWords() { return kSessionWords; }

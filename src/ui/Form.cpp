@@ -4,7 +4,6 @@
 
 #include <stdexcept>
 
-#include "analysis/SaveAnalyse.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/exports/MapText.h"
@@ -47,19 +46,21 @@ void Form::ClickCheckBox(std::string_view name) { Lookup<CheckBox>(name).Click()
 bool Form::LoadFile(const std::string& path) {
   // The new save is read and analysed aside; a failure leaves the pages on
   // the previous save.
-  Analysis analysis;
-  SaveImage image;
+  LoadedSave save;
   try {
-    image = SpliceSave(ReadWholeFile(path));
-    analysis = SaveAnalyse(image, base.Factors());
+    save = LoadSave(path, base.Factors());
   } catch (const SaveError& e) {
     messages_.Add(e.what());
     return false;
   }
-  fileBar.savePath.SetText(path);
-  fileBar.fileDate.SetText(FileDateText(path));
-  Show(std::move(analysis), std::move(image));
+  Show(std::move(save));
   return true;
+}
+
+void Form::Show(LoadedSave save) {
+  fileBar.savePath.SetText(save.path);
+  fileBar.fileDate.SetText(save.fileDate);
+  Show(std::move(save.analysis), std::move(save.image));
 }
 
 void Form::Show(Analysis analysis, SaveImage image) {

@@ -15,6 +15,7 @@
 
 #include "analysis/Model.h"
 #include "save/SaveFile.h"
+#include "ui/LoadedSave.h"
 #include "ui/MessageLog.h"
 #include "ui/pages/AttitudesPage.h"
 #include "ui/pages/BasePage.h"
@@ -96,8 +97,11 @@ class Form {
   // text to `mapPath`. A file that cannot be written adds a message.
   void SaveFile(const std::string& imagePath, const std::string& mapPath);
 
-  // The second half of a load: takes an analysis (and the image it was made
-  // from) as the form's save and fills the pages.
+  // The second half of a load: shows a save read by LoadSave (with the
+  // factors of Base()), its path and date in the file bar.
+  void Show(LoadedSave save);
+  // Takes an analysis (and the image it was made from) as the form's save
+  // and fills the pages; the file bar stays as it is.
   void Show(Analysis analysis, SaveImage image);
 
   // --- What the form holds.

@@ -1,0 +1,25 @@
+// A save read from its file and analysed, ready for a form to show. Reading
+// touches no form, so that a window can read on a worker thread and show on
+// its own.
+#pragma once
+
+#include <string>
+
+#include "analysis/Model.h"
+#include "analysis/SaveAnalyse.h"
+#include "save/SaveFile.h"
+
+namespace tolvane::ui {
+
+struct LoadedSave {
+  std::string path;      // as the user gave it
+  std::string fileDate;  // the file's last-write time, as the file bar shows it
+  Analysis analysis;
+  SaveImage image;
+};
+
+// Reads, inflates and analyses the save at `path`, scoring every player with
+// the game score's factors. Throws SaveError with a message for the user.
+LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
+
+}  // namespace tolvane::ui
