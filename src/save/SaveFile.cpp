@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 
 #include "save/SaveError.h"
@@ -113,7 +114,40 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   return image;
 }
 
+namespace {
+
+// What a path names when it is no regular file, or "" for a regular file or
+// one that cannot be looked at (opening it then tells why).
+std::string_view KindOfSpecialFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  switch (fs::status(path, error).type()) {
+    case fs::file_type::directory:
+      return "a folder";
+    case fs::file_type::fifo:
+      return "a named pipe (FIFO)";
+    case fs::file_type::socket:
+      return "a socket";
+    case fs::file_type::block:
+    case fs::file_type::character:
+      return "a device";
+    case fs::file_type::regular:
+    case fs::file_type::not_found:
+    case fs::file_type::none:
+    case fs::file_type::unknown:
+      return {};
+    default:
+      return "no regular file";
+  }
+}
+
+}  // namespace
+
 ByteBuffer ReadWholeFile(const std::string& path) {
+  // Only a regular file is opened: a named pipe would block the reader until
+  // some program writes to it, and a device may never end.
+  if (const std::string_view kind = KindOfSpecialFile(path); !kind.empty())
+    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", path, kind));
   std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(path.c_str(), "rb"), std::fclose);
   struct stat st {};
   if (!f || fstat(fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode))

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -151,7 +152,26 @@ TEST(SaveFile, ReadsReadOnlyFilesAndNamesMissingOnes) {
   EXPECT_TRUE(std::equal(read.begin(), read.end(), file.begin(), file.end()));
   EXPECT_FALSE(FileDateText(path).empty());
   EXPECT_THROW(ReadWholeFile(path + ".missing"), SaveError);
-  EXPECT_THROW(ReadWholeFile(::testing::TempDir()), SaveError);
+}
+
+// A folder, a named pipe or a device is refused for what it is, before it is
+// opened: a pipe without a writer would block the reader for good.
+TEST(SaveFile, RefusesWhatIsNoRegularFileWithoutOpeningIt) {
+  const std::string folder = ::testing::TempDir() + "/folder.CivWarlordsSave";
+  const std::string fifo = ::testing::TempDir() + "/fifo.CivWarlordsSave";
+  std::filesystem::create_directories(folder);
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& [path, kind] :
+       {std::pair{folder, "a folder"}, {fifo, "a named pipe (FIFO)"}, {std::string("/dev/zero"), "a device"}}) {
+    try {
+      ReadWholeFile(path);
+      ADD_FAILURE() << path << " was read";
+    } catch (const SaveError& e) {
+      EXPECT_EQ(std::string(e.what()), "\"" + path + "\" is " + kind + ", not a saved game.");
+    }
+  }
+  std::filesystem::remove(fifo);
 }
 
 }  // namespace
