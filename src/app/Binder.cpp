@@ -140,11 +140,25 @@ QLineEdit* Binder::Edit(ui::Edit& control, int chars, Tint tint) {
     edit->setFixedWidth(digits + edit->fontMetrics().averageCharWidth() * 2 + 8);
   }
   edits_.insert(edit, &control);
+  // A calculator's result is no place to type: it is read-only and out of
+  // the Tab order, and looks it.
+  if (control.Role() == ui::EditRole::Computed) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+  }
+  const QPalette plain = edit->palette();
   edit->installEventFilter(this);  // the exit event
   connect(edit, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
     run_([&control, value = text.toStdString()] { control.SetText(value); });
   });
-  Bind(control, [edit, &control] {
+  Bind(control, [edit, plain, &control] {
+    // An input that a calculator refused is marked until its text is a number.
+    QPalette palette = plain;
+    if (control.Marked()) palette.setColor(QPalette::Base, QColor(0xFF, 0xD8, 0xD8));
+    if (edit->palette() != palette) edit->setPalette(palette);
     const QString text = Q(control.Text());
     if (edit->text() == text) return;  // keeps the cursor of the edit the user types in
     const QSignalBlocker block(edit);

@@ -139,17 +139,31 @@ void MainWindow::Refresh() {
 
 // Messages of a failed load stop the user in a message box; those of the
 // calculators, which arise while typing, go to the status bar and leave the
-// typing alone.
+// typing alone. A calculator's message names the field it refuses and stays
+// as long as that field is still marked.
 void MainWindow::ShowMessages(size_t from, bool inBox) {
   const auto& messages = form_->Messages();
+  auto text = [this, &messages](size_t i) {
+    const QString message = QString::fromStdString(messages[i]);
+    const ui::Edit* field = form_->FieldOfMessage(i);
+    if (!field) return message;
+    const QString title = QString::fromStdString(field->Title());
+    return message.startsWith(title) ? message : title + QStringLiteral(": ") + message;
+  };
   QStringList added;
-  for (size_t i = from; i < messages.size(); ++i) added << QString::fromStdString(messages[i]);
-  if (inBox && !added.isEmpty())
+  for (size_t i = from; i < messages.size(); ++i) added << text(i);
+  if (inBox && !added.isEmpty()) {
     messageBox_(added.join('\n'));
-  else if (!added.isEmpty())
+  } else if (!added.isEmpty()) {
     statusBar()->showMessage(added.join(QStringLiteral("; ")));
-  else
+  } else {
+    for (size_t i = messages.size(); i-- > 0;)
+      if (const ui::Edit* field = form_->FieldOfMessage(i); field && field->Marked()) {
+        statusBar()->showMessage(text(i));
+        return;
+      }
     statusBar()->clearMessage();
+  }
 }
 
 bool MainWindow::LoadPath(const QString& path) {

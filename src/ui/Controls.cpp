@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "ui/NumberText.h"
+
 namespace tolvane::ui {
 
 std::string_view KindName(ControlKind kind) {
@@ -48,13 +50,40 @@ Control::Control(ControlList& list, ControlKind kind, const ControlSpec& spec)
   list.Add(this);
 }
 
+std::string Control::Title() const {
+  if (!description_.empty()) return description_;
+  std::string_view words = caption_;
+  if (const size_t bracket = words.find(" ("); bracket != std::string_view::npos) words = words.substr(0, bracket);
+  std::string title;
+  for (size_t i = 0; i < words.size(); ++i)
+    if (words[i] != ' ' || (!title.empty() && title.back() != ' ')) title += words[i];
+  while (!title.empty() && title.back() == ' ') title.pop_back();
+  return title;
+}
+
 Edit::Edit(ControlList& list, const ControlSpec& spec, std::string text)
-    : Control(list, ControlKind::Edit, spec), text_(std::move(text)) {}
+    : Control(list, ControlKind::Edit, spec), role_(spec.role), text_(std::move(text)) {}
 
 void Edit::SetText(std::string text) {
   text_ = std::move(text);
+  if (marked_) {
+    try {
+      if (role_ == EditRole::RealInput)
+        ParseFloat(text_);
+      else
+        ParseInt(text_);
+      marked_ = false;
+    } catch (const InputError&) {
+    }
+  }
   Changed();
   if (onChange_) onChange_();
+}
+
+void Edit::SetMarked(bool marked) {
+  if (marked_ == marked) return;
+  marked_ = marked;
+  Changed();
 }
 
 void Edit::Exit() const {

@@ -40,14 +40,22 @@ class ControlList {
   std::unordered_map<std::string_view, Control*> byName_;
 };
 
+// What an edit is for. A display edit shows a value of the save: the user may
+// type over it, but nothing reads it back. An input is read by a calculator,
+// as a whole number or a real number. A computed edit shows a calculator's
+// result: the window does not let the user type into it (tolvane-report's
+// --set still can).
+enum class EditRole { Display, IntegerInput, RealInput, Computed };
+
 // How a control is known: its window name (the toolkit's object name and
 // the key of the report's JSON), the caption that stands beside it in the
 // window (for a button or a check box, its own text), and a few words for
-// what it shows where no caption says it.
+// what it shows where no caption says it. `role` concerns edits only.
 struct ControlSpec {
   std::string_view name;
   std::string_view caption = {};
   std::string_view description = {};
+  EditRole role = EditRole::Display;
 };
 
 // What all controls share: a spec, a kind, and a revision that grows with
@@ -62,6 +70,10 @@ class Control {
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   const std::string& Description() const { return description_; }
+  // The control's name for the user: its description, or else its caption
+  // up to a translation in brackets ("PreSessions" for
+  // "    PreSessions     (Число пресессий)").
+  std::string Title() const;
   ControlKind Kind() const { return kind_; }
   uint64_t Revision() const { return revision_; }
 
@@ -95,15 +107,25 @@ class Edit : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Edit;
   Edit(ControlList& list, const ControlSpec& spec, std::string text = {});
+  EditRole Role() const { return role_; }
+  bool IsInput() const { return role_ == EditRole::IntegerInput || role_ == EditRole::RealInput; }
   const std::string& Text() const { return text_; }
+  // A new text; an input refused before is no longer marked once its text is
+  // a number.
   void SetText(std::string text);
+  // Whether a calculator refused the input's text and it is still refused.
+  bool Marked() const { return marked_; }
+  // A calculator refused the text (Marked), or read it (not Marked).
+  void SetMarked(bool marked);
   void Exit() const;
   void OnChange(Handler h) { onChange_ = std::move(h); }
   void OnExit(Handler h) { onExit_ = std::move(h); }
   bool HasExitHandler() const { return bool(onExit_); }
 
  private:
+  EditRole role_;
   std::string text_;
+  bool marked_ = false;
   Handler onChange_, onExit_;
 };
 

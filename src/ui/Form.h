@@ -69,6 +69,8 @@ class Form {
   const Control* Find(std::string_view name) const { return all_.Find(name); }
   // Every message shown to the user, oldest first.
   const std::vector<std::string>& Messages() const { return messages_.All(); }
+  // The input whose text message i refuses, or nullptr.
+  const Edit* FieldOfMessage(size_t i) const { return messages_.FieldOf(i); }
 
   // --- The user's actions on a control named by its window name, as
   // tolvane-report gives them. Each runs the handler the window binds to that

@@ -9,7 +9,7 @@ void MessageLog::Guard(const std::function<void()>& body) {
   try {
     body();
   } catch (const InputError& e) {
-    Add(e.what());
+    Add(e.what(), e.Field());
   } catch (const CalcError& e) {
     Add(e.what());
   }

@@ -8,10 +8,18 @@
 
 namespace tolvane::ui {
 
+class Edit;
+
 class MessageLog {
  public:
-  void Add(std::string text) { all_.push_back(std::move(text)); }
+  // A message; `field` is the input whose text it refuses, if any.
+  void Add(std::string text, const Edit* field = nullptr) {
+    all_.push_back(std::move(text));
+    fields_.push_back(field);
+  }
   const std::vector<std::string>& All() const { return all_; }
+  // The input that message i refuses, or nullptr.
+  const Edit* FieldOf(size_t i) const { return fields_[i]; }
 
   // Runs a handler's body; a failure for the user (InputError, CalcError)
   // ends the body and becomes a message.
@@ -19,6 +27,7 @@ class MessageLog {
 
  private:
   std::vector<std::string> all_;
+  std::vector<const Edit*> fields_;
 };
 
 }  // namespace tolvane::ui

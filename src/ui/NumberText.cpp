@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "ui/Controls.h"
+
 namespace tolvane::ui {
 
 namespace {
@@ -39,6 +41,35 @@ double ParseFloat(std::string_view text) {
   const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value, std::chars_format::general);
   if (!plain || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(value))
     throw InputError(fmt::format("'{}' is not a valid floating point value", text));
+  return value;
+}
+
+namespace {
+
+template <typename Parse>
+auto Read(Edit& edit, Parse parse) {
+  try {
+    const auto value = parse(edit.Text());
+    edit.SetMarked(false);
+    return value;
+  } catch (const InputError& e) {
+    edit.SetMarked(true);
+    throw InputError(e.what(), &edit);
+  }
+}
+
+}  // namespace
+
+int32_t ReadInt(Edit& edit) { return Read(edit, ParseInt); }
+
+double ReadFloat(Edit& edit) { return Read(edit, ParseFloat); }
+
+int32_t ReadIntIn(Edit& edit, int32_t min, int32_t max) {
+  const int32_t value = ReadInt(edit);
+  if (value < min || value > max) {
+    edit.SetMarked(true);
+    throw InputError(fmt::format("{} must be a whole number from {} to {}.", edit.Title(), min, max), &edit);
+  }
   return value;
 }
 

@@ -112,6 +112,7 @@ class WindowTest : public QObject {
   void handlersRunFromTheirWidgetEvents();
   void programChangesRaiseNoEvents();
   void calculatorMessagesGoToTheStatusBar();
+  void computedFieldsAreReadOnly();
   void hiddenTabsStayOutOfReach();
   void unreadableSaveKeepsThePages_data();
   void unreadableSaveKeepsThePages();
@@ -179,7 +180,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
     const char* text;
   };
   // Every binding of the handlers: the Base page's recomputation (leaving
-  // its edits and the Kavrel page's date), the sessions' recount, the graph,
+  // its edits), the sessions' recount, the graph,
   // the player log's filters and player, the Player page's player, the
   // Kavrel score, the anarchy length, the Cities page's player and city, the
   // Attitudes page's leaders; and a display edit, whose typing changes its
@@ -192,7 +193,6 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
       {[](ui::Form& f) -> ui::Control& { return f.base.difficultyCoefficient; }, kTypeAndLeave, "2.5"},
       {[](ui::Form& f) -> ui::Control& { return f.base.vassalPopulationScored; }, kTypeAndLeave, "3"},
       {[](ui::Form& f) -> ui::Control& { return f.base.vassalLandScored; }, kTypeAndLeave, "4"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.date; }, kTypeAndLeave, "9"},
       {[](ui::Form& f) -> ui::Control& { return f.reloads.preSessions; }, kType, "3"},
       {[](ui::Form& f) -> ui::Control& { return f.base.turn; }, kType, "77"},
       {[](ui::Form& f) -> ui::Control& { return f.graph.historySelector; }, kPickNext, ""},
@@ -317,19 +317,31 @@ void WindowTest::programChangesRaiseNoEvents() {
 void WindowTest::calculatorMessagesGoToTheStatusBar() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  auto* edit = s.Widget<QLineEdit>(s.form().reloads.preSessions);
+  ui::Edit& preSessions = s.form().reloads.preSessions;
+  auto* edit = s.Widget<QLineEdit>(preSessions);
   s.ShowPageOf(edit);
   edit->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(edit->hasFocus());
+  const QColor plain = edit->palette().color(QPalette::Base);
+  // A text that is no number, then one out of range: the status bar names
+  // the field, the field is marked, the typing goes on.
   edit->selectAll();
   QTest::keyClick(edit, Qt::Key_Backspace);
-  const auto& messages = s.window.Form().Messages();
-  QVERIFY(!messages.empty());
-  QCOMPARE(s.window.statusBar()->currentMessage(), QString::fromStdString(messages.back()));
+  QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("PreSessions: '' is not a valid integer value"));
   QVERIFY(edit->hasFocus());
+  QVERIFY(edit->palette().color(QPalette::Base) != plain);
+  QTest::keyClicks(edit, QStringLiteral("9"));
+  QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("PreSessions must be a whole number from 0 to 5."));
+  // Leaving the field keeps the message while the field is still refused.
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("PreSessions must be a whole number from 0 to 5."));
+  QCOMPARE(s.Widget<QLineEdit>(s.form().reloads.playSessions)->text(), QStringLiteral("     3"));
+  edit->setFocus(Qt::MouseFocusReason);
+  edit->selectAll();
   QTest::keyClicks(edit, QStringLiteral("4"));
   QCOMPARE(s.window.statusBar()->currentMessage(), QString());
-  QCOMPARE(edit->text(), QStringLiteral("4"));
+  QCOMPARE(edit->palette().color(QPalette::Base), plain);
+  QCOMPARE(s.Widget<QLineEdit>(s.form().reloads.playSessions)->text(), QStringLiteral("     1"));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   QCOMPARE(s.boxes, QStringList());
 
@@ -340,6 +352,32 @@ void WindowTest::calculatorMessagesGoToTheStatusBar() {
   score->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(score->hasFocus());
   QTest::keyClicks(score, QStringLiteral("5"));
+}
+
+// The calculators' results take no typing and no focus: Tab steps over them.
+void WindowTest::computedFieldsAreReadOnly() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  int computed = 0;
+  for (const ui::Control* c : s.form().Controls()) {
+    const auto* e = ui::As<ui::Edit>(c);
+    if (!e || e->Role() != ui::EditRole::Computed) continue;
+    ++computed;
+    auto* edit = s.Widget<QLineEdit>(*e);
+    QVERIFY2(edit->isReadOnly() && edit->focusPolicy() == Qt::NoFocus, e->Name().c_str());
+  }
+  QCOMPARE(computed, 29);  // Base 11, Kavrel 16, Reloads 2
+  // From the last input of the Base page's first row, Tab leads to the next
+  // row's first input, past the two results.
+  auto* factor = s.Widget<QLineEdit>(s.form().base.population.factor);
+  s.ShowPageOf(factor);
+  factor->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(factor->hasFocus());
+  QTest::keyClick(factor, Qt::Key_Tab);
+  QTRY_VERIFY(s.Widget<QLineEdit>(s.form().base.land.initial)->hasFocus());
+  const QString before = s.Widget<QLineEdit>(s.form().base.finalScoreSum)->text();
+  QTest::keyClicks(s.Widget<QLineEdit>(s.form().base.finalScoreSum), QStringLiteral("123"));
+  QCOMPARE(s.Widget<QLineEdit>(s.form().base.finalScoreSum)->text(), before);
 }
 
 // Neither the keyboard nor the tab bar leads to the Header or Cities page.

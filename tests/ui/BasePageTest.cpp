@@ -144,6 +144,24 @@ TEST_F(BasePageTest, FactorsOutliveALoad) {
   EXPECT_EQ(form_.base.population.maximal.Text(), "    400");  // the save's values come back
 }
 
+// A refused input stays marked until its text is a number again, or until a
+// calculation reads it.
+TEST_F(BasePageTest, RefusedInputIsMarkedUntilItsTextIsANumber) {
+  Show(ScoreGame());
+  Enter(form_.base.land.maximal, "lots");
+  EXPECT_TRUE(form_.base.land.maximal.Marked());
+  EXPECT_EQ(form_.FieldOfMessage(0), &form_.base.land.maximal);
+  form_.base.land.maximal.SetText("lots of");
+  EXPECT_TRUE(form_.base.land.maximal.Marked());
+  form_.base.land.maximal.SetText("900");
+  EXPECT_FALSE(form_.base.land.maximal.Marked());
+  Enter(form_.base.difficultyCoefficient, "x");
+  EXPECT_TRUE(form_.base.difficultyCoefficient.Marked());
+  form_.base.difficultyCoefficient.SetText("2.5");
+  EXPECT_FALSE(form_.base.difficultyCoefficient.Marked());
+  EXPECT_EQ(form_.Messages().size(), 2u);
+}
+
 // What the user types stays in the calculator: the analysis keeps the save's
 // values.
 TEST_F(BasePageTest, EditsLeaveTheAnalysisAsTheSaveHasIt) {

@@ -136,8 +136,8 @@ TEST(FormStart, ActionsByNameRefuseUnknownControlsAndItems) {
   EXPECT_THROW(form.SelectItem("GraphSelect", 7), std::out_of_range);
   EXPECT_THROW(form.SelectItem("GraphSelect", -1), std::out_of_range);
   EXPECT_EQ(form.graph.historySelector.Index(), 0);
-  form.SetEditText("Edit11", "4");
-  EXPECT_EQ(form.reloads.preSessions.Text(), "4");
+  form.SetEditText("Edit11", "0");
+  EXPECT_EQ(form.reloads.preSessions.Text(), "0");
   EXPECT_TRUE(form.Messages().empty());
 }
 

@@ -36,10 +36,27 @@ TEST_F(ReloadsPageTest, PreSessionsEditRecomputesOnEveryChange) {
   form_.reloads.preSessions.SetText("  4 ");
   EXPECT_EQ(form_.reloads.playSessions.Text(), "     0");
   EXPECT_EQ(form_.reloads.averageSessionTime.Text(), "   0:00:00");
-  form_.reloads.preSessions.SetText("9");
-  EXPECT_EQ(form_.reloads.playSessions.Text(), "    -5");
-  EXPECT_EQ(form_.reloads.averageSessionTime.Text(), "   0:00:00");
   EXPECT_TRUE(form_.Messages().empty());
+}
+
+// More sessions before play than sessions at all would count a negative
+// number of play sessions: such a count is refused like a text that is no
+// number, naming the field and its range, and the statistics stay.
+TEST_F(ReloadsPageTest, PreSessionsOutsideItsRangeIsRefused) {
+  Show(ThreeSessions());
+  form_.reloads.preSessions.SetText("3");
+  for (const char* text : {"5", "-1", "x"}) {
+    form_.reloads.preSessions.SetText(text);
+    EXPECT_EQ(form_.reloads.playSessions.Text(), "     1") << text;
+    EXPECT_TRUE(form_.reloads.preSessions.Marked()) << text;
+    EXPECT_EQ(form_.FieldOfMessage(form_.Messages().size() - 1), &form_.reloads.preSessions);
+  }
+  EXPECT_EQ(form_.Messages(),
+            (Strings{"PreSessions must be a whole number from 0 to 4.",
+                     "PreSessions must be a whole number from 0 to 4.", "'x' is not a valid integer value"}));
+  form_.reloads.preSessions.SetText("4");
+  EXPECT_FALSE(form_.reloads.preSessions.Marked());
+  EXPECT_EQ(form_.reloads.playSessions.Text(), "     0");
 }
 
 TEST_F(ReloadsPageTest, PreSessionsThatIsNoIntegerKeepsTheStatistics) {

@@ -37,12 +37,24 @@ std::string RowOr(const Table& table, int32_t row) {
 
 ScoreRow::ScoreRow(ControlList& list, std::string_view title, const std::array<std::string_view, 6>& names)
     : title(title),
-      initial(list, {.name = names[0], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[0])}),
-      current(list, {.name = names[1], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[1])}),
-      maximal(list, {.name = names[2], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[2])}),
-      factor(list, {.name = names[3], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[3])}),
-      gameScore(list, {.name = names[4], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[4])}),
-      finalScore(list, {.name = names[5], .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[5])}) {}
+      initial(list, {.name = names[0],
+                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[0]),
+                     .role = EditRole::IntegerInput}),
+      current(list, {.name = names[1],
+                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[1]),
+                     .role = EditRole::IntegerInput}),
+      maximal(list, {.name = names[2],
+                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[2]),
+                     .role = EditRole::IntegerInput}),
+      factor(list, {.name = names[3],
+                    .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[3]),
+                    .role = EditRole::IntegerInput}),
+      gameScore(list, {.name = names[4],
+                       .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[4]),
+                       .role = EditRole::Computed}),
+      finalScore(list, {.name = names[5],
+                        .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[5]),
+                        .role = EditRole::Computed}) {}
 
 int32_t ScoreInputs::Counted(size_t part) const {
   return part < vassalShare.size() ? Wrap32(int64_t(current[part]) + vassalShare[part]) : current[part];
@@ -112,13 +124,13 @@ void BasePage::CalculateScores() {
 void BasePage::RecomputeScores() {
   messages_.Guard([this] {
     const auto rows = Rows();
-    inputs_.difficultyCoefficient = ParseFloat(difficultyCoefficient.Text());
-    for (size_t i = 0; i < rows.size(); ++i) inputs_.initial[i] = ParseInt(rows[i]->initial.Text());
-    for (size_t i = 0; i < rows.size(); ++i) inputs_.current[i] = ParseInt(rows[i]->current.Text());
-    for (size_t i = 0; i < rows.size(); ++i) inputs_.maximal[i] = ParseInt(rows[i]->maximal.Text());
-    for (size_t i = 0; i < rows.size(); ++i) FactorOf(factors_, i) = ParseInt(rows[i]->factor.Text());
-    inputs_.vassalShare[0] = ParseInt(vassalPopulationScored.Text());
-    inputs_.vassalShare[1] = ParseInt(vassalLandScored.Text());
+    inputs_.difficultyCoefficient = ReadFloat(difficultyCoefficient);
+    for (size_t i = 0; i < rows.size(); ++i) inputs_.initial[i] = ReadInt(rows[i]->initial);
+    for (size_t i = 0; i < rows.size(); ++i) inputs_.current[i] = ReadInt(rows[i]->current);
+    for (size_t i = 0; i < rows.size(); ++i) inputs_.maximal[i] = ReadInt(rows[i]->maximal);
+    for (size_t i = 0; i < rows.size(); ++i) FactorOf(factors_, i) = ReadInt(rows[i]->factor);
+    inputs_.vassalShare[0] = ReadInt(vassalPopulationScored);
+    inputs_.vassalShare[1] = ReadInt(vassalLandScored);
     CalculateScores();
   });
 }

@@ -54,9 +54,11 @@ class BasePage : public Page {
   Edit difficulty{controls_, {.name = "Edit8", .caption = "    Difficulty     (Ур-нь сложности)"}};
   Edit gameStatus{controls_, {.name = "Edit7", .caption = "Game status (Состояние игры)"}};
   Edit gameScore{controls_, {.name = "Edit6", .caption = "Game score  (Очки)"}};  // as the save stores it
-  Edit finalScore{controls_, {.name = "Edit13", .description = "Final score (computed)"}};
-  Edit vassalPopulationScored{controls_, {.name = "VassalPopScoredE", .caption = "Vassal Pop scored"}};
-  Edit vassalLandScored{controls_, {.name = "VassalLandScoredE", .caption = "Vassal Land scored"}};
+  Edit finalScore{controls_, {.name = "Edit13", .description = "Final score (computed)", .role = EditRole::Computed}};
+  Edit vassalPopulationScored{
+      controls_, {.name = "VassalPopScoredE", .caption = "Vassal Pop scored", .role = EditRole::IntegerInput}};
+  Edit vassalLandScored{controls_,
+                        {.name = "VassalLandScoredE", .caption = "Vassal Land scored", .role = EditRole::IntegerInput}};
   // "Score Calculations".
   ScoreRow population{controls_,
                       "Population",
@@ -71,9 +73,11 @@ class BasePage : public Page {
       controls_,
       "Wonder",
       {"InitWonderE", "CurrWonderScoreE", "MaxWonderScoreE", "WonderCoeffE", "WonderScoreE", "WonderFinalScoreE"}};
-  Edit gameScoreSum{controls_, {.name = "GameScoreSumE", .description = "Game Score sum"}};
-  Edit finalScoreSum{controls_, {.name = "FinalScoreSumE", .description = "Final Score sum"}};
-  Edit difficultyCoefficient{controls_, {.name = "DiffCoeffE", .caption = "Difficulty Coefficient"}};
+  Edit gameScoreSum{controls_, {.name = "GameScoreSumE", .description = "Game Score sum", .role = EditRole::Computed}};
+  Edit finalScoreSum{controls_,
+                     {.name = "FinalScoreSumE", .description = "Final Score sum", .role = EditRole::Computed}};
+  Edit difficultyCoefficient{controls_,
+                             {.name = "DiffCoeffE", .caption = "Difficulty Coefficient", .role = EditRole::RealInput}};
 
   // The column titles of the calculator, over the rows' edits.
   static constexpr std::array<std::string_view, 6> kScoreColumns = {"Initial", "Current",    "Maximal",

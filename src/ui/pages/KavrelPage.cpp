@@ -22,15 +22,25 @@ std::vector<std::string> Items(std::span<const std::string_view> names) { return
 
 KavrelRow::KavrelRow(ControlList& list, std::string_view title, const std::array<std::string_view, 5>& names)
     : title(title),
-      current(list, {.name = names[0], .description = fmt::format("{}: {}", title, KavrelPage::kColumns[0])}),
-      maximal(list, {.name = names[1], .description = fmt::format("{}: {}", title, KavrelPage::kColumns[1])}),
-      factor(list, {.name = names[2], .description = fmt::format("{}: {}", title, KavrelPage::kColumns[2])}),
-      finalScore(list, {.name = names[3], .description = fmt::format("{}: {}", title, KavrelPage::kColumns[3])}),
-      share(list, {.name = names[4], .description = fmt::format("{}: {}", title, KavrelPage::kColumns[4])}) {}
+      current(list, {.name = names[0],
+                     .description = fmt::format("{}: {}", title, KavrelPage::kColumns[0]),
+                     .role = EditRole::IntegerInput}),
+      maximal(list, {.name = names[1],
+                     .description = fmt::format("{}: {}", title, KavrelPage::kColumns[1]),
+                     .role = EditRole::IntegerInput}),
+      factor(list, {.name = names[2],
+                    .description = fmt::format("{}: {}", title, KavrelPage::kColumns[2]),
+                    .role = EditRole::IntegerInput}),
+      finalScore(list, {.name = names[3],
+                        .description = fmt::format("{}: {}", title, KavrelPage::kColumns[3]),
+                        .role = EditRole::Computed}),
+      share(list, {.name = names[4],
+                   .description = fmt::format("{}: {}", title, KavrelPage::kColumns[4]),
+                   .role = EditRole::Computed}) {}
 
 AnarchyCalculator::AnarchyCalculator(ControlList& list)
-    : civics(list, {.name = "NewCivicsE", .caption = "Civics"}, "  0"),
-      cities(list, {.name = "AnarchyCitiesE", .caption = "Cities"}, " 10"),
+    : civics(list, {.name = "NewCivicsE", .caption = "Civics", .role = EditRole::IntegerInput}, "  0"),
+      cities(list, {.name = "AnarchyCitiesE", .caption = "Cities", .role = EditRole::IntegerInput}, " 10"),
       worldSize(list, {.name = "AnarchyWorldSizeBox", .caption = "World Size"}, 8, Items(WorldSizeNames()), 3),
       gameSpeed(list, {.name = "AnarchyGameSpeedBox", .caption = "Game Speed"}, 8, Items(GameSpeedNames()), 2),
       startEra(list, {.name = "AnarchyStartEraBox", .caption = "Starting Era"}, 8, Items(StartEraNames()), 0),
@@ -88,20 +98,20 @@ void KavrelPage::CalculateScore() {
 void KavrelPage::RecomputeScore() {
   messages_.Guard([this] {
     const auto rows = MutableRows();
-    for (size_t i = 0; i < rows.size(); ++i) inputs_.current[i] = ParseInt(rows[i]->current.Text());
+    for (size_t i = 0; i < rows.size(); ++i) inputs_.current[i] = ReadInt(rows[i]->current);
     for (size_t i = 0; i < rows.size(); ++i) {
-      inputs_.maximal[i] = ParseInt(rows[i]->maximal.Text());
+      inputs_.maximal[i] = ReadInt(rows[i]->maximal);
       if (i == kModernTechnologies) modernTechnologiesMax_ = inputs_.maximal[i];
     }
-    for (size_t i = 0; i < rows.size(); ++i) factors_[i] = ParseInt(rows[i]->factor.Text());
+    for (size_t i = 0; i < rows.size(); ++i) factors_[i] = ReadInt(rows[i]->factor);
     CalculateScore();
   });
 }
 
 void KavrelPage::RecomputeAnarchy() {
   messages_.Guard([this] {
-    const int32_t civics = ParseInt(anarchy.civics.Text());
-    const int32_t cities = ParseInt(anarchy.cities.Text());
+    const int32_t civics = ReadInt(anarchy.civics);
+    const int32_t cities = ReadInt(anarchy.cities);
     const int32_t turns =
         AnarchyLength(civics, cities, anarchy.worldSize.Index(), anarchy.gameSpeed.Index(), anarchy.startEra.Index());
     anarchy.length.SetText(fmt::sprintf("= %d turns", turns));

@@ -68,8 +68,9 @@ class KavrelPage : public Page {
   KavrelRow turn{controls_,
                  "Turn",
                  {"KavrelTurnCurrE", "KavrelTurnMaxE", "KavrelTurnFactorE", "KavrelTurnFinalE", "KavrelTurnPercentE"}};
-  Edit date{controls_, {.name = "KavrelDateE", .caption = "Date"}};
-  Edit finalScoreSum{controls_, {.name = "KavrelSumFinalE", .description = "Kavrel score"}};
+  // The year of the turn component; leaving it recomputes the Base page.
+  Edit date{controls_, {.name = "KavrelDateE", .caption = "Date", .role = EditRole::Computed}};
+  Edit finalScoreSum{controls_, {.name = "KavrelSumFinalE", .description = "Kavrel score", .role = EditRole::Computed}};
   AnarchyCalculator anarchy{controls_};
 
   // The column titles of the calculator, over the rows' edits.

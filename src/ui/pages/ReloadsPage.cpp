@@ -29,7 +29,7 @@ void ReloadsPage::Fill() {
 
 void ReloadsPage::RecountSessions() {
   messages_.Guard([this] {
-    const int32_t before = ParseInt(preSessions.Text());
+    const int32_t before = ReadIntIn(preSessions, 0, save_.sessions);
     playSessions_ = Wrap32(int64_t(save_.sessions) - before);
     playSessions.SetText(fmt::sprintf("%6d", playSessions_));
     averageSessionTime_ = playSessions_ > 0 ? save_.playTime / playSessions_ : 0;

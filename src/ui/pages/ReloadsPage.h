@@ -13,14 +13,21 @@ class ReloadsPage : public Page {
   ReloadsPage(const Analysis& save, MessageLog& messages);
 
   Edit sessions{controls_, {.name = "Edit9", .caption = "       Sessions       (Число сессий)"}};
-  Edit preSessions{controls_, {.name = "Edit11", .caption = "    PreSessions     (Число пресессий)"}, "1"};
-  Edit playSessions{controls_, {.name = "Edit10", .caption = "    Play Sessions     (Игровые сессии)"}};
-  Edit averageSessionTime{controls_, {.name = "Edit12", .caption = "  Average Session time   (Ср. время сессии)"}};
+  Edit preSessions{
+      controls_,
+      {.name = "Edit11", .caption = "    PreSessions     (Число пресессий)", .role = EditRole::IntegerInput},
+      "1"};
+  Edit playSessions{
+      controls_, {.name = "Edit10", .caption = "    Play Sessions     (Игровые сессии)", .role = EditRole::Computed}};
+  Edit averageSessionTime{
+      controls_,
+      {.name = "Edit12", .caption = "  Average Session time   (Ср. время сессии)", .role = EditRole::Computed}};
   ListBox sessionList{controls_, {.name = "SessionListBox", .description = "Session list"}};
 
   void Fill();
   // Play sessions and the average time of one, from the sessions found and
-  // the count typed as PreSessions.
+  // the count typed as PreSessions, which must lie between 0 and the
+  // sessions (more would count a negative number of play sessions).
   void RecountSessions();
 
   int32_t PlaySessions() const { return playSessions_; }
