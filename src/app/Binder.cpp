@@ -46,12 +46,29 @@ double DesignScale() {
 }
 
 // A list box of the design: its lines flow down two columns of half the
-// box's width each, then on to the right.
+// box's width each, then on to the right; a column is never narrower than
+// the widest line, so that no line is cut.
 class TwoColumnList : public QListView {
+ public:
+  void reset() override {
+    QListView::reset();
+    UpdateGrid();
+  }
+
  protected:
   void resizeEvent(QResizeEvent* event) override {
     QListView::resizeEvent(event);
-    setGridSize(QSize(std::max(1, viewport()->width() / 2), fontMetrics().lineSpacing() + 2));
+    UpdateGrid();
+  }
+
+ private:
+  void UpdateGrid() {
+    int widest = 0;
+    if (const QAbstractItemModel* m = model())
+      for (int row = 0; row < m->rowCount(); ++row)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(m->index(row, 0).data().toString()));
+    const int margin = 2 * fontMetrics().averageCharWidth();
+    setGridSize(QSize(std::max({1, viewport()->width() / 2, widest + margin}), fontMetrics().lineSpacing() + 2));
   }
 };
 
@@ -118,6 +135,13 @@ QFont Binder::FixedFont() {
   return font;
 }
 
+namespace {
+
+// Every widget tells what it shows when the pointer rests on it.
+void Describe(QWidget* widget, const ui::Control& control) { widget->setToolTip(Q(control.Title())); }
+
+}  // namespace
+
 void Binder::Bind(const ui::Control& control, std::function<void()> apply) {
   bindings_.push_back({&control, std::move(apply)});
 }
@@ -149,6 +173,11 @@ QLineEdit* Binder::Edit(ui::Edit& control, int chars, Tint tint) {
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     edit->setPalette(palette);
   }
+  // A term that no save holds a value for stays in the form, disabled.
+  if (control.Role() == ui::EditRole::NoValue) edit->setEnabled(false);
+  edit->setToolTip(control.Role() == ui::EditRole::NoValue
+                       ? QStringLiteral("%1: the save holds no value for this term.").arg(Q(control.Title()))
+                       : Q(control.Title()));
   const QPalette plain = edit->palette();
   edit->installEventFilter(this);  // the exit event
   connect(edit, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
@@ -188,6 +217,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
 
 QLabel* Binder::Label(const ui::Label& control) {
   auto* label = new QLabel;
+  Describe(label, control);
   label->setObjectName(Q(control.Name()));
   Bind(control, [label, &control] { label->setText(Q(control.Text())); });
   return label;
@@ -231,6 +261,7 @@ QCheckBox* Binder::Check(ui::CheckBox& control) {
 
 QComboBox* Binder::Combo(ui::ComboBox& control, bool editable) {
   auto* box = new QComboBox;
+  Describe(box, control);
   box->setObjectName(Q(control.Name()));
   box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   if (editable) {
@@ -271,6 +302,7 @@ QComboBox* Binder::Combo(ui::ComboBox& control, bool editable) {
 
 QListView* Binder::List(const ui::ListBox& control) {
   auto* view = new TwoColumnList;
+  Describe(view, control);
   SetUpLines(view, control.Name());
   view->setFlow(QListView::TopToBottom);
   view->setWrapping(true);
@@ -283,6 +315,7 @@ QListView* Binder::List(const ui::ListBox& control) {
 
 QListView* Binder::Rich(const ui::RichText& control) {
   auto* view = new QListView;
+  Describe(view, control);
   SetUpLines(view, control.Name());
   auto* model = new LinesModel(nullptr, &control, view->font(), view);
   view->setModel(model);
@@ -292,6 +325,7 @@ QListView* Binder::Rich(const ui::RichText& control) {
 
 QTableView* Binder::Grid(const ui::Grid& control) {
   auto* table = new QTableView;
+  Describe(table, control);
   table->setObjectName(Q(control.Name()));
   auto* model = new GridModel(control, FixedFont(), table);
   table->setModel(model);
@@ -326,6 +360,7 @@ QTableView* Binder::Grid(const ui::Grid& control) {
 
 HistoryChartView* Binder::Chart(const ui::Chart& control) {
   auto* view = new HistoryChartView(int(control.Series().size()));
+  Describe(view, control);
   view->setObjectName(Q(control.Name()));
   Bind(control, [view, &control] { view->Show(control); });
   return view;

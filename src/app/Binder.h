@@ -61,6 +61,10 @@ class Binder : public QObject {
   // A static word of the layout.
   static QLabel* Text(const QString& text, Tint tint = Tint::Plain);
 
+  // Runs `apply` at every refresh after which `control` changed, as the
+  // control's own widget is brought up to date.
+  void Watch(const ui::Control& control, std::function<void()> apply) { Bind(control, std::move(apply)); }
+
   // Copies into its widget every control whose state changed since the last
   // refresh (every control when `all` is set).
   void Refresh(bool all = false);

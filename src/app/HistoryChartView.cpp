@@ -1,6 +1,7 @@
 #include "app/HistoryChartView.h"
 
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <algorithm>
@@ -52,11 +53,19 @@ HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
   chart->legend()->setAlignment(Qt::AlignRight);
   RoundTicks(axisX_);
   RoundTicks(axisY_);
+  axisX_->setTitleText(QStringLiteral("Turn"));
   chart->addAxis(axisX_, Qt::AlignBottom);
   chart->addAxis(axisY_, Qt::AlignLeft);
   for (int s = 0; s < seriesCount; ++s) {
     auto* series = new QLineSeries;
     series->setPointsVisible(false);
+    // Near a line the pointer shows the turn, the player and the value.
+    connect(series, &QLineSeries::hovered, this, [this, s](const QPointF& at, bool inside) {
+      if (inside)
+        QToolTip::showText(QCursor::pos(), PointText(s, at), this);
+      else
+        QToolTip::hideText();
+    });
     chart->addSeries(series);
     series->attachAxis(axisX_);
     series->attachAxis(axisY_);
@@ -65,6 +74,20 @@ HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setRubberBand(QChartView::RectangleRubberBand);
+}
+
+void HistoryChartView::SetValueTitle(const QString& title) { axisY_->setTitleText(title); }
+
+QString HistoryChartView::PointText(int s, QPointF at) const {
+  const QList<QPointF> points = Series(s)->points();
+  if (points.isEmpty()) return {};
+  const auto nearest = std::min_element(points.begin(), points.end(), [at](const QPointF& a, const QPointF& b) {
+    return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
+  });
+  return QStringLiteral("Turn %1\n%2: %3")
+      .arg(qRound64(nearest->x()))
+      .arg(Series(s)->name())
+      .arg(qRound64(nearest->y()));
 }
 
 bool HistoryChartView::InLegend(int s) const {

@@ -26,6 +26,11 @@ class HistoryChartView : public QChartView {
   QValueAxis* AxisY() const { return axisY_; }
   // Whether series s has an entry in the legend.
   bool InLegend(int s) const;
+  // The value axis' title: the history shown.
+  void SetValueTitle(const QString& title);
+  // The text the pointer near point `at` of series s shows: the turn, the
+  // player and the value of the turn nearest to it.
+  QString PointText(int s, QPointF at) const;
   // Shows the whole chart again after a zoom.
   void ResetZoom();
 

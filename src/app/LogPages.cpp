@@ -28,9 +28,12 @@ QWidget* BuildGraphPage(Binder& b, ui::GraphPage& page) {
   top->addSpacing(12);
   top->addWidget(b.Check(page.showAi));
   top->addStretch(1);
+  HistoryChartView* chart = b.Chart(page.chart);
+  b.Watch(page.historySelector,
+          [chart, &page] { chart->SetValueTitle(QString::fromStdString(page.historySelector.Text())); });
   auto* layout = new QVBoxLayout;
   layout->addLayout(top);
-  layout->addWidget(b.Chart(page.chart), 1);
+  layout->addWidget(chart, 1);
   return kit::Page(page, layout);
 }
 

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -58,7 +59,7 @@ MainWindow::MainWindow(QWidget* parent)
   pages_->setObjectName(QStringLiteral("PageControls"));
   const std::vector<QWidget*> pages = BuildPages(*binder_, *form_);
   for (size_t p = 0; p < pages.size(); ++p)
-    pages_->addTab(pages[p], QString::fromStdString(form_->Pages()[p]->Caption()));
+    pages_->addTab(kit::Scrolling(pages[p]), QString::fromStdString(form_->Pages()[p]->Caption()));
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -74,7 +75,11 @@ MainWindow::MainWindow(QWidget* parent)
   binder_->Refresh(/*all=*/true);
   Refresh();
   pages_->setCurrentIndex(0);
-  resize(900, 650);
+  // The design's size, or less on a small screen.
+  QSize size(900, 650);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+  resize(size);
 }
 
 // The widgets read the form until they are gone: they go first, and the
@@ -88,19 +93,19 @@ QWidget* MainWindow::TopRow() {
   auto* top = new QWidget;
   auto* grid = new QGridLayout(top);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setVerticalSpacing(2);
+  grid->setVerticalSpacing(4);
+  // Two lines: the path, then the buttons with the file's date between them.
   ui::FileBar& bar = form_->fileBar;
-  grid->addWidget(binder_->Caption(bar.savePath), 0, 0, 1, 7, Qt::AlignHCenter);
-  grid->addWidget(binder_->Edit(bar.savePath), 1, 0, 1, 7);
+  grid->addWidget(binder_->Caption(bar.savePath), 0, 0);
+  grid->addWidget(binder_->Edit(bar.savePath), 0, 1, 1, 5);
   QPushButton* load = loadButton_ = binder_->Button(bar.loadFile);
   QPushButton* save = binder_->Button(bar.saveFile);
-  for (QPushButton* button : {load, save}) button->setMinimumSize(Binder::Scaled(93), Binder::Scaled(30));
-  grid->addWidget(load, 2, 1, 2, 1, Qt::AlignBottom);
-  grid->addWidget(binder_->Caption(bar.fileDate), 2, 3, Qt::AlignHCenter);
-  grid->addWidget(binder_->Edit(bar.fileDate, 18), 3, 3);
-  grid->addWidget(save, 2, 5, 2, 1, Qt::AlignBottom);
-  for (int col : {0, 2, 4, 6}) grid->setColumnStretch(col, 1);
-  grid->setRowMinimumHeight(1, 0);
+  for (QPushButton* button : {load, save}) button->setMinimumWidth(Binder::Scaled(93));
+  grid->addWidget(load, 1, 1);
+  grid->addWidget(binder_->Caption(bar.fileDate), 1, 2, Qt::AlignRight);
+  grid->addWidget(binder_->Edit(bar.fileDate, 18), 1, 3);
+  grid->addWidget(save, 1, 5);
+  grid->setColumnStretch(4, 1);
 
   connect(load, &QPushButton::clicked, this, &MainWindow::ChooseAndLoad);
   connect(save, &QPushButton::clicked, this, &MainWindow::ChooseAndExport);

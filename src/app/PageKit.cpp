@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QScrollArea>
 #include <QStyle>
 
 #include "app/Pages.h"
@@ -26,6 +27,14 @@ QWidget* Page(const ui::Page& page, QLayout* layout) {
   widget->setObjectName(QString::fromStdString(page.Name()));
   widget->setLayout(layout);
   return widget;
+}
+
+QWidget* Scrolling(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(page);
+  return area;
 }
 
 QGridLayout* Grid() {

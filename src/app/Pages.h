@@ -41,6 +41,9 @@ namespace kit {
 
 // A page widget with the page's window name and the given layout.
 QWidget* Page(const ui::Page& page, QLayout* layout);
+// The page in a frameless scroll area: a page taller or wider than the
+// window scrolls instead of holding the window large.
+QWidget* Scrolling(QWidget* page);
 // A grid with the window's compact spacing.
 QGridLayout* Grid();
 QGroupBox* Group(const QString& title, QLayout* layout);

@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 
 #include "app/Pages.h"
@@ -52,7 +53,10 @@ QWidget* BuildPlayerPage(Binder& b, ui::PlayerPage& page) {
       grid->addWidget(b.Caption(*right[c][r]), r, 5 + 2 * c, Qt::AlignRight);
       Put(grid, b.Number(*right[c][r], 7), r, 6 + 2 * c);
     }
-  grid->setColumnStretch(4, 1);
+  // A gap before the right block and the room to spare after it, so that the
+  // two blocks stay together in a wide window.
+  grid->setColumnMinimumWidth(4, Binder::Scaled(24));
+  grid->setColumnStretch(9, 1);
 
   auto* layout = new QVBoxLayout;
   auto* top = new QHBoxLayout;
@@ -84,7 +88,7 @@ QGroupBox* KavrelCalculations(Binder& b, ui::KavrelPage& page) {
     ++r;
   }
   grid->addWidget(b.Caption(page.date), r, 0);
-  grid->addWidget(b.Number(page.date, 8, Tint::Input), r, 1);
+  grid->addWidget(b.Number(page.date, 8), r, 1);
   grid->addWidget(b.Number(page.finalScoreSum, 8, Tint::Sum), r, 4);
   grid->setColumnStretch(6, 1);
   return kit::Group(QStringLiteral("Score Calculations"), grid);
@@ -171,6 +175,7 @@ QGroupBox* Variable(Binder& b, ui::AttitudesPage& page) {
     grid->addWidget(Compact(b.Number(term.maximum, 4)), r++, 2);
   }
   grid->setRowStretch(r, 1);
+  grid->setColumnStretch(3, 1);
   return kit::Group(QStringLiteral("Variable"), grid);
 }
 
@@ -179,16 +184,20 @@ QGroupBox* TwoColumns(Binder& b, const QString& title, std::span<ui::Edit* const
                       std::span<ui::Edit* const> right) {
   auto* grid = kit::Grid();
   grid->setVerticalSpacing(1);
-  int c = 0;
-  for (const auto& column : {left, right}) {
+  int rows = 0;
+  for (const auto& [column, edits] : {std::pair{0, left}, {3, right}}) {
     int r = 0;
-    for (ui::Edit* edit : column) {
-      grid->addWidget(b.Caption(*edit), r, c);
-      grid->addWidget(Compact(b.Number(*edit, 6)), r++, c + 1);
+    for (ui::Edit* edit : edits) {
+      grid->addWidget(b.Caption(*edit), r, column);
+      grid->addWidget(Compact(b.Number(*edit, 6)), r++, column + 1);
     }
-    c += 2;
+    rows = std::max(rows, r);
   }
-  grid->setColumnMinimumWidth(2, Binder::Scaled(130));
+  // A gap between the two columns, and the room to spare after them and
+  // below: each label stays beside its box however large the window.
+  grid->setColumnMinimumWidth(2, Binder::Scaled(24));
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(rows, 1);
   return kit::Group(title, grid);
 }
 

@@ -10,9 +10,10 @@
 
 namespace {
 
-int WritePictures(const QString& dir, const QString& save) {
+int WritePictures(const QString& dir, const QString& save, const QSize& size) {
   tolvane::app::MainWindow window;
   window.SetMessageBox([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
+  if (size.isValid()) window.resize(size);
   window.show();
   if (!save.isEmpty() && !window.LoadPath(save)) return 1;
   QString error;
@@ -38,10 +39,17 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Write a picture of every page into DIR, then exit."),
                                        QStringLiteral("DIR"));
   parser.addOption(screenshots);
+  const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("The window's size for the pictures."),
+                                QStringLiteral("WIDTHxHEIGHT"));
+  parser.addOption(size);
   parser.addPositionalArgument(QStringLiteral("save"), QStringLiteral("The save to load for the pictures."),
                                QStringLiteral("[SAVE]"));
   parser.process(app);
-  if (parser.isSet(screenshots)) return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0));
+  if (parser.isSet(screenshots)) {
+    const QStringList wh = parser.value(size).split(QLatin1Char('x'));
+    const QSize pictureSize = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+    return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0), pictureSize);
+  }
 
   tolvane::app::MainWindow window;
   window.show();

@@ -44,8 +44,9 @@ class ControlList {
 // type over it, but nothing reads it back. An input is read by a calculator,
 // as a whole number or a real number. A computed edit shows a calculator's
 // result: the window does not let the user type into it (tolvane-report's
-// --set still can).
-enum class EditRole { Display, IntegerInput, RealInput, Computed };
+// --set still can). A no-value edit stands for a term that no save holds a
+// value for: the window shows it disabled.
+enum class EditRole { Display, IntegerInput, RealInput, Computed, NoValue };
 
 // How a control is known: its window name (the toolkit's object name and
 // the key of the report's JSON), the caption that stands beside it in the

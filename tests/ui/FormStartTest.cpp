@@ -125,6 +125,16 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
   EXPECT_EQ(As<Grid>(form.Find(form.base.turn.Name())), nullptr);
 }
 
+// Every control tells the user what it shows: the caption beside it, or a
+// description (the window's tooltip).
+TEST(FormStart, EveryControlHasATitle) {
+  Form form;
+  for (const Control* c : form.Controls()) EXPECT_FALSE(c->Title().empty()) << c->Name();
+  EXPECT_EQ(form.reloads.preSessions.Title(), "PreSessions");
+  EXPECT_EQ(form.base.difficulty.Title(), "Difficulty");
+  EXPECT_EQ(form.base.leader.Title(), "Leader");
+}
+
 // tolvane-report names the controls it acts on; a name of no control, or of
 // a control of another kind, and an item the list does not hold change
 // nothing.

@@ -11,8 +11,9 @@ namespace tolvane::ui {
 
 VariableTerm::VariableTerm(ControlList& list, std::string_view caption, std::string_view valueName,
                            std::string_view maximumName)
-    : value(list, {.name = valueName, .caption = caption}),
-      maximum(list, {.name = maximumName, .description = fmt::format("{} (maximum)", caption)}) {}
+    : value(list, {.name = valueName, .caption = caption, .role = EditRole::NoValue}),
+      maximum(list,
+              {.name = maximumName, .description = fmt::format("{} (maximum)", caption), .role = EditRole::NoValue}) {}
 
 AttitudesPage::AttitudesPage(const Analysis& save, MessageLog& messages)
     : Page({"Attitudes", "TabSheet11"}, save, messages) {

@@ -1,6 +1,6 @@
 // The "Attitudes" page: the terms of one leader's attitude toward another.
-// The save holds values for the three constant terms only; the page keeps
-// the boxes of every term.
+// The save holds values for the first three constant terms only; the page
+// keeps the boxes of every term, the others without a value.
 #pragma once
 
 #include <array>
@@ -44,35 +44,36 @@ class AttitudesPage : public Page {
   Edit baseAttitude{controls_, {.name = "BaseAttitudeE", .caption = "Base Attitude"}};
   Edit handicapAttitude{controls_, {.name = "HandicapAttitudeE", .caption = "Handicap"}};
   Edit aggressiveAiAttitude{controls_, {.name = "AggressiveAIE", .caption = "Aggressive AI (Human)"}};
-  Edit peaceAttitude{controls_, {.name = "CloseBordersE", .caption = "Peace (AI)"}};
-  Edit warmongerRespect{controls_, {.name = "Edit18", .caption = "Warmonger Respect (AI)"}};
-  Edit teamSizeDifference{controls_, {.name = "Edit16", .caption = "Team Size Difference"}};
+  Edit peaceAttitude{controls_, {.name = "CloseBordersE", .caption = "Peace (AI)", .role = EditRole::NoValue}};
+  Edit warmongerRespect{controls_, {.name = "Edit18", .caption = "Warmonger Respect (AI)", .role = EditRole::NoValue}};
+  Edit teamSizeDifference{controls_, {.name = "Edit16", .caption = "Team Size Difference", .role = EditRole::NoValue}};
   // "Memory": what one leader remembers of the other, left column then right.
-  std::array<Edit, 23> memoryTerms{{{controls_, {.name = "Edit65", .caption = "Declared War"}},
-                                    {controls_, {.name = "Edit66", .caption = "Declared War On Friend"}},
-                                    {controls_, {.name = "Edit67", .caption = "Hired War Ally"}},
-                                    {controls_, {.name = "Edit68", .caption = "Nuked Us"}},
-                                    {controls_, {.name = "Edit69", .caption = "Nuked Friend"}},
-                                    {controls_, {.name = "Edit70", .caption = "Razed City"}},
-                                    {controls_, {.name = "Edit71", .caption = "Razed Holy City"}},
-                                    {controls_, {.name = "Edit72", .caption = "Spy Caught"}},
-                                    {controls_, {.name = "Edit73", .caption = "Give Help"}},
-                                    {controls_, {.name = "Edit74", .caption = "Refused Help"}},
-                                    {controls_, {.name = "Edit75", .caption = "Accept Demand"}},
-                                    {controls_, {.name = "Edit76", .caption = "Rejected Demand"}},
-                                    {controls_, {.name = "Edit15", .caption = "Accepted Religion"}},
-                                    {controls_, {.name = "Edit17", .caption = "Denied Religion"}},
-                                    {controls_, {.name = "Edit19", .caption = "Accepted Civic"}},
-                                    {controls_, {.name = "Edit21", .caption = "Denied Civic"}},
-                                    {controls_, {.name = "Edit23", .caption = "Denied Join War"}},
-                                    {controls_, {.name = "Edit60", .caption = "Accepted Stop Trading"}},
-                                    {controls_, {.name = "Edit61", .caption = "Denied Stop Trading"}},
-                                    {controls_, {.name = "Edit62", .caption = "Stopped Trading"}},
-                                    {controls_, {.name = "Edit63", .caption = "Hired Trade Embargo"}},
-                                    {controls_, {.name = "Edit64", .caption = "Made Demand"}},
-                                    {controls_, {.name = "Edit77", .caption = "Traded Tech to Us"}}}};
+  std::array<Edit, 23> memoryTerms{
+      {{controls_, {.name = "Edit65", .caption = "Declared War", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit66", .caption = "Declared War On Friend", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit67", .caption = "Hired War Ally", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit68", .caption = "Nuked Us", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit69", .caption = "Nuked Friend", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit70", .caption = "Razed City", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit71", .caption = "Razed Holy City", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit72", .caption = "Spy Caught", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit73", .caption = "Give Help", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit74", .caption = "Refused Help", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit75", .caption = "Accept Demand", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit76", .caption = "Rejected Demand", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit15", .caption = "Accepted Religion", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit17", .caption = "Denied Religion", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit19", .caption = "Accepted Civic", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit21", .caption = "Denied Civic", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit23", .caption = "Denied Join War", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit60", .caption = "Accepted Stop Trading", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit61", .caption = "Denied Stop Trading", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit62", .caption = "Stopped Trading", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit63", .caption = "Hired Trade Embargo", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit64", .caption = "Made Demand", .role = EditRole::NoValue}},
+       {controls_, {.name = "Edit77", .caption = "Traded Tech to Us", .role = EditRole::NoValue}}}};
   static constexpr size_t kMemoryLeftColumn = 12;  // the first twelve terms stand in the left column
-  Edit summary{controls_, {.name = "Edit78", .caption = "Summary"}};
+  Edit summary{controls_, {.name = "Edit78", .caption = "Summary", .role = EditRole::NoValue}};
 
   void Fill();
   // Shows the constant terms of the selected leader toward the other.

@@ -10,7 +10,7 @@ class LeadersPage : public Page {
  public:
   LeadersPage(const Analysis& save, MessageLog& messages);
 
-  Grid leaders{controls_, {.name = "LeadersGrid"}, 10, kSlots + 1, 2, 1};
+  Grid leaders{controls_, {.name = "LeadersGrid", .description = "Leaders"}, 10, kSlots + 1, 2, 1};
 
   void Fill();
 };

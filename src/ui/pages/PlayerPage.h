@@ -17,9 +17,10 @@ class PlayerPage : public Page {
   Edit researching{controls_, {.name = "ResearchingE", .caption = "Researching"}};
   Edit researchBeakers{controls_, {.name = "CurrTechBeakersE", .description = "Beakers"}};  // done / cost
   // The culture of the player's three most cultured cities.
-  std::array<Edit, 3> bestCityCultures{{{controls_, {.name = "City1CultureE", .caption = "Culture 3xC"}},
-                                        {controls_, {.name = "City2CultureE"}},
-                                        {controls_, {.name = "City3CultureE"}}}};
+  std::array<Edit, 3> bestCityCultures{
+      {{controls_, {.name = "City1CultureE", .caption = "Culture 3xC", .description = "Culture: best city"}},
+       {controls_, {.name = "City2CultureE", .description = "Culture: second city"}},
+       {controls_, {.name = "City3CultureE", .description = "Culture: third city"}}}};
   Edit generalPoints{controls_, {.name = "GeneralPointsE", .caption = "General points"}};  // points / next general
   Edit greatPeople{controls_, {.name = "GPCreatedE", .caption = "GPeoples"}};
   Edit vassals{controls_, {.name = "VassalsE", .caption = "Vassals"}};

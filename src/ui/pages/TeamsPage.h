@@ -11,7 +11,7 @@ class TeamsPage : public Page {
  public:
   TeamsPage(const Analysis& save, MessageLog& messages);
 
-  Grid teams{controls_, {.name = "TeamsGrid"}, 8, kSlots + 1, 2, 1};
+  Grid teams{controls_, {.name = "TeamsGrid", .description = "Teams"}, 8, kSlots + 1, 2, 1};
 
   void Fill();
 };
