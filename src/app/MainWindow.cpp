@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
 #include "app/Pages.h"
@@ -97,7 +100,14 @@ QWidget* MainWindow::TopRow() {
   // Two lines: the path, then the buttons with the file's date between them.
   ui::FileBar& bar = form_->fileBar;
   grid->addWidget(binder_->Caption(bar.savePath), 0, 0);
-  grid->addWidget(binder_->Edit(bar.savePath), 0, 1, 1, 5);
+  QLineEdit* path = binder_->Edit(bar.savePath);
+  // Enter in the path loads the path typed; the empty window says how to
+  // open a save.
+  path->setPlaceholderText(QStringLiteral("Drop a save onto the window, or open one with Ctrl+O"));
+  connect(path, &QLineEdit::returnPressed, this, [this, path] {
+    if (!path->text().trimmed().isEmpty()) LoadPath(path->text().trimmed());
+  });
+  grid->addWidget(path, 0, 1, 1, 5);
   QPushButton* load = loadButton_ = binder_->Button(bar.loadFile);
   QPushButton* save = binder_->Button(bar.saveFile);
   for (QPushButton* button : {load, save}) button->setMinimumWidth(Binder::Scaled(93));
@@ -177,9 +187,18 @@ bool MainWindow::LoadPath(const QString& path) {
   const size_t before = form_->Messages().size();
   bool loaded = false;
   {
+    // The file is read and analysed on a worker thread; the window goes on
+    // drawing itself meanwhile (a save on a slow network share takes its
+    // time) but takes no input until the save is shown.
     const BusyCursor busy;
+    QFutureWatcher<ui::LoadOutcome> watcher;
+    QEventLoop wait;
+    connect(&watcher, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run(
+        [file = path.toStdString(), factors = form_->base.Factors()] { return ui::TryLoadSave(file, factors); }));
+    if (!watcher.isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
     try {
-      loaded = form_->LoadFile(path.toStdString());
+      loaded = form_->FinishLoad(watcher.future().takeResult());
     } catch (const std::exception& e) {
       messageBox_(QString::fromStdString(e.what()));
     }
@@ -188,6 +207,11 @@ bool MainWindow::LoadPath(const QString& path) {
   running_ = false;
   ShowMessages(before, /*inBox=*/!loaded);
   return loaded;
+}
+
+void MainWindow::OpenAtStart(const QStringList& paths) {
+  if (paths.isEmpty()) return;
+  QTimer::singleShot(0, this, [this, path = paths.front()] { LoadPath(path); });
 }
 
 void MainWindow::ChooseAndLoad() {

@@ -26,6 +26,9 @@ class MainWindow : public QMainWindow {
   // and shows it; a save that cannot be read shows its message in a message
   // box and leaves the pages as they were. True when the save was loaded.
   bool LoadPath(const QString& path);
+  // The saves named on the command line ("Open with" of a file manager):
+  // the first is loaded as soon as the window is up.
+  void OpenAtStart(const QStringList& paths);
 
   const ui::Form& Form() const { return *form_; }
   ui::Form& Form() { return *form_; }

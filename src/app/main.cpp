@@ -1,6 +1,6 @@
-// tolvane: the window. "tolvane --screenshots DIR [SAVE]" loads SAVE into the
-// window without showing it to anyone and writes a picture of every page
-// into DIR.
+// tolvane: the window. "tolvane SAVE" opens the window on that save.
+// "tolvane --screenshots DIR [SAVE]" loads SAVE into the window without
+// showing it to anyone and writes a picture of every page into DIR.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
@@ -42,8 +42,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("The window's size for the pictures."),
                                 QStringLiteral("WIDTHxHEIGHT"));
   parser.addOption(size);
-  parser.addPositionalArgument(QStringLiteral("save"), QStringLiteral("The save to load for the pictures."),
-                               QStringLiteral("[SAVE]"));
+  parser.addPositionalArgument(QStringLiteral("save"), QStringLiteral("The save to open."), QStringLiteral("[SAVE]"));
   parser.process(app);
   if (parser.isSet(screenshots)) {
     const QStringList wh = parser.value(size).split(QLatin1Char('x'));
@@ -53,5 +52,6 @@ int main(int argc, char** argv) {
 
   tolvane::app::MainWindow window;
   window.show();
+  window.OpenAtStart(parser.positionalArguments());
   return QApplication::exec();
 }

@@ -43,17 +43,16 @@ void Form::TypeComboText(std::string_view name, std::string text) { Lookup<Combo
 
 void Form::ClickCheckBox(std::string_view name) { Lookup<CheckBox>(name).Click(); }
 
-bool Form::LoadFile(const std::string& path) {
-  // The new save is read and analysed aside; a failure leaves the pages on
+bool Form::LoadFile(const std::string& path) { return FinishLoad(TryLoadSave(path, base.Factors())); }
+
+bool Form::FinishLoad(LoadOutcome outcome) {
+  // The new save was read and analysed aside; a failure leaves the pages on
   // the previous save.
-  LoadedSave save;
-  try {
-    save = LoadSave(path, base.Factors());
-  } catch (const SaveError& e) {
-    messages_.Add(e.what());
+  if (!outcome.save) {
+    messages_.Add(std::move(outcome.error));
     return false;
   }
-  Show(std::move(save));
+  Show(std::move(*outcome.save));
   return true;
 }
 

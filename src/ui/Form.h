@@ -94,6 +94,10 @@ class Form {
   // the save; only when all of it succeeds does the form show the new save.
   // On failure the message is added and nothing else changes. True on success.
   bool LoadFile(const std::string& path);
+  // The second half of a load read aside (TryLoadSave with the factors of
+  // the Base page): shows the save, or adds the message of its failure and
+  // changes nothing else. True when the save is shown.
+  bool FinishLoad(LoadOutcome outcome);
   // "Save File" (the button stays disabled): writes the decompressed image to
   // `imagePath` unless it is empty (the dialog was cancelled), then the map
   // text to `mapPath`. A file that cannot be written adds a message.

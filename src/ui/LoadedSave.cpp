@@ -1,5 +1,7 @@
 #include "ui/LoadedSave.h"
 
+#include "save/SaveError.h"
+
 namespace tolvane::ui {
 
 LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors) {
@@ -9,6 +11,14 @@ LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors) {
   save.analysis = SaveAnalyse(save.image, factors);
   save.fileDate = FileDateText(path);
   return save;
+}
+
+LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors) {
+  try {
+    return {LoadSave(path, factors), {}};
+  } catch (const SaveError& e) {
+    return {std::nullopt, e.what()};
+  }
 }
 
 }  // namespace tolvane::ui

@@ -3,6 +3,7 @@
 // its own.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "analysis/Model.h"
@@ -21,5 +22,12 @@ struct LoadedSave {
 // Reads, inflates and analyses the save at `path`, scoring every player with
 // the game score's factors. Throws SaveError with a message for the user.
 LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
+
+// The same, the failure as its message: a save, or else why there is none.
+struct LoadOutcome {
+  std::optional<LoadedSave> save;
+  std::string error;
+};
+LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors);
 
 }  // namespace tolvane::ui

@@ -117,6 +117,7 @@ class WindowTest : public QObject {
   void unreadableSaveKeepsThePages_data();
   void unreadableSaveKeepsThePages();
   void loadFileAsksForTheFile();
+  void commandLineAndPathFieldLoad();
   void droppedFileLoads();
   void chartZoomsAndComesBack();
   void everyPageRenders();
@@ -451,6 +452,28 @@ void WindowTest::loadFileAsksForTheFile() {
   QCOMPARE(asked, 4);
   QTest::mouseClick(s.Widget<QPushButton>(bar.saveFile), Qt::LeftButton);  // disabled: no dialog
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// "Open with" and the command line: the save named loads once the window is
+// up; Enter in the path field loads the path typed there.
+void WindowTest::commandLineAndPathFieldLoad() {
+  Session s;
+  QVERIFY(s.active);
+  auto* path = s.Widget<QLineEdit>(s.form().fileBar.savePath);
+  QVERIFY(path->text().isEmpty() && !path->placeholderText().isEmpty());
+  s.window.OpenAtStart({example_, other_});
+  QTRY_COMPARE(path->text(), example_);
+  QCOMPARE(s.form().base.nick.Text(), s.form().Model().slots[0].leaderName);
+  const std::string firstMap = s.form().MapText();
+  path->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(path->hasFocus());
+  path->selectAll();
+  QTest::keyClicks(path, other_);
+  QTest::keyClick(path, Qt::Key_Return);
+  QCOMPARE(path->text(), other_);
+  QVERIFY(s.form().MapText() != firstMap);  // the other save's map
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  QCOMPARE(s.boxes, QStringList());
 }
 
 void WindowTest::droppedFileLoads() {
