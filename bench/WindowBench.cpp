@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "LargeSaveFile.h"
@@ -26,7 +27,8 @@ using bench::ZlibInflate;
 // AI" checked).
 void WindowLoadFile(benchmark::State& state) {
   const auto& f = Large();
-  app::MainWindow window;
+  const QTemporaryDir settings;
+  app::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
   window.show();
   ui::Form& form = window.Form();

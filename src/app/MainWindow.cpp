@@ -46,16 +46,27 @@ struct BusyCursor {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+namespace {
+
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kLastFolderKey = QStringLiteral("lastFolder");
+
+QString Title() { return QStringLiteral("Tolvane (version %1)").arg(QString::fromLatin1(kVersion)); }
+
+}  // namespace
+
+MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
     : QMainWindow(parent),
+      settings_(settingsFile.isEmpty() ? std::make_unique<QSettings>()
+                                       : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)),
+      recent_(new RecentFiles(*settings_, this)),
       form_(std::make_unique<ui::Form>()),
       binder_(new Binder([this](const Action& action) { Run(action); }, this)) {
-  setWindowTitle(QStringLiteral("Tolvane (version %1)").arg(QString::fromLatin1(kVersion)));
+  setWindowTitle(Title());
   messageBox_ = [this](const QString& text) { QMessageBox::warning(this, QApplication::applicationName(), text); };
   openDialog_ = [this] {
-    const QString last = QString::fromStdString(form_->fileBar.savePath.Text());
-    return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"),
-                                        last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"), LastFolder(),
+                                        QStringLiteral("Saves (*.CivWarlordsSave);;All files (*)"));
   };
 
   pages_ = new QTabWidget;
@@ -78,11 +89,29 @@ MainWindow::MainWindow(QWidget* parent)
   binder_->Refresh(/*all=*/true);
   Refresh();
   pages_->setCurrentIndex(0);
-  // The design's size, or less on a small screen.
-  QSize size(900, 650);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.boundedTo(screen->availableGeometry().size() * 0.9);
-  resize(size);
+  // The size the window had when it was closed last, or else the design's
+  // size, never more than the screen holds.
+  if (!restoreGeometry(settings_->value(kGeometryKey).toByteArray())) {
+    QSize size(900, 650);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
+  }
+}
+
+QString MainWindow::LastFolder() const { return settings_->value(kLastFolderKey).toString(); }
+
+void MainWindow::Remember(const QString& path) {
+  const QFileInfo file(path);
+  setWindowFilePath(file.absoluteFilePath());
+  setWindowTitle(file.fileName() + QStringLiteral(" — ") + Title());
+  settings_->setValue(kLastFolderKey, file.absolutePath());
+  recent_->Add(path);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  settings_->setValue(kGeometryKey, saveGeometry());
+  QMainWindow::closeEvent(event);
 }
 
 // The widgets read the form until they are gone: they go first, and the
@@ -205,6 +234,7 @@ bool MainWindow::LoadPath(const QString& path) {
     Refresh();
   }
   running_ = false;
+  if (loaded) Remember(path);
   ShowMessages(before, /*inBox=*/!loaded);
   return loaded;
 }

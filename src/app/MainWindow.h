@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSettings>
 #include <QString>
 #include <functional>
 #include <memory>
 
 #include "app/Binder.h"
+#include "app/RecentFiles.h"
 #include "ui/Form.h"
 
 class QPushButton;
@@ -19,7 +21,9 @@ namespace tolvane::app {
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // The window remembers its geometry, the last folder and the recent files
+  // in the user's settings, or in `settingsFile` (an INI file) when given.
+  explicit MainWindow(const QString& settingsFile = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // "Load File" for a chosen or dropped file: loads it under a busy cursor
@@ -33,6 +37,9 @@ class MainWindow : public QMainWindow {
   const ui::Form& Form() const { return *form_; }
   ui::Form& Form() { return *form_; }
   QTabWidget* Pages() const { return pages_; }
+  RecentFiles& Recent() { return *recent_; }
+  // The folder the open dialog starts in: the last one a save was opened from.
+  QString LastFolder() const;
 
   // How the window tells the user a load failed (a message box unless
   // replaced, e.g. by tests or the picture run).
@@ -43,6 +50,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -56,6 +64,11 @@ class MainWindow : public QMainWindow {
   void ChooseAndLoad();
   void ChooseAndExport();
 
+  // After a load: the title names the file, and the file heads the recent ones.
+  void Remember(const QString& path);
+
+  std::unique_ptr<QSettings> settings_;
+  RecentFiles* recent_;
   std::unique_ptr<ui::Form> form_;
   Binder* binder_;
   QTabWidget* pages_ = nullptr;

@@ -3,6 +3,7 @@
 // showing it to anyone and writes a picture of every page into DIR.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "app/MainWindow.h"
@@ -11,7 +12,9 @@
 namespace {
 
 int WritePictures(const QString& dir, const QString& save, const QSize& size) {
-  tolvane::app::MainWindow window;
+  // The pictures do not depend on the user's settings, nor change them.
+  const QTemporaryDir settings;
+  tolvane::app::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
   window.SetMessageBox([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
   if (size.isValid()) window.resize(size);
   window.show();
@@ -31,6 +34,7 @@ int WritePictures(const QString& dir, const QString& save, const QSize& size) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tolvane"));
+  QApplication::setOrganizationName(QStringLiteral("Tolvane"));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Shows what a saved game holds."));

@@ -26,6 +26,7 @@
 #include "app/Screenshots.h"
 
 using tolvane::app::MainWindow;
+using tolvane::app::RecentFiles;
 using namespace tolvane::app::testing;
 namespace ui = tolvane::ui;
 
@@ -77,7 +78,8 @@ struct Session {
     window.Pages()->setTabVisible(opened, false);
     opened = -1;
   }
-  MainWindow window;
+  QTemporaryDir settings;
+  MainWindow window{settings.filePath(QStringLiteral("settings.ini"))};
   QStringList boxes;
   bool active = false;
   bool loaded = false;
@@ -118,6 +120,7 @@ class WindowTest : public QObject {
   void unreadableSaveKeepsThePages();
   void loadFileAsksForTheFile();
   void commandLineAndPathFieldLoad();
+  void settingsOutliveTheWindow();
   void droppedFileLoads();
   void chartZoomsAndComesBack();
   void everyPageRenders();
@@ -474,6 +477,38 @@ void WindowTest::commandLineAndPathFieldLoad() {
   QVERIFY(s.form().MapText() != firstMap);  // the other save's map
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   QCOMPARE(s.boxes, QStringList());
+}
+
+// What the window remembers outlives it: the recent files (newest first,
+// each once), the last folder and the window's size; the title names the
+// file shown.
+void WindowTest::settingsOutliveTheWindow() {
+  const QTemporaryDir dir;
+  const QString settings = dir.filePath(QStringLiteral("settings.ini"));
+  {
+    MainWindow window(settings);
+    QStringList boxes;
+    window.SetMessageBox([&boxes](const QString& text) { boxes << text; });
+    window.show();
+    window.resize(700, 560);
+    QVERIFY(window.LoadPath(example_));
+    QVERIFY(window.LoadPath(other_));
+    QVERIFY(window.LoadPath(example_));
+    QVERIFY(!window.LoadPath(dir_.filePath(QStringLiteral("missing.CivWarlordsSave"))));
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("example.CivWarlordsSave — Tolvane (version 1.06)"));
+    QCOMPARE(window.windowFilePath(), example_);
+    window.close();
+  }
+  MainWindow again(settings);
+  QCOMPARE(again.Recent().Files(), (QStringList{example_, other_}));
+  QCOMPARE(again.LastFolder(), QFileInfo(example_).absolutePath());
+  QCOMPARE(again.size(), QSize(700, 560));
+  for (int i = 0; i < 12; ++i) again.Recent().Add(dir_.filePath(QStringLiteral("s%1.CivWarlordsSave").arg(i)));
+  QCOMPARE(again.Recent().Files().size(), RecentFiles::kMaximum);
+  QCOMPARE(again.Recent().Files().front(), dir_.filePath(QStringLiteral("s11.CivWarlordsSave")));
+  again.Recent().Clear();
+  QVERIFY(MainWindow(settings).Recent().Files().isEmpty());
 }
 
 void WindowTest::droppedFileLoads() {
