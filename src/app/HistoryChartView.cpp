@@ -1,5 +1,6 @@
 #include "app/HistoryChartView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
@@ -110,11 +111,21 @@ void HistoryChartView::ResetZoom() {
 
 void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) {
-    ResetZoom();
+    if (chart()->isZoomed())
+      ResetZoom();
+    else
+      Q_EMIT menuRequested(event->pos());
     event->accept();
     return;
   }
   QChartView::mouseReleaseEvent(event);
+}
+
+// A right click is taken on its release (on a zoomed chart it shows all
+// again); the menu key opens the menu at once.
+void HistoryChartView::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Mouse) Q_EMIT menuRequested(event->pos());
+  event->accept();
 }
 
 void HistoryChartView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "app/ChartExport.h"
 #include "app/HistoryChartView.h"
 #include "app/Pages.h"
 
@@ -28,9 +29,11 @@ QWidget* BuildGraphPage(Binder& b, ui::GraphPage& page) {
   top->addSpacing(12);
   top->addWidget(b.Check(page.showAi));
   top->addStretch(1);
+  HistoryChartView* chart = b.Chart(page.chart);
+  AddChartExports(b, page, chart, top);
   auto* layout = new QVBoxLayout;
   layout->addLayout(top);
-  layout->addWidget(b.Chart(page.chart), 1);
+  layout->addWidget(chart, 1);
   return kit::Page(page, layout);
 }
 

@@ -53,6 +53,10 @@ MainWindow::MainWindow(QWidget* parent)
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"),
                                         last.isEmpty() ? QString() : QFileInfo(last).absolutePath());
   };
+  binder_->SetMessageBox([this](const QString& text) { messageBox_(text); });
+  binder_->SetSaveDialog([this](const SaveRequest& request) {
+    return AskSavePath(this, QString::fromStdString(form_->fileBar.savePath.Text()), request);
+  });
 
   pages_ = new QTabWidget;
   pages_->setObjectName(QStringLiteral("PageControls"));

@@ -25,10 +25,11 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
   const Outcome run = Report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
-  ASSERT_EQ(j["tabs"].size(), 13u);
+  ASSERT_EQ(j["tabs"].size(), 14u);
   EXPECT_EQ(j["tabs"]["Base"], true);
   EXPECT_EQ(j["tabs"]["Header"], false);
   EXPECT_EQ(j["tabs"]["Cities"], false);
+  EXPECT_EQ(j["tabs"]["World"], true);
   EXPECT_TRUE(j["messages"].empty());
   // Every control of the window appears, each in the shape of its kind.
   const tolvane::ui::Form form;
@@ -66,6 +67,10 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
       case ControlKind::Chart:
         EXPECT_EQ(state["series"].size(), 19u);
         EXPECT_TRUE(state["min"].is_number_integer() && state["max"].is_number_integer());
+        break;
+      case ControlKind::Picture:
+        EXPECT_TRUE(state["width"].is_number_integer() && state["height"].is_number_integer());
+        EXPECT_EQ(state["digest"].get<std::string>().size(), 16u);
         break;
     }
   }
