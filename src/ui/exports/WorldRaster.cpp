@@ -31,7 +31,7 @@ constexpr Rgb kIceColor = 0xE4EEF5, kForestColor = 0x2A5A25, kJungleColor = 0x12
 constexpr Rgb kMarkFill = 0xFFF2A0, kMarkEdge = 0x3A2A10;
 constexpr Rgb kDarkRing = 0x161616, kLightRing = 0xF7F7F7;
 // The share (of 256) of the owner's colour in the fill of its land.
-constexpr int kOwnerFill = 104;
+constexpr int kOwnerFill = 84;
 
 Rgba Color(Rgb c) { return {uint8_t(c >> 16 & 0xFF), uint8_t(c >> 8 & 0xFF), uint8_t(c & 0xFF), 255}; }
 
@@ -197,7 +197,8 @@ Stamp ResourceStamp(int n) {
     stamp[size_t(n - 1)] = 1;
     return stamp;
   }
-  const int64_t radius = std::max(1, n * 2 / 5), cx = 3 * int64_t(n) / 2, cy = int64_t(n) / 2;
+  // Clear of the plot's edges, where a border may run.
+  const int64_t radius = std::max(1, n * 2 / 5), cx = 13 * int64_t(n) / 10, cy = 7 * int64_t(n) / 10;
   for (int j = 0; j < n; ++j)
     for (int i = 0; i < n; ++i) {
       const int64_t d = std::abs(Half(i) - cx) + std::abs(Half(j) - cy);
