@@ -90,7 +90,7 @@ void AddChartExports(Binder& b, ui::GraphPage& page, HistoryChartView* chart, QB
     QObject::connect(button, &QPushButton::clicked, button, e.run);
     row->addWidget(button);
   }
-  QObject::connect(chart, &HistoryChartView::menuRequested, chart, [chart, exports](QPoint at) {
+  QObject::connect(chart, &HistoryChartView::MenuRequested, chart, [chart, exports](QPoint at) {
     QMenu menu(chart);
     for (const Export& e : exports)
       QObject::connect(menu.addAction(Q(e.control.Caption())), &QAction::triggered, e.run);

@@ -114,7 +114,7 @@ void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
     if (chart()->isZoomed())
       ResetZoom();
     else
-      Q_EMIT menuRequested(event->pos());
+      Q_EMIT MenuRequested(event->pos());
     event->accept();
     return;
   }
@@ -124,7 +124,7 @@ void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
 // A right click is taken on its release (on a zoomed chart it shows all
 // again); the menu key opens the menu at once.
 void HistoryChartView::contextMenuEvent(QContextMenuEvent* event) {
-  if (event->reason() != QContextMenuEvent::Mouse) Q_EMIT menuRequested(event->pos());
+  if (event->reason() != QContextMenuEvent::Mouse) Q_EMIT MenuRequested(event->pos());
   event->accept();
 }
 

@@ -31,7 +31,7 @@ class HistoryChartView : public QChartView {
 
  Q_SIGNALS:
   // The user asks for the chart's menu at a point of the view.
-  void menuRequested(QPoint at);
+  void MenuRequested(QPoint at);
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

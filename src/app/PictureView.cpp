@@ -132,7 +132,7 @@ void PictureView::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   if (pointed_ != QPoint(-1, -1)) {
     pointed_ = QPoint(-1, -1);
-    Q_EMIT pointed(-1, -1);
+    Q_EMIT Pointed(-1, -1);
   }
 }
 
@@ -175,7 +175,7 @@ void PictureView::Point(QPointF at) {
   if (image_.isNull() || !image_.rect().contains(pixel)) pixel = QPoint(-1, -1);
   if (pixel == pointed_) return;
   pointed_ = pixel;
-  Q_EMIT pointed(pixel.x(), pixel.y());
+  Q_EMIT Pointed(pixel.x(), pixel.y());
 }
 
 }  // namespace tolvane::app

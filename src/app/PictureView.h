@@ -39,7 +39,7 @@ class PictureView : public QWidget {
  Q_SIGNALS:
   // The pointer rests on picture pixel (x, y); (-1, -1) when it is off the
   // picture.
-  void pointed(int x, int y);
+  void Pointed(int x, int y);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

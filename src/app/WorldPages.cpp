@@ -59,7 +59,7 @@ QWidget* BuildWorldPage(Binder& b, ui::WorldPage& page) {
   PictureView* map = b.Picture(page.picture);
   // The picture's pixels to plots: squares of Scale() pixels, the row of the
   // highest y on top.
-  QObject::connect(map, &PictureView::pointed, map, [&b, &page](int x, int y) {
+  QObject::connect(map, &PictureView::Pointed, map, [&b, &page](int x, int y) {
     const int32_t scale = page.Scale();
     const bool off = x < 0 || y < 0;
     b.Run([&page, off, x = off ? -1 : x / scale, y = off ? -1 : page.MapHeight() - 1 - y / scale] {
