@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 600
 
 PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev \
            fonts-dejavu-core zlib1g-dev libdeflate-dev libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev \
-           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy
+           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy libstb-dev qt6-svg-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build run test tidy golden bench fuzz screenshots demo clean
@@ -45,10 +45,11 @@ tidy: build
 	  { grep -E 'error:|warning:' -A3 $(BUILD)/clang-tidy.log; exit 1; }
 	@echo "clang-tidy: no findings"
 
-# Writes the committed reports of the demo save anew (tests/golden) and shows
-# how they changed.
+# Writes the committed reports of the demo save and the map picture of the
+# test fixture anew (tests/golden) and shows how they changed.
 golden: build
 	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/cli/report_test --gtest_filter='GoldenReport.*'
+	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/ui/ui_test --gtest_filter='WorldRaster.FixtureMatchesTheCommittedPicture'
 	git diff --stat -- tests/golden; git --no-pager diff -- tests/golden
 
 bench: build

@@ -42,6 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!selector->Items().empty()) selector->Select(int(selector->Items().size()) - 1);
     form.graph.showAi.Click();
     form.playerLog.showCombats.Click();
+    // The map picture with every layer, and the plot text of its corners.
+    form.world.showResources.Click();
+    (void)form.world.picture.Image();
+    for (int32_t x : {0, form.world.MapWidth() - 1})
+      for (int32_t y : {0, form.world.MapHeight() - 1}) form.world.PointAt(x, y);
   } catch (const SaveError&) {
   }
   return 0;

@@ -52,14 +52,15 @@ struct Lump {
   double x, y, radius;
 };
 constexpr Lump kLumps[] = {
-    // The western continent: Romans in the north, Germans in the middle, Greeks in the south-west.
+    // The western continent (y grows northward): Romans in the south, Germans in the middle, Greeks in the
+    // north-west.
     {11, 11, 6.5},
     {6, 16, 4.5},
     {16, 18, 6.0},
     {19, 25, 6.0},
     {9, 29, 5.5},
     {14, 32, 4.5},
-    // The eastern continent: Celts and Mongols in the north, Egyptians and Incas in the south.
+    // The eastern continent: Celts and Mongols in the south, Egyptians and Incas in the north.
     {37, 10, 6.0},
     {44, 12, 5.0},
     {51, 12, 6.0},

@@ -12,8 +12,6 @@ constexpr int64_t kMapListRecordBytes =
     4 * 9 + 1 + 4 * (14 * kSlots + kSlots * 2 + kSlots * 3 + 2 * kSlots * 36 + kBonuses + 24);
 static_assert(kMapListRecordBytes == 7189);
 
-constexpr uint8_t kNoOwner = kSlots;  // an owner byte of 19 or more: nobody's
-
 void ReadPlot(SaveReader& r, Analysis& a) {
   r.SkipInt32();
   const int16_t x = r.ReadInt16();
@@ -29,6 +27,7 @@ void ReadPlot(SaveReader& r, Analysis& a) {
   plot.terrain = r.ReadInt16();
   plot.feature = r.ReadInt16();
   plot.bonus = r.ReadInt16();
+  plot.owner = owner;
   const bool land = plot.plotType >= 0 && plot.plotType <= 2;
   if (owner < kNoOwner && land) ++a.ownedLandCount[owner];
   // Plots are placed by their own x and y; one outside the stored map is

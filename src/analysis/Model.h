@@ -32,11 +32,17 @@ struct ReplayMessage {
   int32_t color = 0;
 };
 
+// An owner byte of kNoOwner or more: the plot is nobody's.
+inline constexpr uint8_t kNoOwner = kSlots;
+
 struct Plot {
   int16_t plotType = 0;
   int16_t terrain = 0;
   int16_t feature = -1;
   int16_t bonus = -1;
+  uint8_t owner = 255;  // the owning slot as stored; kNoOwner or more for nobody
+  // The owning slot, or -1 when the plot is nobody's.
+  int OwnerSlot() const { return owner < kNoOwner ? int(owner) : -1; }
 };
 
 struct City {

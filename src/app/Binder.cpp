@@ -6,25 +6,33 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
 #include <algorithm>
+#include <exception>
+#include <set>
 #include <stdexcept>
 #include <string>
 
 #include "app/HistoryChartView.h"
 #include "app/LineModels.h"
+#include "app/PictureView.h"
 
 namespace tolvane::app {
 
@@ -87,6 +95,54 @@ void AddCopyAction(QListView* view) {
   view->addAction(copy);
 }
 
+// Ctrl+C on a grid copies its selection as lines of tab-separated cells,
+// which spreadsheets paste as cells: the rows and columns that hold a
+// selected cell, each cell's text without its padding (a cell not selected
+// stays empty). Whole rows selected bring the header row and each row's
+// first, fixed cell with them.
+void AddGridCopyAction(QTableView* table, const GridModel* model) {
+  auto* copy = new QAction(table);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, table, [table, model] {
+    const QItemSelectionModel* selection = table->selectionModel();
+    const QModelIndexList cells = selection->selectedIndexes();
+    if (cells.isEmpty()) return;
+    std::set<int> rows, cols;
+    for (const QModelIndex& cell : cells) {
+      rows.insert(cell.row());
+      cols.insert(cell.column());
+    }
+    const bool wholeRows =
+        std::all_of(rows.begin(), rows.end(), [selection](int row) { return selection->isRowSelected(row); });
+    if (wholeRows)
+      for (int col = 0; col < model->columnCount(); ++col) cols.insert(col);
+    auto field = [](const QVariant& value) {
+      QString text = value.toString().trimmed();
+      for (QChar& c : text)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+      return text;
+    };
+    QStringList lines;
+    if (wholeRows) {
+      QStringList header{field(model->Cell(0, 0))};
+      for (int col : cols) header << field(model->headerData(col, Qt::Horizontal, Qt::DisplayRole));
+      lines << header.join(QLatin1Char('\t'));
+    }
+    for (int row : rows) {
+      QStringList line;
+      if (wholeRows) line << field(model->headerData(row, Qt::Vertical, Qt::DisplayRole));
+      for (int col : cols) {
+        const QModelIndex index = model->index(row, col);
+        line << (selection->isSelected(index) ? field(index.data()) : QString());
+      }
+      lines << line.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+  });
+  table->addAction(copy);
+}
+
 void SetUpLines(QListView* view, const std::string& name) {
   view->setObjectName(QString::fromStdString(name));
   view->setFont(Binder::FixedFont());
@@ -121,6 +177,19 @@ class CornerPainter : public QObject {
 };
 
 }  // namespace
+
+QString AskSavePath(QWidget* parent, const QString& savePath, const SaveRequest& request) {
+  const QFileInfo save(savePath);
+  const QString proposed = savePath.isEmpty()
+                               ? request.fileName
+                               : save.dir().filePath(save.completeBaseName() + QLatin1Char('-') + request.fileName);
+  QString filter;
+  QString path = QFileDialog::getSaveFileName(parent, request.title, proposed, request.filters, &filter);
+  if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+  static const QRegularExpression kExtension(QStringLiteral("\\*(\\.\\w+)"));
+  const QRegularExpressionMatch match = kExtension.match(filter.isEmpty() ? request.filters : filter);
+  return match.hasMatch() ? path + match.captured(1) : path;
+}
 
 Binder::Binder(std::function<void(const Action&)> run, QObject* parent) : QObject(parent), run_(std::move(run)) {}
 
@@ -332,7 +401,8 @@ QTableView* Binder::Grid(const ui::Grid& control) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setWordWrap(false);
   table->setTextElideMode(Qt::ElideNone);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  AddGridCopyAction(table, model);
   const int rowHeight = table->fontMetrics().height() + 4;
   table->verticalHeader()->setMinimumSectionSize(rowHeight);
   table->verticalHeader()->setDefaultSectionSize(rowHeight);
@@ -356,6 +426,27 @@ QTableView* Binder::Grid(const ui::Grid& control) {
     if (corner) corner->setText(Q(control.Cell(0, 0)));
   });
   return table;
+}
+
+PictureView* Binder::Picture(const ui::Picture& control) {
+  auto* view = new PictureView(control);
+  view->setObjectName(Q(control.Name()));
+  Bind(control, [view] { view->PictureChanged(); });
+  return view;
+}
+
+void Binder::SaveAs(const SaveRequest& request, const std::function<void(const std::string& path)>& write) {
+  const QString path = saveDialog_ ? saveDialog_(request) : QString();
+  if (path.isEmpty()) return;
+  QString failure;
+  run_([&] {
+    try {
+      write(path.toStdString());
+    } catch (const std::exception& e) {
+      failure = QString::fromStdString(e.what());
+    }
+  });
+  if (!failure.isEmpty() && messageBox_) messageBox_(failure);
 }
 
 HistoryChartView* Binder::Chart(const ui::Chart& control) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/Controls.h"
@@ -27,10 +28,25 @@ class QWidget;
 namespace tolvane::app {
 
 class HistoryChartView;
+class PictureView;
 
 // One action of the user on the form, run by the window (which refreshes
 // the widgets and shows new messages afterwards).
 using Action = std::function<void()>;
+
+// What a "Save …" action asks the user: the dialog's title, its file types
+// ("PNG image (*.png);;SVG image (*.svg)") and the name it proposes.
+struct SaveRequest {
+  QString title;
+  QString filters;
+  QString fileName;
+};
+// Answers a SaveRequest with the path the user chose, or "" when cancelled.
+using SaveDialog = std::function<QString(const SaveRequest&)>;
+// The window's save dialog: it proposes the file name after the name of the
+// loaded save (`savePath`, may be empty) in its folder, and a name typed
+// without an extension takes that of the file type chosen.
+QString AskSavePath(QWidget* parent, const QString& savePath, const SaveRequest& request);
 
 // Text colours: blue marks the values the user may change to re-run a
 // calculator, maroon the score sums.
@@ -55,6 +71,7 @@ class Binder : public QObject {
   QListView* Rich(const ui::RichText& control);  // a rich-text box
   QTableView* Grid(const ui::Grid& control);
   HistoryChartView* Chart(const ui::Chart& control);
+  PictureView* Picture(const ui::Picture& control);
 
   // The caption that stands beside a control (objectName "<name>Caption").
   QLabel* Caption(const ui::Control& control, Tint tint = Tint::Plain);
@@ -64,6 +81,14 @@ class Binder : public QObject {
   // Runs `apply` at every refresh after which `control` changed, as the
   // control's own widget is brought up to date.
   void Watch(const ui::Control& control, std::function<void()> apply) { Bind(control, std::move(apply)); }
+  // Runs an action of the user through the window.
+  void Run(const Action& action) const { run_(action); }
+  // A "Save …" of a page: asks for a file and, unless the user cancels,
+  // writes it as the user's action. A failure (an exception) is shown in a
+  // message box.
+  void SaveAs(const SaveRequest& request, const std::function<void(const std::string& path)>& write);
+  void SetSaveDialog(SaveDialog ask) { saveDialog_ = std::move(ask); }
+  void SetMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
   // Copies into its widget every control whose state changed since the last
   // refresh (every control when `all` is set).
@@ -87,6 +112,8 @@ class Binder : public QObject {
   void Bind(const ui::Control& control, std::function<void()> apply);
 
   std::function<void(const Action&)> run_;
+  SaveDialog saveDialog_;
+  std::function<void(const QString&)> messageBox_;
   std::vector<Binding> bindings_;
   QHash<const QObject*, ui::Edit*> edits_;  // the control of each edit widget, for its exit event
 };

@@ -1,5 +1,6 @@
 #include "app/HistoryChartView.h"
 
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QtCharts/QLegend>
@@ -133,11 +134,21 @@ void HistoryChartView::ResetZoom() {
 
 void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) {
-    ResetZoom();
+    if (chart()->isZoomed())
+      ResetZoom();
+    else
+      Q_EMIT MenuRequested(event->pos());
     event->accept();
     return;
   }
   QChartView::mouseReleaseEvent(event);
+}
+
+// A right click is taken on its release (on a zoomed chart it shows all
+// again); the menu key opens the menu at once.
+void HistoryChartView::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Mouse) Q_EMIT MenuRequested(event->pos());
+  event->accept();
 }
 
 void HistoryChartView::mouseDoubleClickEvent(QMouseEvent* event) {

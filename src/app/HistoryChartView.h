@@ -34,7 +34,12 @@ class HistoryChartView : public QChartView {
   // Shows the whole chart again after a zoom.
   void ResetZoom();
 
+ Q_SIGNALS:
+  // The user asks for the chart's menu at a point of the view.
+  void MenuRequested(QPoint at);
+
  protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QVBoxLayout>
 
+#include "app/ChartExport.h"
 #include "app/HistoryChartView.h"
 #include "app/Pages.h"
 
@@ -31,6 +32,7 @@ QWidget* BuildGraphPage(Binder& b, ui::GraphPage& page) {
   HistoryChartView* chart = b.Chart(page.chart);
   b.Watch(page.historySelector,
           [chart, &page] { chart->SetValueTitle(QString::fromStdString(page.historySelector.Text())); });
+  AddChartExports(b, page, chart, top);
   auto* layout = new QVBoxLayout;
   layout->addLayout(top);
   layout->addWidget(chart, 1);

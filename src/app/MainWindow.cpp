@@ -68,6 +68,10 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"), LastFolder(),
                                         QStringLiteral("Saves (*.CivWarlordsSave);;All files (*)"));
   };
+  binder_->SetMessageBox([this](const QString& text) { messageBox_(text); });
+  binder_->SetSaveDialog([this](const SaveRequest& request) {
+    return AskSavePath(this, QString::fromStdString(form_->fileBar.savePath.Text()), request);
+  });
 
   pages_ = new QTabWidget;
   pages_->setObjectName(QStringLiteral("PageControls"));

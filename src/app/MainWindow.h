@@ -47,6 +47,9 @@ class MainWindow : public QMainWindow {
   // Where "Load File" asks for the file (the open dialog unless replaced);
   // an empty answer loads nothing.
   void SetOpenDialog(std::function<QString()> ask) { openDialog_ = std::move(ask); }
+  // Where the pages' "Save …" actions ask for the file (the save dialog
+  // unless replaced); an empty answer writes nothing.
+  void SetSaveDialog(SaveDialog ask) { binder_->SetSaveDialog(std::move(ask)); }
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,4 +1,4 @@
-// The thirteen pages of the window, in tab order, each built from its page
+// The pages of the window, in tab order, each built from its page
 // of the form by a Binder. Widgets take their window names and captions from
 // the controls; the layout and the static words of the design are written
 // here.
@@ -22,6 +22,7 @@ namespace tolvane::app {
 QWidget* BuildBasePage(Binder& b, ui::BasePage& page);
 QWidget* BuildHeaderPage(Binder& b, ui::HeaderPage& page);
 QWidget* BuildMapPage(Binder& b, ui::MapPage& page);
+QWidget* BuildWorldPage(Binder& b, ui::WorldPage& page);
 QWidget* BuildLeadersPage(Binder& b, ui::LeadersPage& page);
 QWidget* BuildTeamsPage(Binder& b, ui::TeamsPage& page);
 QWidget* BuildReplayPage(Binder& b, ui::ReplayPage& page);

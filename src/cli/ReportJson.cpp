@@ -41,6 +41,11 @@ Json StateOf(const ui::Control& c) {
       }
       return {{"min", chart.AxisMin()}, {"max", chart.AxisMax()}, {"series", std::move(series)}};
     }
+    case ControlKind::Picture: {
+      // Its size and a fingerprint of its pixels, not the pixels themselves.
+      const ui::Raster& image = static_cast<const ui::Picture&>(c).Image();
+      return {{"width", image.width}, {"height", image.height}, {"digest", ui::RasterDigest(image)}};
+    }
   }
   return nullptr;
 }

@@ -76,7 +76,7 @@ class Writer {
         break;
       }
       case ControlKind::Label:
-        Line(LabelOf(c), static_cast<const ui::Label&>(c).Text());
+        if (const std::string& text = static_cast<const ui::Label&>(c).Text(); !text.empty()) Line(LabelOf(c), text);
         break;
       case ControlKind::Button: {
         const auto& b = static_cast<const ui::Button&>(c);
@@ -118,6 +118,11 @@ class Writer {
       case ControlKind::Chart:
         ChartSummary(static_cast<const ui::Chart&>(c));
         break;
+      case ControlKind::Picture: {
+        const ui::Raster& image = static_cast<const ui::Picture&>(c).Image();
+        Line(LabelOf(c), image.Empty() ? "(empty)" : fmt::format("{} x {} pixels", image.width, image.height));
+        break;
+      }
     }
   }
 

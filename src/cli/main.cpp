@@ -12,6 +12,7 @@
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
+#include "ui/exports/HistoryCsv.h"
 #include "version/Version.h"
 
 namespace {
@@ -67,7 +68,8 @@ void RunAction(Form& form, const std::string& option, const std::string& arg) {
 int main(int argc, char** argv) {
   CLI::App app{"Prints what the Tolvane window shows for a saved game (CivWarlordsSave), as text or JSON.",
                "tolvane-report"};
-  std::string save, exportImage, exportMap;
+  std::string save, exportImage, exportMap, exportWorld, exportHistories;
+  int worldScale = 0;
   bool json = false;
   std::vector<std::string> selects, checks, sets;
   app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up");
@@ -81,9 +83,17 @@ int main(int argc, char** argv) {
     o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
   app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
+  auto* world = app.add_option("--export-world", exportWorld,
+                               "Write the World page's picture of the map as PNG to FILE, with its layers as ticked");
+  app.add_option("--world-scale", worldScale, "Pixels per plot of --export-world (default: the page's)")
+      ->check(CLI::Range(1, tolvane::ui::kMaxWorldScale))
+      ->needs(world);
+  app.add_option("--export-histories", exportHistories,
+                 "Write every player's histories as CSV to FILE: player,slot,series,turn,value");
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
-      "Exit status: 0 loaded (or no save given), 1 the load failed, 2 usage error.");
+      "Exit status: 0 loaded (or no save given), 1 the load failed or an export could not be written,\n"
+      "2 usage error.");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -115,6 +125,11 @@ int main(int argc, char** argv) {
         tolvane::WriteBytes(exportImage, std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()),
                                                           form.Image().bytes.size()));
       if (!exportMap.empty()) tolvane::WriteBytes(exportMap, form.MapText());
+      if (!exportHistories.empty()) tolvane::WriteBytes(exportHistories, tolvane::ui::HistoriesCsv(form.Model()));
+      // A save without a picture of its map writes none; its message goes
+      // with the others, and the save has loaded all the same.
+      if (!exportWorld.empty() && !form.world.SavePicture(exportWorld, worldScale))
+        std::cerr << "tolvane-report: " << form.Messages().back() << "\n";
     } catch (const tolvane::SaveError& e) {
       std::cerr << "tolvane-report: " << e.what() << "\n";
       return 1;

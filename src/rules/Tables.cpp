@@ -371,6 +371,16 @@ const std::array<std::string_view, kBonuses> kBonusAbbrev = {
     "Cow",  "Crab", "Deer", "Fish", "Pig",  "Rice", "Shee", "Whea", "Dye",  "Fur",  "Gems", "Gold",
     "Ince", "Ivor", "Silk", "Silv", "Spic", "Suga", "Wine", "Whal", "Dram", "Musa", "Movi"};
 
+const std::array<std::string_view, 4> kPlotTypeNames = {"Peak", "Hills", "Flat", "Water"};
+const std::array<std::string_view, 9> kTerrainNames = {"Grassland", "Plains", "Desert", "Tundra", "Snow",
+                                                       "Coast",     "Ocean",  "Peak",   "Hills"};
+const std::array<std::string_view, 6> kFeatureNames = {"Ice", "Jungle", "Oasis", "Flood Plains", "Forest", "Fallout"};
+const std::array<std::string_view, kBonuses> kBonusNames = {
+    "Aluminum", "Coal",   "Copper", "Horse", "Iron",  "Marble", "Oil",      "Stone", "Uranium",
+    "Banana",   "Clam",   "Corn",   "Cow",   "Crab",  "Deer",   "Fish",     "Pig",   "Rice",
+    "Sheep",    "Wheat",  "Dye",    "Fur",   "Gems",  "Gold",   "Incense",  "Ivory", "Silk",
+    "Silver",   "Spices", "Sugar",  "Wine",  "Whale", "Drama",  "Musicals", "Movies"};
+
 const std::array<std::string_view, kVictories> kVictoryNames = {"Loss",    "Time",  "Conquest",  "Domination",
                                                                 "Culture", "Space", "Diplomatic"};
 

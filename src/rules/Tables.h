@@ -40,6 +40,11 @@ extern const std::array<std::string_view, 4> kPlotTypeAbbrev;
 extern const std::array<std::string_view, 9> kTerrainAbbrev;
 extern const std::array<std::string_view, 6> kFeatureAbbrev;
 extern const std::array<std::string_view, kBonuses> kBonusAbbrev;
+// The same rows by their full names, as the map picture's plot text shows them.
+extern const std::array<std::string_view, 4> kPlotTypeNames;
+extern const std::array<std::string_view, 9> kTerrainNames;
+extern const std::array<std::string_view, 6> kFeatureNames;
+extern const std::array<std::string_view, kBonuses> kBonusNames;
 extern const std::array<std::string_view, kVictories> kVictoryNames;
 extern const std::array<std::string_view, kGameOptions> kGameOptionNames;
 extern const std::array<std::array<int32_t, 56>, kLeaders> kLeaderAttitudeTable;

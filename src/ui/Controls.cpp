@@ -28,6 +28,8 @@ std::string_view KindName(ControlKind kind) {
       return "grid";
     case ControlKind::Chart:
       return "chart";
+    case ControlKind::Picture:
+      return "picture";
   }
   return "?";
 }
@@ -105,7 +107,8 @@ void Button::SetEnabled(bool enabled) {
   Changed();
 }
 
-CheckBox::CheckBox(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::CheckBox, spec) {}
+CheckBox::CheckBox(ControlList& list, const ControlSpec& spec, bool checked)
+    : Control(list, ControlKind::CheckBox, spec), checked_(checked) {}
 
 void CheckBox::Click() {
   checked_ = !checked_;
@@ -231,9 +234,27 @@ void Chart::AddPoint(int s, int32_t x, int32_t y) {
   Changed();
 }
 
+void Chart::SetPoints(int s, std::vector<std::pair<int32_t, int32_t>> points) {
+  series_.at(size_t(s)).points = std::move(points);
+  Changed();
+}
+
 void Chart::SetAxis(int64_t min, int64_t max) {
   min_ = min;
   max_ = max;
+  Changed();
+}
+
+Picture::Picture(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::Picture, spec) {}
+
+const Raster& Picture::Image() const {
+  if (!image_) image_ = painter_ ? painter_() : Raster{};
+  return *image_;
+}
+
+void Picture::SetPainter(Painter painter) {
+  painter_ = std::move(painter);
+  image_.reset();
   Changed();
 }
 

@@ -5,17 +5,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "ui/Raster.h"
+
 namespace tolvane::ui {
 
-enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart };
+enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart, Picture };
 
-// "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart".
+// "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart", "picture".
 std::string_view KindName(ControlKind kind);
 
 // A colour as 0xRRGGBB.
@@ -156,7 +159,7 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::CheckBox;
-  CheckBox(ControlList& list, const ControlSpec& spec);
+  CheckBox(ControlList& list, const ControlSpec& spec, bool checked = false);
   bool Checked() const { return checked_; }
   // The user's click: the state toggles, then the click event runs.
   void Click();
@@ -284,11 +287,32 @@ class Chart : public Control {
   void SetTitle(int s, std::string title);
   void SetLegend(int s, bool shown);
   void AddPoint(int s, int32_t x, int32_t y);
+  // Replaces the points of series s.
+  void SetPoints(int s, std::vector<std::pair<int32_t, int32_t>> points);
   void SetAxis(int64_t min, int64_t max);
 
  private:
   std::vector<ChartSeries> series_;
   int64_t min_ = 0, max_ = 0;
+};
+
+// A picture the program draws, such as the map: a raster that is drawn when
+// a view or an export first asks for it after a change, so that a picture
+// nobody looks at costs nothing.
+class Picture : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Picture;
+  using Painter = std::function<Raster()>;
+  Picture(ControlList& list, const ControlSpec& spec);
+  // The picture, drawn now if it has changed since it was last asked for
+  // (an empty raster until a painter is set).
+  const Raster& Image() const;
+  // A new drawing: the painter runs when the picture is next asked for.
+  void SetPainter(Painter painter);
+
+ private:
+  Painter painter_;
+  mutable std::optional<Raster> image_;
 };
 
 }  // namespace tolvane::ui

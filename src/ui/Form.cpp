@@ -11,8 +11,8 @@
 namespace tolvane::ui {
 
 Form::Form()
-    : pages_{&base,      &header,  &map,    &leaders, &teams,  &replay,   &graph,
-             &playerLog, &reloads, &player, &kavrel,  &cities, &attitudes} {
+    : pages_{&base,  &header,    &map,     &world,  &leaders, &teams,  &replay,
+             &graph, &playerLog, &reloads, &player, &kavrel,  &cities, &attitudes} {
   for (Control* c : fileBar.Controls()) all_.Add(c);
   for (Page* page : pages_)
     for (Control* c : page->Controls()) all_.Add(c);
@@ -69,6 +69,7 @@ void Form::Show(Analysis analysis, SaveImage image) {
   base.Fill();
   header.Fill();
   map.Fill();
+  world.Fill();
   leaders.Fill();
   teams.Fill();
   replay.Fill();

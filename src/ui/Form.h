@@ -1,5 +1,5 @@
-// The main window's logic without a toolkit: the file bar and the thirteen
-// pages (each a class of its own under ui/pages), the loaded save, and the
+// The main window's logic without a toolkit: the file bar and the pages
+// (each a class of its own under ui/pages), the loaded save, and the
 // messages shown to the user.
 //
 // A view (the Qt window, tolvane-report) reads the pages' controls and
@@ -31,6 +31,7 @@
 #include "ui/pages/ReloadsPage.h"
 #include "ui/pages/ReplayPage.h"
 #include "ui/pages/TeamsPage.h"
+#include "ui/pages/WorldPage.h"
 
 namespace tolvane::ui {
 
@@ -50,6 +51,7 @@ class Form {
   BasePage base{analysis_, messages_};
   HeaderPage header{analysis_, messages_};
   MapPage map{analysis_, messages_};
+  WorldPage world{analysis_, messages_};
   LeadersPage leaders{analysis_, messages_};
   TeamsPage teams{analysis_, messages_};
   ReplayPage replay{analysis_, messages_};

@@ -242,6 +242,11 @@ TEST(Map, PlotsPlacedByTheirOwnPlaceAndLandCounted) {
   EXPECT_EQ(a.PlotAt(1, 1).plotType, 3);
   EXPECT_EQ(a.PlotAt(0, 1).terrain, 7);
   EXPECT_EQ(a.PlotAt(1, 0).terrain, 2);
+  // Each plot keeps its owner; 19 or more is nobody's.
+  EXPECT_EQ(a.PlotAt(2, 1).OwnerSlot(), 2);
+  EXPECT_EQ(a.PlotAt(2, 0).OwnerSlot(), 18);
+  EXPECT_EQ(a.PlotAt(0, 1).OwnerSlot(), -1);
+  EXPECT_EQ(a.PlotAt(0, 0).OwnerSlot(), -1);  // no record: nobody's
 }
 
 TEST(Map, NoLandLeavesPercentagesAtZero) {

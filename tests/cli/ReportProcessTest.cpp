@@ -3,12 +3,15 @@
 // tells a loaded save, a failed load and a usage error apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "RunReport.h"
+#include "SaveWriter.h"
 #include "ui/Form.h"
 
 namespace {
@@ -25,10 +28,11 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
   const Outcome run = Report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
-  ASSERT_EQ(j["tabs"].size(), 13u);
+  ASSERT_EQ(j["tabs"].size(), 14u);
   EXPECT_EQ(j["tabs"]["Base"], true);
   EXPECT_EQ(j["tabs"]["Header"], false);
   EXPECT_EQ(j["tabs"]["Cities"], false);
+  EXPECT_EQ(j["tabs"]["World"], true);
   EXPECT_TRUE(j["messages"].empty());
   // Every control of the window appears, each in the shape of its kind.
   const tolvane::ui::Form form;
@@ -66,6 +70,10 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
       case ControlKind::Chart:
         EXPECT_EQ(state["series"].size(), 19u);
         EXPECT_TRUE(state["min"].is_number_integer() && state["max"].is_number_integer());
+        break;
+      case ControlKind::Picture:
+        EXPECT_TRUE(state["width"].is_number_integer() && state["height"].is_number_integer());
+        EXPECT_EQ(state["digest"].get<std::string>().size(), 16u);
         break;
     }
   }
@@ -119,6 +127,67 @@ TEST(ReportProcess, ExitStatusAndExports) {
   // Usage errors: unknown option, unknown control, item out of range, malformed action.
   for (const char* args : {"--frobnicate", "--select NoSuchBox=0", "--select GraphSelect=7", "--set Edit11",
                            "--check Edit3", "--select GraphSelect=x"})
+    EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The width and height a PNG file's header states; 0 x 0 for no PNG.
+std::pair<uint32_t, uint32_t> PngSize(const std::string& png) {
+  if (png.size() < 24 || png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return {0, 0};
+  auto be32 = [&png](size_t at) {
+    return uint32_t(uint8_t(png[at])) << 24 | uint32_t(uint8_t(png[at + 1])) << 16 |
+           uint32_t(uint8_t(png[at + 2])) << 8 | uint32_t(uint8_t(png[at + 3]));
+  };
+  return {be32(16), be32(20)};
+}
+
+// --export-world writes the World page's picture with its layers as the
+// actions left them; --export-histories every drawn point of every history.
+TEST(ReportProcess, WorldPictureAndHistoriesExports) {
+  const std::string dir = ::testing::TempDir();
+  Outcome run = Report(kDemo + " --json --export-world '" + dir + "/world.png' --export-histories '" + dir + "/h.csv'");
+  ASSERT_EQ(run.status, 0);
+  const json picture = json::parse(run.out)["controls"]["WorldPicture"];
+  const std::string plain = ReadAll(dir + "/world.png");
+  EXPECT_EQ(PngSize(plain), std::pair(picture["width"].get<uint32_t>(), picture["height"].get<uint32_t>()));
+  EXPECT_EQ(PngSize(plain), std::pair(960u, 640u));  // 60 x 40 plots of 16 pixels
+  const std::string csv = ReadAll(dir + "/h.csv");
+  EXPECT_EQ(csv.substr(0, csv.find('\n') + 1), "player,slot,series,turn,value\r\n");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 8 * 7 * 180);  // 8 players, 7 histories, 180 turns
+  EXPECT_NE(csv.find("\r\nBarbarians,18,Science,179,"), std::string::npos);
+
+  ASSERT_EQ(
+      Report(kDemo + " --check WorldResourcesCheckBox --world-scale 2 --export-world '" + dir + "/small.png'").status,
+      0);
+  EXPECT_EQ(PngSize(ReadAll(dir + "/small.png")), std::pair(120u, 80u));
+  ASSERT_EQ(Report(kDemo + " --check WorldResourcesCheckBox --export-world '" + dir + "/resources.png'").status, 0);
+  EXPECT_NE(ReadAll(dir + "/resources.png"), plain);
+
+  // A save whose first slot has a password has no picture: none is written,
+  // the message says why, the save loaded all the same; the histories
+  // have no rows.
+  auto locked = tolvane::testing::ExampleSave();
+  locked.slots[0].password = "secret";
+  tolvane::testing::WriteFile(dir + "/locked.CivWarlordsSave", tolvane::testing::WriteSaveFile(locked));
+  run = Report("'" + dir + "/locked.CivWarlordsSave' --json --export-world '" + dir +
+               "/locked.png' --export-histories '" + dir + "/locked.csv'");
+  EXPECT_EQ(run.status, 0);
+  const json j = json::parse(run.out);
+  EXPECT_EQ(j["messages"],
+            json::array({"The map is not shown for a save whose first slot has a password: no picture written."}));
+  EXPECT_EQ(j["tabs"]["World"], false);
+  EXPECT_FALSE(std::ifstream(dir + "/locked.png").good());
+  EXPECT_EQ(ReadAll(dir + "/locked.csv"), "player,slot,series,turn,value\r\n");
+
+  // A file that cannot be written fails; a scale out of range is a usage error.
+  EXPECT_EQ(Report(kDemo + " --export-world '" + dir + "/no such folder/w.png'").status, 1);
+  EXPECT_EQ(Report(kDemo + " --export-histories '" + dir + "/no such folder/h.csv'").status, 1);
+  for (const char* args :
+       {"--world-scale 0 --export-world w.png", "--world-scale 33 --export-world w.png", "--world-scale 2"})
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
 }
 

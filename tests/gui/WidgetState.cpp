@@ -1,5 +1,7 @@
 #include "WidgetState.h"
 
+#include <fmt/format.h>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +16,7 @@
 
 #include "app/HistoryChartView.h"
 #include "app/MainWindow.h"
+#include "app/PictureView.h"
 
 namespace tolvane::app::testing {
 
@@ -33,6 +36,11 @@ QString Combo(const QStringList& items, int index, const QString& text, bool vis
       .arg(index)
       .arg(text, Flag(visible))
       .arg(rows);
+}
+
+// A picture by its size and the fingerprint of its pixels.
+QString PictureText(int width, int height, const std::string& digest) {
+  return QStringLiteral("%1 x %2 %3").arg(width).arg(height).arg(Q(digest));
 }
 
 QString Line(const QString& text, const QString& color) { return color + QLatin1Char(' ') + text; }
@@ -88,6 +96,10 @@ QString OfControl(const ui::Control& control) {
       }
       return out;
     }
+    case ui::ControlKind::Picture: {
+      const ui::Raster& image = static_cast<const ui::Picture&>(control).Image();
+      return out + PictureText(image.width, image.height, ui::RasterDigest(image));
+    }
   }
   return out;
 }
@@ -106,8 +118,10 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
       if (auto* l = qobject_cast<QLabel*>(widget)) return out + '"' + l->text() + '"';
       break;
     case ui::ControlKind::Button:
+      // The button's own state: a hidden page's tab disables its widgets too.
       if (auto* b = qobject_cast<QPushButton*>(widget))
-        return out + '"' + QString(b->text()).remove(QLatin1Char('&')) + "\" enabled " + Flag(b->isEnabled());
+        return out + '"' + QString(b->text()).remove(QLatin1Char('&')) + "\" enabled " +
+               Flag(b->isEnabledTo(b->parentWidget()));
       break;
     case ui::ControlKind::CheckBox:
       if (auto* c = qobject_cast<QCheckBox*>(widget))
@@ -164,6 +178,16 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
               Series(series->name(), ColorText(series->pen().color()), series->pen().width(), c->InLegend(s), points);
         }
         return out;
+      }
+      break;
+    case ui::ControlKind::Picture:
+      if (auto* v = qobject_cast<PictureView*>(widget)) {
+        // The image the view draws, in the form's byte order.
+        const QImage image = v->Image().convertToFormat(QImage::Format_RGBA8888);
+        const std::string digest =
+            image.isNull() ? ui::RasterDigest({})
+                           : fmt::format("{:016x}", ui::Fnv1a64(image.constBits(), size_t(image.sizeInBytes())));
+        return out + PictureText(image.width(), image.height(), digest);
       }
       break;
   }

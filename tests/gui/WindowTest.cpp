@@ -5,14 +5,20 @@
 // renders.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
+#include <QSvgRenderer>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -23,6 +29,7 @@
 #include "WidgetState.h"
 #include "app/HistoryChartView.h"
 #include "app/MainWindow.h"
+#include "app/PictureView.h"
 #include "app/Screenshots.h"
 
 using tolvane::app::MainWindow;
@@ -92,6 +99,18 @@ QString Write(const QTemporaryDir& dir, const char* name, const std::vector<uint
   return path;
 }
 
+// The wheel turned by `notches` over a point of a widget.
+void TurnWheel(QWidget* widget, QPointF at, int notches) {
+  QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget, &wheel);
+}
+
+QString ReadText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(unreadable)");
+}
+
 // The texts a user types one key after another: each key is one change.
 QStringList Keystrokes(const QString& text) {
   QStringList prefixes;
@@ -123,6 +142,10 @@ class WindowTest : public QObject {
   void settingsOutliveTheWindow();
   void droppedFileLoads();
   void chartZoomsAndComesBack();
+  void worldMapZoomsPansAndTellsThePlot();
+  void worldPictureIsSaved();
+  void chartAndItsDataAreSaved();
+  void gridsCopyTheirCells();
   void everyPageRenders();
 
  private:
@@ -201,6 +224,9 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
       {[](ui::Form& f) -> ui::Control& { return f.base.turn; }, kType, "77"},
       {[](ui::Form& f) -> ui::Control& { return f.graph.historySelector; }, kPickNext, ""},
       {[](ui::Form& f) -> ui::Control& { return f.graph.showAi; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.world.showOwners; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.world.showCities; }, kClick, ""},
+      {[](ui::Form& f) -> ui::Control& { return f.world.showResources; }, kClick, ""},
       {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCombats; }, kClick, ""},
       {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCityEvents; }, kClick, ""},
       {[](ui::Form& f) -> ui::Control& { return f.playerLog.playerSelector; }, kPickNext, ""},
@@ -562,6 +588,182 @@ void WindowTest::chartZoomsAndComesBack() {
   QTest::mouseClick(area, Qt::RightButton, {}, to);
   QVERIFY(unzoomed());
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// The map: the wheel zooms about the pointer and dragging pans, both from
+// the cached image (the form draws nothing anew); the plot under the
+// pointer is told; a double click shows the whole map; a check box draws
+// the picture anew.
+void WindowTest::worldMapZoomsPansAndTellsThePlot() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  ui::WorldPage& page = s.form().world;
+  auto* map = s.Widget<tolvane::app::PictureView>(page.picture);
+  QVERIFY(map);
+  s.ShowPageOf(map);
+  QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+  QCoreApplication::processEvents();
+  QVERIFY(!map->Image().isNull());
+  const qint64 image = map->Image().cacheKey();
+  const uint64_t revision = page.picture.Revision();
+  const double fit = map->Zoom();
+
+  const QPointF at(map->width() / 3.0, map->height() / 2.0);
+  const QPointF under = (at - map->Origin()) / map->Zoom();
+  TurnWheel(map, at, 2);
+  QCOMPARE(map->Zoom(), fit * 1.25 * 1.25);
+  const QPointF still = (at - map->Origin()) / map->Zoom();
+  QVERIFY(std::abs(still.x() - under.x()) < 1e-6 && std::abs(still.y() - under.y()) < 1e-6);
+  const QPointF origin = map->Origin();
+  QTest::mousePress(map, Qt::LeftButton, {}, at.toPoint());
+  QTest::mouseMove(map, at.toPoint() + QPoint(30, 20));
+  QTest::mouseRelease(map, Qt::LeftButton, {}, at.toPoint() + QPoint(30, 20));
+  QCOMPARE(map->Origin(), origin + QPointF(30, 20));
+  map->repaint();
+  QCOMPARE(map->Image().cacheKey(), image);
+  QCOMPARE(page.picture.Revision(), revision);
+
+  // Over Ilsa's first city, then off the map.
+  const tolvane::City& rome = s.form().Model().cities[0].front();
+  const int32_t scale = page.Scale();
+  const QPointF pixel(rome.x * scale + scale / 2.0, (page.MapHeight() - 1 - rome.y) * scale + scale / 2.0);
+  QTest::mouseMove(map, (map->Origin() + pixel * map->Zoom()).toPoint());
+  auto* plot = s.Widget<QLabel>(page.plotText);
+  QCOMPARE(plot->text(), QString::fromStdString(page.PlotText(rome.x, rome.y)));
+  QVERIFY(plot->text().contains(QStringLiteral("city ")));
+  QTest::mouseMove(map, (map->Origin() - QPointF(5, 5)).toPoint());
+  QCOMPARE(plot->text(), QString());
+
+  QTest::mouseDClick(map, Qt::LeftButton, {}, at.toPoint());
+  QCOMPARE(map->Zoom(), fit);
+  QTest::mouseClick(s.Widget<QCheckBox>(page.showResources), Qt::LeftButton);
+  QVERIFY(page.picture.Revision() != revision);
+  map->repaint();
+  QVERIFY(map->Image().cacheKey() != image);
+  QCOMPARE(map->Zoom(), fit);  // the same map drawn anew keeps the view
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// "Save Picture…": the page's picture as PNG, under the name the dialog
+// gives; a file that cannot be written is shown in a message box.
+void WindowTest::worldPictureIsSaved() {
+  Session s(example_);
+  QVERIFY(s.loaded);
+  QString answer = dir_.filePath(QStringLiteral("world.png"));
+  tolvane::app::SaveRequest asked;
+  s.window.SetSaveDialog([&](const tolvane::app::SaveRequest& request) {
+    asked = request;
+    return answer;
+  });
+  auto* save = s.Widget<QPushButton>(s.form().world.savePicture);
+  s.ShowPageOf(save);
+  QTest::mouseClick(save, Qt::LeftButton);
+  QCOMPARE(asked.filters, QStringLiteral("PNG image (*.png)"));
+  const QImage written(answer);
+  const tolvane::ui::Raster& picture = s.form().world.picture.Image();
+  QCOMPARE(written.size(), QSize(picture.width, picture.height));
+  QCOMPARE(written.convertToFormat(QImage::Format_RGBA8888).pixel(5, 5),
+           QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
+                  QImage::Format_RGBA8888)
+               .pixel(5, 5));
+  QVERIFY(s.boxes.isEmpty());
+  answer = dir_.filePath(QStringLiteral("no such folder/world.png"));
+  QTest::mouseClick(save, Qt::LeftButton);
+  QCOMPARE(s.boxes.size(), 1);
+  QVERIFY(s.boxes.front().contains(QStringLiteral("no such folder")));
+  answer.clear();  // cancelled: nothing happens
+  QTest::mouseClick(save, Qt::LeftButton);
+  QCOMPARE(s.boxes.size(), 1);
+}
+
+// The Graph page's exports from its buttons and from the chart's menu: the
+// chart as PNG and SVG files that open, its data as CSV on the clipboard and
+// in a file.
+void WindowTest::chartAndItsDataAreSaved() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  ui::GraphPage& page = s.form().graph;
+  QString answer;
+  s.window.SetSaveDialog([&](const tolvane::app::SaveRequest&) { return answer; });
+  auto* chart = s.Widget<tolvane::app::HistoryChartView>(page.chart);
+  s.ShowPageOf(chart);
+  QTest::mouseClick(s.Widget<QCheckBox>(page.showAi), Qt::LeftButton);
+  QVERIFY(page.showAi.Checked());
+  QCoreApplication::processEvents();
+
+  answer = dir_.filePath(QStringLiteral("chart.png"));
+  QTest::mouseClick(s.Widget<QPushButton>(page.saveChart), Qt::LeftButton);
+  const QImage png(answer);
+  QVERIFY(!png.isNull());
+  QCOMPARE(png.size(), chart->viewport()->size() * 2);
+  QSet<QRgb> colors;
+  for (int y = 0; y < png.height(); y += 4)
+    for (int x = 0; x < png.width(); x += 4) colors << png.pixel(x, y);
+  QVERIFY(colors.size() > 8);
+  answer = dir_.filePath(QStringLiteral("chart.svg"));
+  QTest::mouseClick(s.Widget<QPushButton>(page.saveChart), Qt::LeftButton);
+  QSvgRenderer svg(answer);
+  QVERIFY(svg.isValid());
+  QVERIFY(ReadText(answer).contains(QStringLiteral("<svg")));
+
+  const QString csv = QString::fromStdString(page.DataCsv());
+  QVERIFY(csv.startsWith(QStringLiteral("turn,Ilsa,Bertil,")));
+  QApplication::clipboard()->clear();
+  QTest::mouseClick(s.Widget<QPushButton>(page.copyData), Qt::LeftButton);
+  QCOMPARE(QApplication::clipboard()->text(), csv);
+  answer = dir_.filePath(QStringLiteral("score.csv"));
+  QTest::mouseClick(s.Widget<QPushButton>(page.saveData), Qt::LeftButton);
+  QCOMPARE(ReadText(answer), csv);
+
+  // A right click on the whole chart opens its menu with the same three.
+  QApplication::clipboard()->clear();
+  QStringList entries;
+  QTimer::singleShot(0, [&entries] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    for (QAction* action : menu->actions()) entries << action->text();
+    for (QAction* action : menu->actions())
+      if (action->text() == QStringLiteral("Copy Data")) action->trigger();
+    menu->close();
+  });
+  QTest::mouseClick(chart->viewport(), Qt::RightButton, {}, chart->viewport()->rect().center());
+  QCOMPARE(entries,
+           (QStringList{QStringLiteral("Save Chart…"), QStringLiteral("Copy Data"), QStringLiteral("Save Data…")}));
+  QCOMPARE(QApplication::clipboard()->text(), csv);
+  QVERIFY(s.boxes.isEmpty());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// Ctrl+C on a grid: whole rows with the header row, or the cells selected,
+// tab-separated and without their padding.
+void WindowTest::gridsCopyTheirCells() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  const ui::Grid& grid = s.form().leaders.leaders;
+  auto* table = s.Widget<QTableView>(grid);
+  s.ShowPageOf(table);
+  table->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(table->hasFocus());
+  auto row = [&grid](int r) {
+    QStringList cells;
+    for (int col = 0; col < grid.ColCount(); ++col) cells << QString::fromStdString(grid.Cell(col, r)).trimmed();
+    return cells.join(QLatin1Char('\t'));
+  };
+  // Dragging over the row headers of the first two players selects their rows.
+  QHeaderView* rows = table->verticalHeader();
+  const QPoint first(5, rows->sectionViewportPosition(0) + 3), second(5, rows->sectionViewportPosition(1) + 3);
+  QTest::mousePress(rows->viewport(), Qt::LeftButton, {}, first);
+  QTest::mouseMove(rows->viewport(), second);
+  QTest::mouseRelease(rows->viewport(), Qt::LeftButton, {}, second);
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), row(0) + '\n' + row(1) + '\n' + row(2) + '\n');
+  QVERIFY(row(1).startsWith(QStringLiteral("1\tIlsa\t")));
+  // Two cells of one row: those cells alone.
+  table->selectionModel()->select(QItemSelection(table->model()->index(1, 0), table->model()->index(1, 1)),
+                                  QItemSelectionModel::ClearAndSelect);
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(),
+           QStringLiteral("Bertil\t") + QString::fromStdString(grid.Cell(2, 2)).trimmed() + '\n');
 }
 
 // The pictures of the pages, hidden ones included, as `make screenshots`

@@ -23,6 +23,10 @@ TEST(Tables, EveryRowIsFilled) {
   EXPECT_TRUE(allNamed(kTerrainAbbrev));
   EXPECT_TRUE(allNamed(kFeatureAbbrev));
   EXPECT_TRUE(allNamed(kBonusAbbrev));
+  EXPECT_TRUE(allNamed(kPlotTypeNames));
+  EXPECT_TRUE(allNamed(kTerrainNames));
+  EXPECT_TRUE(allNamed(kFeatureNames));
+  EXPECT_TRUE(allNamed(kBonusNames));
   EXPECT_TRUE(allNamed(kVictoryNames));
   EXPECT_TRUE(allNamed(kGameOptionNames));
   for (const auto& t : kTechInfo) EXPECT_TRUE(!t.name.empty() && t.cost > 0 && t.era >= 1 && t.era <= 7) << t.name;
@@ -93,6 +97,11 @@ TEST(Tables, Names) {
   EXPECT_EQ(kGameOptionNames[17], "No Goody Huts");
   EXPECT_EQ(kBonusAbbrev[34], "Movi");
   EXPECT_EQ(kTerrainAbbrev[8], "Hi");
+  // A resource's name and its abbreviation name the same row.
+  for (size_t b = 0; b < kBonusNames.size(); ++b)
+    EXPECT_EQ(kBonusNames[b].substr(0, 3), kBonusAbbrev[b].substr(0, 3)) << kBonusNames[b];
+  EXPECT_EQ(kTerrainNames[6], "Ocean");
+  EXPECT_EQ(kFeatureNames[4], "Forest");
   EXPECT_EQ(kProcessNames[2], "Culture");
 }
 

@@ -16,7 +16,7 @@ TEST(FormStart, PagesSelectorsAndButtonsAsCreated) {
     captions.push_back(page->Caption());
     if (!page->Visible()) hidden.push_back(page->Caption());
   }
-  EXPECT_EQ(captions, (std::vector<std::string>{"Base", "Header", "Map", "Leaders", "Teams", "Replay", "Graph",
+  EXPECT_EQ(captions, (std::vector<std::string>{"Base", "Header", "Map", "World", "Leaders", "Teams", "Replay", "Graph",
                                                 "Player Log", "Reloads", "Player", "Kavrel", "Cities", "Attitudes"}));
   EXPECT_EQ(hidden, (std::vector<std::string>{"Header", "Cities"}));
 
@@ -38,6 +38,12 @@ TEST(FormStart, PagesSelectorsAndButtonsAsCreated) {
   EXPECT_EQ(form.kavrel.anarchy.gameSpeed.Text(), "Normal");
   EXPECT_EQ(form.kavrel.anarchy.startEra.Text(), "Ancient");
   EXPECT_FALSE(form.graph.showAi.Checked());
+  EXPECT_TRUE(form.world.showOwners.Checked());
+  EXPECT_TRUE(form.world.showCities.Checked());
+  EXPECT_FALSE(form.world.showResources.Checked());
+  EXPECT_TRUE(form.world.picture.Image().Empty());
+  EXPECT_EQ(Row(form.world.legend, 0), (std::vector<std::string>{"№", "Colour", "Player", "Plots", "Cities"}));
+  EXPECT_EQ(form.world.legend.RowCount(), 1);
   EXPECT_TRUE(form.Messages().empty());
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(form.MapText(), "y/x;");
@@ -113,14 +119,15 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
   EXPECT_EQ(controls.front(), &form.fileBar.savePath);
   EXPECT_EQ(controls.back(), &form.attitudes.summary);
   EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 195},
-                                               {ControlKind::Label, 1},
-                                               {ControlKind::Button, 2},
-                                               {ControlKind::CheckBox, 3},
+                                               {ControlKind::Label, 2},
+                                               {ControlKind::Button, 6},
+                                               {ControlKind::CheckBox, 6},
                                                {ControlKind::ComboBox, 10},
                                                {ControlKind::ListBox, 3},
                                                {ControlKind::RichText, 3},
-                                               {ControlKind::Grid, 4},
-                                               {ControlKind::Chart, 1}}));
+                                               {ControlKind::Grid, 5},
+                                               {ControlKind::Chart, 1},
+                                               {ControlKind::Picture, 1}}));
   EXPECT_EQ(As<Grid>(form.Find(form.player.technologyGrid.Name())), &form.player.technologyGrid);
   EXPECT_EQ(As<Grid>(form.Find(form.base.turn.Name())), nullptr);
 }

@@ -4,20 +4,18 @@
 
 #include <algorithm>
 
-#include "rules/Int32Math.h"
-#include "ui/Latin1.h"
+#include "save/FileWrite.h"
+#include "ui/PlayerColors.h"
+#include "ui/exports/HistoryCsv.h"
 #include "ui/pages/SaveView.h"
 
 namespace tolvane::ui {
 
 // One line per slot, "Graph01" .. "Graph19" until a drawing names them.
 std::vector<ChartSeries> GraphPage::InitialSeries() {
-  static constexpr std::array<Rgb, kSlots> kColors = {
-      0xFF0000, 0x0000FF, 0x00FF00, 0xFFFF00, 0xFF8000, 0x00FFFF, 0x8000FF, 0x808000, 0xFFFFFF, 0xFF00FF,
-      0x004000, 0x80FF80, 0xFFFF80, 0x808040, 0x400040, 0x80FFFF, 0x004040, 0xFF8040, 0x000000};
   std::vector<ChartSeries> series;
-  for (size_t s = 0; s < kColors.size(); ++s)
-    series.push_back({fmt::format("Graph{:02}", s + 1), kColors[s], 2, true, {}});
+  for (size_t s = 0; s < kPlayerColors.size(); ++s)
+    series.push_back({fmt::format("Graph{:02}", s + 1), kPlayerColors[s], 2, true, {}});
   return series;
 }
 
@@ -36,25 +34,20 @@ void GraphPage::DrawHistory() {
   const Analysis& a = save_;
   if (NotAvailable(a)) return;
   const int history = historySelector.Index();  // no item draws zeros
-  const bool known = history >= 0 && history < int(a.history.size());
-  // A history holds kHistoryLength turns, whatever the elapsed turns say.
-  const int turns = std::clamp(a.elapsedTurns, 0, kHistoryLength);
-  int64_t lo = 0, hi = 0;
+  // A line not drawn is empty and has no legend entry; it keeps its title.
   for (int s = 0; s < kSlots; ++s) {
     chart.ClearSeries(s);
-    const SlotInfo& info = a.slots[size_t(s)];
-    const bool drawn =
-        s == 0 || (showAi.Checked() && info.leaderType >= 0 && (!a.restrictedView || MetByFirstTeam(a, s)));
-    chart.SetLegend(s, drawn);
-    if (!drawn) continue;
-    chart.SetTitle(s, Latin1ToUtf8(info.leaderName));
-    const HistoryRow* row = known ? &a.history[size_t(history)][size_t(s)] : nullptr;
-    for (int k = 0; k < turns; ++k) {
-      const int32_t y = row && size_t(k) < row->size() ? (*row)[size_t(k)] : 0;
-      chart.AddPoint(s, Wrap32(int64_t(a.startTurn) + k), y);
+    chart.SetLegend(s, false);
+  }
+  int64_t lo = 0, hi = 0;
+  for (HistoryLine& line : DrawnHistoryLines(a, history, showAi.Checked())) {
+    for (const auto& [x, y] : line.points) {
       lo = std::min<int64_t>(lo, y);
       hi = std::max<int64_t>(hi, y);
     }
+    chart.SetLegend(line.slot, true);
+    chart.SetTitle(line.slot, std::move(line.title));
+    chart.SetPoints(line.slot, std::move(line.points));
   }
   // A little room above the highest value; below, the lowest economy (which
   // can run negative) or a small margin under zero.
@@ -62,5 +55,9 @@ void GraphPage::DrawHistory() {
   const int64_t min = history == kEconomyHistory ? (lo < 0 ? lo * 105 / 100 : 0) : -(2 * hi) / 100;
   chart.SetAxis(min, max);
 }
+
+std::string GraphPage::DataCsv() const { return ChartCsv(chart); }
+
+void GraphPage::SaveData(const std::string& path) const { WriteBytes(path, DataCsv()); }
 
 }  // namespace tolvane::ui

@@ -11,6 +11,8 @@ bool MetByFirstTeam(const Analysis& a, int slot) {
   return Analysis::ValidTeam(team) && a.hasMet[0][size_t(team)] != 0;
 }
 
+bool SeenByFirstTeam(const Analysis& a, int slot) { return !a.restrictedView || slot == 0 || MetByFirstTeam(a, slot); }
+
 Detail DetailOf(const Analysis& a, int slot) {
   if (NotAvailable(a) && a.restrictedView) return Detail::NameOnly;
   if (a.restrictedView && !MetByFirstTeam(a, slot)) return Detail::Nothing;

@@ -18,6 +18,11 @@ bool NotAvailable(const Analysis& a);
 // was met by nobody).
 bool MetByFirstTeam(const Analysis& a, int slot);
 
+// Whether the pages may show the slot's player in a game the first team
+// plays: always outside the restricted view, and in it the first player and
+// the players the first team has met.
+bool SeenByFirstTeam(const Analysis& a, int slot);
+
 // How much of a slot the Leaders and Teams grids show.
 enum class Detail { Nothing, NameOnly, Everything };
 Detail DetailOf(const Analysis& a, int slot);

@@ -1,0 +1,77 @@
+// The World page's picture of the map: the raster drawn from the analysis
+// (what the page and "Save Picture…" cost), on the large save's 124 x 68 map
+// and on a 500 x 500 map, the largest a save can store; and its PNG.
+#include <benchmark/benchmark.h>
+
+#include "LargeSaveFile.h"
+#include "SaveWriter.h"
+#include "analysis/SaveAnalyse.h"
+#include "ui/exports/Png.h"
+#include "ui/exports/WorldRaster.h"
+
+namespace {
+
+using namespace tolvane;
+
+const Analysis& LargeAnalysis() {
+  static const Analysis kA = SaveAnalyse(bench::Large().image, ScoreFactors{});
+  return kA;
+}
+
+// The largest map a save can store, owned in bands by 18 players with 500
+// cities each.
+const Analysis& HugeMap() {
+  static const Analysis kA = [] {
+    Analysis a;
+    a.mapWidth = a.mapHeight = kMaxMapSide;
+    a.wrapX = 1;
+    a.plots.resize(size_t(kMaxMapSide) * kMaxMapSide);
+    for (const testing::PlotDesc& p : testing::GeneratePlots(kMaxMapSide, kMaxMapSide, 18, 7))
+      a.PlotAt(p.x, p.y) = {p.plotType, p.terrain, p.feature, p.bonus, p.owner};
+    for (int s = 0; s < 18; ++s) {
+      a.slots[size_t(s)].leaderName = "Player";
+      for (int i = 0; i < kMaxCities; ++i) {
+        City& c = a.cities[size_t(s)].emplace_back();
+        c.x = (s * kMaxMapSide / 18 + i * 7) % kMaxMapSide;
+        c.y = (i * 13) % kMaxMapSide;
+      }
+    }
+    return a;
+  }();
+  return kA;
+}
+
+// What the page does after a load and on a check box: the world as shown,
+// then its picture. The argument is the pixels per plot.
+void DrawWorldOf(benchmark::State& state, const Analysis& a) {
+  const auto scale = int32_t(state.range(0));
+  const ui::WorldLayers layers{.owners = true, .cities = true, .resources = true};
+  int64_t pixels = 0;
+  for (auto _ : state) {
+    const ui::ShownWorld world = ui::WorldAsShown(a);
+    const ui::Raster r = ui::DrawWorld(a, world, layers, scale);
+    pixels += int64_t(r.pixels.size());
+    benchmark::DoNotOptimize(r.pixels.data());
+  }
+  state.counters["Mpixels/s"] = benchmark::Counter(double(pixels) / 1e6, benchmark::Counter::kIsRate);
+}
+
+void WorldRaster124x68(benchmark::State& state) { DrawWorldOf(state, LargeAnalysis()); }
+void WorldRaster500x500(benchmark::State& state) { DrawWorldOf(state, HugeMap()); }
+
+// "Save Picture…" of the large save: its picture at the page's scale as PNG.
+void WorldPng124x68(benchmark::State& state) {
+  const Analysis& a = LargeAnalysis();
+  const ui::ShownWorld world = ui::WorldAsShown(a);
+  const ui::Raster r = ui::DrawWorld(a, world, {}, ui::DefaultWorldScale(world.width, world.height));
+  for (auto _ : state) {
+    const std::string png = ui::EncodePng(r);
+    benchmark::DoNotOptimize(png.data());
+  }
+}
+
+BENCHMARK(WorldRaster124x68)->Arg(8)->Arg(16)->ArgName("scale")->Unit(benchmark::kMillisecond);
+BENCHMARK(WorldRaster500x500)->Arg(4)->Arg(8)->ArgName("scale")->Unit(benchmark::kMillisecond);
+BENCHMARK(WorldPng124x68)->Unit(benchmark::kMillisecond);
+
+}  // namespace
