@@ -90,6 +90,9 @@ int main(int argc, char** argv) {
       ->check(CLI::Validator(
           [](const std::string& path) { return path.empty() ? std::string("an empty path names no file") : ""; }, "",
           "not empty"));
+  // Options are "--name" on every system: an argument that starts with "/"
+  // is a path (CLI11 would take it for an option on Windows).
+  app.allow_windows_style_options(false);
   app.set_version_flag("--version", std::string("tolvane-report ") + tolvane::kVersion);
   app.add_flag("--json", json, "Print the state of every control as JSON");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");

@@ -163,8 +163,10 @@ TEST(ReportProcess, LoadsAndExportsInAFolderNamedInCyrillic) {
   const json j = json::parse(run.out);
   EXPECT_EQ(j["controls"]["Edit1"], save);
   EXPECT_TRUE(j["messages"].empty());
-  std::ifstream map(folderPath / u8"карта.txt");
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(map), {}).substr(0, 6), "y/x;0;");
+  {
+    std::ifstream map(folderPath / u8"карта.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(map), {}).substr(0, 6), "y/x;0;");
+  }  // closed: an open file cannot be removed on Windows
   std::filesystem::remove_all(folderPath);
 }
 
