@@ -24,6 +24,19 @@ namespace tolvane::platform {
 
 std::FILE* OpenForReading(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"rb"); }
 
+std::string_view KindOfOpenFile(std::FILE* file) {
+  switch (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))))) {
+    case FILE_TYPE_DISK:
+      return {};
+    case FILE_TYPE_CHAR:
+      return "a device";
+    case FILE_TYPE_PIPE:
+      return "a named pipe";
+    default:
+      return "no regular file";
+  }
+}
+
 std::FILE* OpenForWriting(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"wb"); }
 
 bool LocalTime(std::time_t t, std::tm& local) { return localtime_s(&local, &t) == 0; }
@@ -49,28 +62,27 @@ void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 #else
 
 std::FILE* OpenForReading(const std::filesystem::path& path) {
+  // Reads from a regular file never wait, so the flag changes nothing for one.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return nullptr;
-  // Reads from a regular file never wait, so the flag changes nothing once
-  // the file is known to be one.
-  struct stat st {};
-  int error = 0;
-  if (fstat(fd, &st) != 0)
-    error = errno;
-  else if (!S_ISREG(st.st_mode))
-    error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-  if (error) {
-    close(fd);
-    errno = error;
-    return nullptr;
-  }
   std::FILE* file = fdopen(fd, "rb");
   if (!file) {
-    error = errno;
+    const int error = errno;
     close(fd);
     errno = error;
   }
   return file;
+}
+
+std::string_view KindOfOpenFile(std::FILE* file) {
+  struct stat st {};
+  if (fstat(fileno(file), &st) != 0) return "no regular file";
+  if (S_ISREG(st.st_mode)) return {};
+  if (S_ISDIR(st.st_mode)) return "a folder";
+  if (S_ISFIFO(st.st_mode)) return "a named pipe (FIFO)";
+  if (S_ISSOCK(st.st_mode)) return "a socket";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "a device";
+  return "no regular file";
 }
 
 std::FILE* OpenForWriting(const std::filesystem::path& path) { return std::fopen(path.c_str(), "wb"); }

@@ -7,15 +7,20 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tolvane::platform {
 
-// Opens a file for reading, in binary mode. On POSIX systems the file is
-// opened without waiting for a writer and kept only when it is a regular
-// file, so that a named pipe put in its place after it was looked at cannot
-// block the reader. nullptr with errno set on failure.
+// Opens a file for reading, in binary mode (on POSIX systems without waiting
+// for a writer, should a named pipe have been put in the file's place).
+// nullptr with errno set on failure.
 std::FILE* OpenForReading(const std::filesystem::path& path);
+
+// What an open file is when it is no regular file: "a folder", "a named pipe
+// (FIFO)", "a socket", "a device" (a Windows device name such as CON or NUL
+// too) or "no regular file"; "" for a regular file.
+std::string_view KindOfOpenFile(std::FILE* file);
 
 // Opens a file for writing, in binary mode, replacing it. nullptr with errno
 // set on failure.

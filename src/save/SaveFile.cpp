@@ -229,6 +229,10 @@ ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
   if (!sizeError && size > uintmax_t(kMaxFileLength)) throw SaveError(TooLarge(path, size));
   std::unique_ptr<FILE, decltype(&std::fclose)> f(platform::OpenForReading(path), std::fclose);
   if (!f) throw SaveError(fmt::format("Cannot open \"{}\". {}.", Utf8FromPath(path), Reason(errno)));
+  // Once more on the open file: the name may have changed hands meanwhile,
+  // and on Windows a device name (CON, NUL) looks like no file at all.
+  if (const std::string_view kind = platform::KindOfOpenFile(f.get()); !kind.empty())
+    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind));
   ByteBuffer bytes(sizeError ? 0 : size_t(size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "SaveWriter.h"
 #include "save/FileWrite.h"
+#include "save/Platform.h"
 #include "save/SaveError.h"
 #include "save/SaveFile.h"
 #include "save/Utf8Path.h"
@@ -207,7 +209,7 @@ class SaveFileOnDisk : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(SaveFileOnDisk, ReadsReadOnlyFilesAndNamesTheOnesItCannotOpen) {
+TEST_F(SaveFileOnDisk, ReadsReadOnlyFilesAndNamesTheOnesItCannotOpenOrRead) {
   const fs::path path = dir_ / "readonly.CivWarlordsSave";
   const auto file = PackSave(PrefixOf(16), BodyOf(100));
   testing::WriteFile(path, file);
@@ -220,6 +222,11 @@ TEST_F(SaveFileOnDisk, ReadsReadOnlyFilesAndNamesTheOnesItCannotOpen) {
   const fs::path missing = dir_ / "missing.CivWarlordsSave";
   EXPECT_EQ(MessageOfCall([&] { ReadWholeFile(missing); }),
             "Cannot open \"" + Utf8FromPath(missing) + "\". No such file or directory.");
+#ifdef __linux__
+  // A regular file whose first bytes cannot be read: a read error, with the reason.
+  EXPECT_EQ(MessageOfCall([] { ReadWholeFile("/proc/self/mem"); }),
+            "Cannot read \"/proc/self/mem\". Input/output error.");
+#endif
 }
 
 // A file larger than any save is refused by its size, before it is read (a
@@ -246,10 +253,33 @@ TEST_F(SaveFileOnDisk, RefusesWhatIsNoRegularFileWithoutOpeningIt) {
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   cases.emplace_back(fifo, "a named pipe (FIFO)");
   cases.emplace_back("/dev/zero", "a device");
+#else
+  cases.emplace_back("NUL", "a device");
 #endif
   for (const auto& [path, kind] : cases)
     EXPECT_EQ(MessageOfCall([&] { ReadWholeFile(path); }),
               "\"" + Utf8FromPath(path) + "\" is " + kind + ", not a saved game.");
+}
+
+// The second look, at the open file, for a name that changed hands after it
+// was looked at (or a Windows device name, which looks like no file at all).
+TEST_F(SaveFileOnDisk, TellsWhatAnOpenFileIs) {
+  const fs::path save = dir_ / "game.CivWarlordsSave";
+  testing::WriteFile(save, PackSave(PrefixOf(16), BodyOf(100)));
+  std::vector<std::pair<fs::path, std::string>> cases = {{save, ""}};
+#ifndef _WIN32
+  const fs::path fifo = dir_ / "fifo.CivWarlordsSave";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  cases.emplace_back(fifo, "a named pipe (FIFO)");  // opened without waiting for a writer
+  cases.emplace_back("/dev/null", "a device");
+#else
+  cases.emplace_back("NUL", "a device");
+#endif
+  for (const auto& [path, kind] : cases) {
+    std::unique_ptr<FILE, decltype(&std::fclose)> file(platform::OpenForReading(path), std::fclose);
+    ASSERT_TRUE(file) << path;
+    EXPECT_EQ(platform::KindOfOpenFile(file.get()), kind) << path;
+  }
 }
 
 // Paths are UTF-8 text in messages and wide on Windows: a folder named in
