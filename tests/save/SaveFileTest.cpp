@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 
 #include "SaveWriter.h"
 #include "save/FileWrite.h"
@@ -197,9 +198,9 @@ TEST(SaveFile, RefusesDamagedAndForeignFilesWithAMessage) {
 class SaveFileOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           (std::string("tolvane-save-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
+    // A folder of its own, apart from the same test run by another build at the same time.
+    dir_ = fs::path(::testing::TempDir()) / ("tolvane-save-" + std::to_string(std::random_device()()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir_);
   }
   void TearDown() override {
