@@ -1,19 +1,24 @@
 # Tolvane: `make run` builds and starts the window, `make test` builds
-# everything twice (normal, and with AddressSanitizer + UndefinedBehaviorSanitizer)
-# and runs the whole suite. Both first install the Debian packages that are missing.
+# everything twice (normal, and with AddressSanitizer + UndefinedBehaviorSanitizer),
+# cross-builds the parts without Qt for Windows, and runs the whole suite (the
+# Windows build's under Wine). Both first install the Debian packages that are missing.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
+PREFIX     ?= /usr/local
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 
 PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev \
            fonts-dejavu-core zlib1g-dev libdeflate-dev libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev \
-           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy libstb-dev qt6-svg-dev
+           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy libstb-dev qt6-svg-dev \
+           libqt6svg6 desktop-file-utils libxml2-utils shared-mime-info \
+           g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test tidy golden bench fuzz screenshots demo clean
+.PHONY: deps build run test tidy golden bench fuzz screenshots demo windows install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -38,6 +43,7 @@ test: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory windows
 
 # The naming rules of .clang-tidy over every source file below src/.
 tidy: build
@@ -71,8 +77,21 @@ fuzz: deps
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave
 
+# The libraries, tolvane-report.exe and the tests without Qt, cross-built for
+# Windows with MinGW-w64 into build-windows/; the tests run under Wine.
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DTOLVANE_GUI=OFF -DTOLVANE_BENCH=OFF
+	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# Both programs, the launcher, the saves' MIME type, the icon and the README
+# under PREFIX (/usr/local unless given).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 demo: build
 	$(BUILD)/tools/make_demo examples/demo.CivWarlordsSave
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

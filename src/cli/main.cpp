@@ -3,14 +3,18 @@
 // prints what the window would show, as text or as JSON.
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <stdexcept>
+#include <system_error>
 
 #include "cli/Report.h"
 #include "save/FileWrite.h"
+#include "save/Platform.h"
 #include "save/SaveError.h"
+#include "save/Utf8Path.h"
 #include "ui/Form.h"
 #include "ui/exports/HistoryCsv.h"
 #include "version/Version.h"
@@ -63,6 +67,18 @@ void RunAction(Form& form, const std::string& option, const std::string& arg) {
   }
 }
 
+// Writes the report to standard output; false (with the message on standard
+// error) when it could not be written whole, e.g. on a full disk.
+bool PrintReport(const std::string& report) {
+  errno = 0;
+  std::cout << report;
+  std::cout.flush();
+  if (std::cout && std::fflush(stdout) == 0) return true;
+  const int error = errno ? errno : EIO;
+  std::cerr << "tolvane-report: Cannot write the report. " << std::generic_category().message(error) << ".\n";
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,7 +88,13 @@ int main(int argc, char** argv) {
   int worldScale = 0;
   bool json = false;
   std::vector<std::string> selects, checks, sets;
-  app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up");
+  app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up")
+      ->check(CLI::Validator(
+          [](const std::string& path) { return path.empty() ? std::string("an empty path names no file") : ""; }, "",
+          "not empty"));
+  // Options are "--name" on every system: an argument that starts with "/"
+  // is a path (CLI11 would take it for an option on Windows).
+  app.allow_windows_style_options(false);
   app.set_version_flag("--version", std::string("tolvane-report ") + tolvane::kVersion);
   app.add_flag("--json", json, "Print the state of every control as JSON");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");
@@ -92,10 +114,16 @@ int main(int argc, char** argv) {
                  "Write every player's histories as CSV to FILE: player,slot,series,turn,value");
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
-      "Exit status: 0 loaded (or no save given), 1 the load failed or an export could not be written,\n"
+      "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
       "2 usage error.");
+  // The arguments as UTF-8 (on Windows from the wide command line), and the
+  // report's bytes as they are.
+  const std::vector<std::string> arguments = tolvane::platform::Utf8Arguments(argc, argv);
+  std::vector<const char*> args;
+  for (const std::string& a : arguments) args.push_back(a.c_str());
+  tolvane::platform::UseBinaryStandardOutput();
   try {
-    app.parse(argc, argv);
+    app.parse(int(args.size()), args.data());
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
   }
@@ -122,10 +150,12 @@ int main(int argc, char** argv) {
   if (loaded) {
     try {
       if (!exportImage.empty())
-        tolvane::WriteBytes(exportImage, std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()),
-                                                          form.Image().bytes.size()));
-      if (!exportMap.empty()) tolvane::WriteBytes(exportMap, form.MapText());
-      if (!exportHistories.empty()) tolvane::WriteBytes(exportHistories, tolvane::ui::HistoriesCsv(form.Model()));
+        tolvane::WriteBytes(
+            tolvane::PathFromUtf8(exportImage),
+            std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()), form.Image().bytes.size()));
+      if (!exportMap.empty()) tolvane::WriteBytes(tolvane::PathFromUtf8(exportMap), form.MapText());
+      if (!exportHistories.empty())
+        tolvane::WriteBytes(tolvane::PathFromUtf8(exportHistories), tolvane::ui::HistoriesCsv(form.Model()));
       // A save without a picture of its map writes none; its message goes
       // with the others, and the save has loaded all the same.
       if (!exportWorld.empty() && !form.world.SavePicture(exportWorld, worldScale))
@@ -135,9 +165,14 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (json)
-    std::cout << tolvane::report::FormJson(form).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
-  else
-    std::cout << tolvane::report::FormText(form);
+  // A failed load prints no text report (there is nothing to show); the JSON
+  // is always printed, with the message among its messages.
+  if (json) {
+    if (!PrintReport(tolvane::report::FormJson(form).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+                     "\n"))
+      return 1;
+  } else if (loaded && !PrintReport(tolvane::report::FormText(form))) {
+    return 1;
+  }
   return loaded ? 0 : 1;
 }

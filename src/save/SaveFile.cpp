@@ -1,21 +1,40 @@
 #include "save/SaveFile.h"
 
 #include <fmt/format.h>
-#include <libdeflate.h>
-#include <sys/stat.h>
 #include <zlib.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
+#include <exception>
 #include <memory>
+#include <system_error>
 
+#ifdef TOLVANE_HAVE_LIBDEFLATE
+#include <libdeflate.h>
+#endif
+
+#include "save/Platform.h"
 #include "save/SaveError.h"
+#include "save/Utf8Path.h"
 
 namespace tolvane {
 
 namespace {
+
+// The two lengths stand in the eight bytes before the stream: the inflated
+// body's, then the stream's.
+constexpr size_t kLengthsSize = 8;
+
+// The message for a file in which no compressed save body can be found.
+constexpr const char* kNotASave = "This file is not a saved game: it holds no compressed save body.";
+
+// Pairs whose lengths are plausible are inflated in turn to find the body; a
+// genuine save's header holds at most a few such pairs by chance, and the
+// limit keeps a file built of many of them from costing more than that.
+constexpr int kMaxInflatedPairs = 64;
 
 int32_t Int32At(std::span<const uint8_t> b, size_t off) {
   int32_t v;
@@ -23,6 +42,24 @@ int32_t Int32At(std::span<const uint8_t> b, size_t off) {
   return v;
 }
 
+struct StoredLengths {
+  int32_t body;
+  int32_t packed;
+};
+
+StoredLengths LengthsBefore(std::span<const uint8_t> file, int32_t bodyOffset) {
+  return {Int32At(file, size_t(bodyOffset) - kLengthsSize), Int32At(file, size_t(bodyOffset) - kLengthsSize + 4)};
+}
+
+// A packed length that fits the rest of the file and a body length within
+// the cap.
+bool PlausibleLengths(std::span<const uint8_t> file, int32_t bodyOffset) {
+  const StoredLengths lengths = LengthsBefore(file, bodyOffset);
+  return lengths.body >= 0 && lengths.body <= kMaxBodyLength && lengths.packed >= 0 &&
+         int64_t(lengths.packed) <= int64_t(file.size()) - bodyOffset;
+}
+
+#ifdef TOLVANE_HAVE_LIBDEFLATE
 // Inflates with libdeflate when the stream gives exactly `length` bytes, the
 // usual case and the fast one.
 bool InflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
@@ -34,13 +71,17 @@ bool InflateExact(std::span<const uint8_t> packed, uint8_t* out, size_t length) 
              LIBDEFLATE_SUCCESS &&
          actual == length;
 }
+#else
+// Without libdeflate every stream takes zlib's way.
+bool InflateExact(std::span<const uint8_t>, uint8_t*, size_t) { return false; }
+#endif
 
 // Inflates the whole stream with zlib, keeping the first `length` bytes in
 // `out` and counting the rest, so that an error anywhere in the stream is
 // reported with zlib's own text. Returns the stream's full output length.
 int64_t InflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t length) {
   z_stream z{};
-  if (inflateInit(&z) != Z_OK) throw SaveError("out of memory");
+  if (inflateInit(&z) != Z_OK) throw SaveError("There is not enough memory to inflate the save.");
   std::unique_ptr<z_stream, decltype(&inflateEnd)> guard(&z, inflateEnd);
   z.next_in = const_cast<Bytef*>(packed.data());
   uint8_t scratch[64 * 1024];
@@ -59,39 +100,30 @@ int64_t InflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t le
     total += outBefore - z.avail_out;
     if (rc == Z_STREAM_END) return total;
     // The input ended before the stream did: zlib has no more to give.
-    if (rc == Z_BUF_ERROR && remainingInput == 0 && z.avail_in == 0) throw SaveError(zError(Z_BUF_ERROR));
-    if (rc != Z_OK && rc != Z_BUF_ERROR) throw SaveError(zError(rc == Z_NEED_DICT ? Z_DATA_ERROR : rc));
+    if (rc == Z_BUF_ERROR && remainingInput == 0 && z.avail_in == 0)
+      throw SaveError("The compressed body ends early: the save is cut short.");
+    if (rc == Z_MEM_ERROR)
+      throw SaveError(fmt::format("There is not enough memory to inflate the save (zlib: {}).", zError(rc)));
+    if (rc != Z_OK && rc != Z_BUF_ERROR)
+      throw SaveError(
+          fmt::format("The compressed body is damaged (zlib: {}).", zError(rc == Z_NEED_DICT ? Z_DATA_ERROR : rc)));
   }
 }
 
-}  // namespace
-
-std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file) {
-  if (file.size() < 4) return std::nullopt;
-  const uint8_t* data = file.data();
-  const size_t last = file.size() - 4;  // the last candidate offset
-  size_t i = 0;
-  while (i <= last) {
-    const void* hit = std::memchr(data + i, 0x78, last - i + 1);
-    if (!hit) return std::nullopt;
-    i = size_t(static_cast<const uint8_t*>(hit) - data);
-    if (data[i + 1] == 0x9C) return i > size_t(INT32_MAX) ? std::nullopt : std::optional<int32_t>(int32_t(i));
-    ++i;
-  }
-  return std::nullopt;
-}
-
-SaveImage SpliceSave(std::span<const uint8_t> file) {
-  // The two lengths stand in the eight bytes before the stream.
-  const std::optional<int32_t> header = FindZlibHeader(file);
-  if (!header || *header < 8) throw SaveError("This file holds no compressed save body: it is not a saved game.");
-  const int32_t bodyOffset = *header;
-  const int32_t bodyLength = Int32At(file, size_t(bodyOffset) - 8);
-  const int32_t packedLength = Int32At(file, size_t(bodyOffset) - 4);
-  if (bodyLength < 0 || packedLength < 0 || int64_t(packedLength) > int64_t(file.size()) - bodyOffset)
-    throw SaveError("The save's stored lengths are impossible: the file is damaged.");
+// The image with the body at the pair at `bodyOffset` (8 or more), or the
+// message why that pair holds none.
+SaveImage SpliceAt(std::span<const uint8_t> file, int32_t bodyOffset) {
+  const auto [bodyLength, packedLength] = LengthsBefore(file, bodyOffset);
+  // Lengths that no save can hold: the pair is a chance one in some other
+  // kind of file.
+  if (bodyLength < 0 || packedLength < 0 || uint64_t(packedLength) > compressBound(uLong(kMaxBodyLength)))
+    throw SaveError(kNotASave);
   if (bodyLength > kMaxBodyLength)
     throw SaveError(fmt::format("The save announces {} bytes of data, more than any saved game holds.", bodyLength));
+  const int64_t rest = int64_t(file.size()) - bodyOffset;
+  if (packedLength > rest)
+    throw SaveError(fmt::format(
+        "The save is cut short: its compressed body needs {} bytes, but the file ends after {}.", packedLength, rest));
 
   const size_t tailOffset = size_t(bodyOffset) + size_t(packedLength);
   const size_t tailLength = file.size() - tailOffset;
@@ -104,9 +136,8 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   if (!InflateExact(packed, body, size_t(bodyLength))) {
     int64_t produced = InflateWithZlib(packed, body, size_t(bodyLength));
     if (produced < bodyLength)
-      throw SaveError(
-          fmt::format("The save's body is shorter than its stored length ({} of {} bytes): the file is damaged.",
-                      produced, bodyLength));
+      throw SaveError(fmt::format("The save's body ends early: it holds {} of the {} bytes the save announces.",
+                                  produced, bodyLength));
   }
   std::memcpy(image.bytes.data(), file.data(), size_t(bodyOffset) - 4);
   std::memcpy(image.bytes.data() + bodyOffset - 4, "BODY", 4);
@@ -114,11 +145,49 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
   return image;
 }
 
+}  // namespace
+
+std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file, size_t from) {
+  if (file.size() < 4) return std::nullopt;
+  const uint8_t* data = file.data();
+  const size_t last = file.size() - 4;  // the last candidate offset
+  size_t i = from;
+  while (i <= last) {
+    const void* hit = std::memchr(data + i, 0x78, last - i + 1);
+    if (!hit) return std::nullopt;
+    i = size_t(static_cast<const uint8_t*>(hit) - data);
+    if (data[i + 1] == 0x9C) return i > size_t(INT32_MAX) ? std::nullopt : std::optional<int32_t>(int32_t(i));
+    ++i;
+  }
+  return std::nullopt;
+}
+
+SaveImage SpliceSave(std::span<const uint8_t> file) {
+  if (file.empty()) throw SaveError("The file is empty.");
+  // A pair in the first eight bytes has no room for the lengths before it.
+  const std::optional<int32_t> first = FindZlibHeader(file, kLengthsSize);
+  if (!first) throw SaveError(kNotASave);
+  std::exception_ptr firstFailure;
+  int inflated = 0;
+  for (std::optional<int32_t> at = first; at && inflated < kMaxInflatedPairs;
+       at = FindZlibHeader(file, size_t(*at) + 1)) {
+    if (!PlausibleLengths(file, *at)) continue;
+    ++inflated;
+    try {
+      return SpliceAt(file, *at);
+    } catch (const SaveError&) {
+      if (at == first) firstFailure = std::current_exception();
+    }
+  }
+  if (firstFailure) std::rethrow_exception(firstFailure);
+  return SpliceAt(file, *first);
+}
+
 namespace {
 
 // What a path names when it is no regular file, or "" for a regular file or
 // one that cannot be looked at (opening it then tells why).
-std::string_view KindOfSpecialFile(const std::string& path) {
+std::string_view KindOfSpecialFile(const std::filesystem::path& path) {
   namespace fs = std::filesystem;
   std::error_code error;
   switch (fs::status(path, error).type()) {
@@ -141,30 +210,50 @@ std::string_view KindOfSpecialFile(const std::string& path) {
   }
 }
 
+// The system's text for an error number, e.g. "No such file or directory".
+std::string Reason(int error) { return std::generic_category().message(error); }
+
+std::string TooLarge(const std::filesystem::path& path, uint64_t size) {
+  return fmt::format("\"{}\" is {} MB, too large to be a saved game.", Utf8FromPath(path), size >> 20);
+}
+
 }  // namespace
 
-ByteBuffer ReadWholeFile(const std::string& path) {
+ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
   // Only a regular file is opened: a named pipe would block the reader until
   // some program writes to it, and a device may never end.
   if (const std::string_view kind = KindOfSpecialFile(path); !kind.empty())
-    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", path, kind));
-  std::unique_ptr<FILE, decltype(&std::fclose)> f(std::fopen(path.c_str(), "rb"), std::fclose);
-  struct stat st {};
-  if (!f || fstat(fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode))
-    throw SaveError(fmt::format("Cannot open file \"{}\". {}", path, std::strerror(f ? EISDIR : errno)));
-  ByteBuffer bytes(size_t(st.st_size));
+    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind));
+  std::error_code sizeError;
+  const uintmax_t size = std::filesystem::file_size(path, sizeError);
+  if (!sizeError && size > uintmax_t(kMaxFileLength)) throw SaveError(TooLarge(path, size));
+  std::unique_ptr<FILE, decltype(&std::fclose)> f(platform::OpenForReading(path), std::fclose);
+  if (!f) throw SaveError(fmt::format("Cannot open \"{}\". {}.", Utf8FromPath(path), Reason(errno)));
+  // Once more on the open file: the name may have changed hands meanwhile,
+  // and on Windows a device name (CON, NUL) looks like no file at all.
+  if (const std::string_view kind = platform::KindOfOpenFile(f.get()); !kind.empty())
+    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind));
+  ByteBuffer bytes(sizeError ? 0 : size_t(size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);
-  if (std::ferror(f.get())) throw SaveError(fmt::format("Cannot read file \"{}\".", path));
+  // Read on to the end, whatever the size said: the file may have grown since.
+  uint8_t more[1 << 16];
+  for (size_t n; !std::ferror(f.get()) && (n = std::fread(more, 1, sizeof more, f.get())) > 0;) {
+    if (bytes.size() + n > size_t(kMaxFileLength)) throw SaveError(TooLarge(path, bytes.size() + n));
+    bytes.insert(bytes.end(), more, more + n);
+  }
+  if (std::ferror(f.get())) throw SaveError(fmt::format("Cannot read \"{}\". {}.", Utf8FromPath(path), Reason(errno)));
   return bytes;
 }
 
-std::string FileDateText(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return {};
+std::string FileDateText(const std::filesystem::path& path) {
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return {};
+  const std::time_t t = std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(written)));
   std::tm tm{};
-  time_t t = st.st_mtime;
-  if (!localtime_r(&t, &tm)) return {};
+  if (!platform::LocalTime(t, tm)) return {};
   char text[64];
   size_t n = std::strftime(text, sizeof text, "%x %X", &tm);
   return std::string(text, n);

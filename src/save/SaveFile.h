@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -46,19 +47,35 @@ struct SaveImage {
 
 // The largest inflated body a save may announce.
 inline constexpr int64_t kMaxBodyLength = int64_t(512) << 20;
+// The largest file read as a save: the compressed stream of the largest
+// body (deflate adds a few bytes per block when nothing compresses) and
+// ample room for the header before it and the tail after it. A larger file
+// is refused by its size, before it is read.
+inline constexpr int64_t kMaxFileLength = kMaxBodyLength + (int64_t(64) << 20);
 
-// Offset of the first bytes 78 9C at 0 .. size - 4; none when there are no
-// such bytes there, or only beyond the offsets a save's int32 can hold.
-std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file);
+// Offset of the first bytes 78 9C at `from` .. size - 4; none when there are
+// no such bytes there, or only beyond the offsets a save's int32 can hold.
+std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file, size_t from = 0);
 
-// Builds the image from a whole save file held in memory. Throws SaveError
-// with a message for the user (zlib's own text for a damaged stream).
+// Builds the image from a whole save file held in memory. The compressed body
+// starts at a pair 78 9C at offset 8 or more, after its two stored lengths:
+// the first pair whose lengths are plausible (a packed length that fits the
+// rest of the file, a body length within kMaxBodyLength) and whose stream
+// inflates; when none is, the first pair at offset 8 or more, whose failure
+// the message then tells. Throws SaveError with a message for the user that
+// tells a file that is not a save, a save cut short and a damaged compressed
+// body (with zlib's own text) apart.
 SaveImage SpliceSave(std::span<const uint8_t> file);
 
-// Reads the whole file (opened for reading only). Throws SaveError.
-ByteBuffer ReadWholeFile(const std::string& path);
+// Reads the whole file (opened for reading only). Only a regular file is
+// opened: a folder, named pipe, socket or device is refused for what it is,
+// before any read, and so is a file larger than kMaxFileLength. Throws
+// SaveError with a message that names the file (as UTF-8 text) and, for a
+// file that cannot be opened or read, the system's reason.
+ByteBuffer ReadWholeFile(const std::filesystem::path& path);
 
-// The file's last-write time in the user's locale format, "" when unknown.
-std::string FileDateText(const std::string& path);
+// The file's last-write time as the file bar shows it ("%x %X"), "" when
+// unknown.
+std::string FileDateText(const std::filesystem::path& path);
 
 }  // namespace tolvane

@@ -6,6 +6,7 @@
 
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
+#include "save/Utf8Path.h"
 #include "ui/exports/MapText.h"
 
 namespace tolvane::ui {
@@ -87,12 +88,13 @@ std::string Form::MapText() const { return ui::MapText(analysis_); }
 void Form::SaveFile(const std::string& imagePath, const std::string& mapPath) {
   const auto& bytes = image_.bytes;
   try {
-    if (!imagePath.empty()) WriteBytes(imagePath, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    if (!imagePath.empty())
+      WriteBytes(PathFromUtf8(imagePath), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
   } catch (const SaveError& e) {
     messages_.Add(e.what());
   }
   try {
-    WriteBytes(mapPath, MapText());
+    WriteBytes(PathFromUtf8(mapPath), MapText());
   } catch (const SaveError& e) {
     messages_.Add(e.what());
   }

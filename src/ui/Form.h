@@ -92,9 +92,10 @@ class Form {
   void ClickCheckBox(std::string_view name);
 
   // --- The file bar's actions.
-  // "Load File" with the path the user chose. Reads, inflates and analyses
-  // the save; only when all of it succeeds does the form show the new save.
-  // On failure the message is added and nothing else changes. True on success.
+  // "Load File" with the path the user chose (UTF-8 text, as are all paths
+  // here). Reads, inflates and analyses the save; only when all of it
+  // succeeds does the form show the new save. On failure the message is
+  // added and nothing else changes. True on success.
   bool LoadFile(const std::string& path);
   // The second half of a load read aside (TryLoadSave with the factors of
   // the Base page): shows the save, or adds the message of its failure and

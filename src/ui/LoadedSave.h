@@ -13,14 +13,15 @@
 namespace tolvane::ui {
 
 struct LoadedSave {
-  std::string path;      // as the user gave it
+  std::string path;      // as the user gave it (UTF-8)
   std::string fileDate;  // the file's last-write time, as the file bar shows it
   Analysis analysis;
   SaveImage image;
 };
 
-// Reads, inflates and analyses the save at `path`, scoring every player with
-// the game score's factors. Throws SaveError with a message for the user.
+// Reads, inflates and analyses the save at `path` (UTF-8 text), scoring
+// every player with the game score's factors. Throws SaveError with a
+// message for the user that names the file.
 LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
 
 // The same, the failure as its message: a save, or else why there is none.

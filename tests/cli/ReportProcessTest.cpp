@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -119,12 +120,22 @@ TEST(ReportProcess, ExitStatusAndExports) {
   EXPECT_NE(bytes.find("BODY"), std::string::npos);
   std::ifstream demoMap(dir + "/demo.txt");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(demoMap), {}).substr(0, 6), "y/x;0;");
-  // A file that is no save: status 1, the message in the JSON.
-  std::ofstream(dir + "/junk.CivWarlordsSave") << "not a save";
-  run = Report("'" + dir + "/junk.CivWarlordsSave' --json");
+  // A file that is no save: status 1, the message in the JSON, and no empty
+  // text report.
+  const std::string junk = dir + "/junk.CivWarlordsSave";
+  std::ofstream(junk) << "not a save";
+  run = Report("'" + junk + "' --json");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(json::parse(run.out)["messages"].size(), 1u);
-  // Usage errors: unknown option, unknown control, item out of range, malformed action.
+  EXPECT_EQ(
+      json::parse(run.out)["messages"],
+      json::array({"Cannot load \"" + junk + "\". This file is not a saved game: it holds no compressed save body."}));
+  run = Report("'" + junk + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  // Usage errors: an empty save path, unknown option, unknown control, item
+  // out of range, malformed action.
+  EXPECT_EQ(Report("''").status, 2);
+  EXPECT_EQ(Report("'' --json").out, "");
   for (const char* args : {"--frobnicate", "--select NoSuchBox=0", "--select GraphSelect=7", "--set Edit11",
                            "--check Edit3", "--select GraphSelect=x"})
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
@@ -189,6 +200,43 @@ TEST(ReportProcess, WorldPictureAndHistoriesExports) {
   for (const char* args :
        {"--world-scale 0 --export-world w.png", "--world-scale 33 --export-world w.png", "--world-scale 2"})
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
+}
+
+// The report or an export that cannot be written whole is a failure (1),
+// not a success.
+TEST(ReportProcess, OutputThatCannotBeWrittenFails) {
+  const std::string report = ::testing::TempDir() + "/report.txt";
+  EXPECT_EQ(tolvane::testing::RunReportInto(kDemo, report), 0);
+  std::ifstream written(report);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), Report(kDemo).out);
+#ifndef _WIN32
+  EXPECT_EQ(tolvane::testing::RunReportInto(kDemo, "/dev/full"), 1);
+  EXPECT_EQ(tolvane::testing::RunReportInto(kDemo + " --json", "/dev/full"), 1);
+  EXPECT_EQ(Report(kDemo + " --export-map /dev/full").status, 1);
+#endif
+  EXPECT_EQ(Report(kDemo + " --export-image '" + ::testing::TempDir() + "/no-such-folder/image'").status, 1);
+}
+
+// Paths on the command line are UTF-8 (on Windows taken from the wide command
+// line): a save in a folder named in Cyrillic is loaded and its exports are
+// written there.
+TEST(ReportProcess, LoadsAndExportsInAFolderNamedInCyrillic) {
+  const std::string folder = ::testing::TempDir() + "/Сохранения игры";
+  const std::filesystem::path folderPath(std::u8string(folder.begin(), folder.end()));
+  std::filesystem::create_directories(folderPath);
+  const std::string save = folder + "/Демо.CivWarlordsSave";
+  std::filesystem::copy_file(DEMO_SAVE, folderPath / u8"Демо.CivWarlordsSave",
+                             std::filesystem::copy_options::overwrite_existing);
+  const Outcome run = Report("'" + save + "' --json --export-map '" + folder + "/карта.txt'");
+  ASSERT_EQ(run.status, 0);
+  const json j = json::parse(run.out);
+  EXPECT_EQ(j["controls"]["Edit1"], save);
+  EXPECT_TRUE(j["messages"].empty());
+  {
+    std::ifstream map(folderPath / u8"карта.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(map), {}).substr(0, 6), "y/x;0;");
+  }  // closed: an open file cannot be removed on Windows
+  std::filesystem::remove_all(folderPath);
 }
 
 TEST(ReportProcess, TextReportShowsThePages) {

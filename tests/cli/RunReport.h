@@ -10,8 +10,13 @@ struct Outcome {
   std::string out;  // standard output
 };
 
-// Runs the report with the arguments (quoted for the shell) in the folder
+// Runs the report with the arguments (words separated by blanks; a part in
+// single quotes is taken as it stands, '' is an empty word) in the folder
 // `workingDir` (the current one when empty); standard error is dropped.
 Outcome RunReport(const std::string& args, const std::string& workingDir = {});
+
+// Runs the report with its standard output going to the file `output`;
+// returns the exit status (-1 when the process did not exit).
+int RunReportInto(const std::string& args, const std::string& output);
 
 }  // namespace tolvane::testing

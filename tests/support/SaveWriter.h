@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -279,7 +280,7 @@ std::vector<uint8_t> PackSave(std::span<const uint8_t> prefix, std::span<const u
 std::vector<uint8_t> Compress(std::span<const uint8_t> body, int level = 1);
 // Inflates a complete zlib stream (for checking what was written).
 std::vector<uint8_t> Inflate(std::span<const uint8_t> packed);
-void WriteFile(const std::string& path, std::span<const uint8_t> bytes);
+void WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
 // Single records, for walking one section in isolation. Each starts its own
 // junk from options.JunkSeed.

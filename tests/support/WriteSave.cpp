@@ -123,18 +123,18 @@ std::vector<uint8_t> WriteSaveFile(const SaveDescription& d) {
     if (d.bodyLengthOverride) PutInt32(file, prefix.size(), *d.bodyLengthOverride);
     if (d.packedLengthOverride) PutInt32(file, prefix.size() + 4, *d.packedLengthOverride);
     // The two lengths are the only bytes before the stream the writer does
-    // not choose; when they happen to hold 78 9C the loader would cut the
-    // file there, so another level (another packed length) is tried.
+    // not choose; when they happen to hold 78 9C, another level (another
+    // packed length) is tried, so that the file's first pair is the body's.
     if (prefixHasPair || FirstZlibPair(file) == int64_t(prefix.size() + 8)) return file;
     if (d.bodyLengthOverride || d.packedLengthOverride) break;
   }
   throw std::runtime_error("the save's lengths hold the bytes 78 9C; change the description slightly");
 }
 
-void WriteFile(const std::string& path, std::span<const uint8_t> bytes) {
+void WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  if (!f) throw std::runtime_error("cannot write " + path);
+  if (!f) throw std::runtime_error("cannot write " + path.string());
 }
 
 std::vector<uint8_t> WriteTeamRecord(const TeamDesc& team, const WriteOptions& options) {

@@ -39,8 +39,8 @@ TEST_F(BasePageTest, EdgeValues) {
   a.difficulty = 9;
   Show(a);
   EXPECT_EQ(form_.base.date.Text(), "   1AD");
-  EXPECT_EQ(form_.base.leader.Text(), "");
-  EXPECT_EQ(form_.base.civilization.Text(), "");
+  EXPECT_EQ(form_.base.leader.Text(), "Unknown");
+  EXPECT_EQ(form_.base.civilization.Text(), "Unknown");
   EXPECT_EQ(form_.base.nick.Text(), "Åsa");
   EXPECT_EQ(form_.base.difficulty.Text(), "Unknown");
 }

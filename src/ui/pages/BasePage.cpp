@@ -28,9 +28,11 @@ int32_t& FactorOf(ScoreFactors& f, size_t part) {
   return *factors[part];
 }
 
+// The table's name for a type, "Unknown" for a code outside the table (as
+// for every other code the save holds).
 template <typename Table>
 std::string RowOr(const Table& table, int32_t row) {
-  return row >= 0 && size_t(row) < table.size() ? std::string(table[size_t(row)]) : std::string();
+  return row >= 0 && size_t(row) < table.size() ? std::string(table[size_t(row)]) : std::string("Unknown");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "save/FileWrite.h"
+#include "save/Utf8Path.h"
 #include "ui/PlayerColors.h"
 #include "ui/exports/HistoryCsv.h"
 #include "ui/pages/SaveView.h"
@@ -58,6 +59,6 @@ void GraphPage::DrawHistory() {
 
 std::string GraphPage::DataCsv() const { return ChartCsv(chart); }
 
-void GraphPage::SaveData(const std::string& path) const { WriteBytes(path, DataCsv()); }
+void GraphPage::SaveData(const std::string& path) const { WriteBytes(PathFromUtf8(path), DataCsv()); }
 
 }  // namespace tolvane::ui

@@ -6,6 +6,7 @@
 #include "rules/Tables.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
+#include "save/Utf8Path.h"
 #include "ui/Latin1.h"
 #include "ui/PlayerColors.h"
 #include "ui/exports/Png.h"
@@ -104,13 +105,13 @@ bool WorldPage::SavePicture(const std::string& path, int32_t scale) {
     return false;
   }
   if (scale == 0) {
-    WriteBytes(path, EncodePng(picture.Image()));
+    WriteBytes(PathFromUtf8(path), EncodePng(picture.Image()));
     return true;
   }
   if (scale < 1 || scale > kMaxWorldScale || int64_t(world_.width) * world_.height * scale * scale > kMaxWorldPixels)
     throw SaveError(fmt::format("A picture of the {} x {} map at {} pixels a plot would be too large.", world_.width,
                                 world_.height, scale));
-  WriteBytes(path, EncodePng(DrawWorld(save_, world_, Layers(), scale)));
+  WriteBytes(PathFromUtf8(path), EncodePng(DrawWorld(save_, world_, Layers(), scale)));
   return true;
 }
 
