@@ -41,6 +41,13 @@ Json StateOf(const ui::Control& c) {
       }
       return {{"min", chart.AxisMin()}, {"max", chart.AxisMax()}, {"series", std::move(series)}};
     }
+    case ControlKind::Table: {
+      const auto& table = static_cast<const ui::Table&>(c);
+      return {{"headers", table.Headers()},
+              {"rows", table.Rows()},
+              {"sort", {{"column", table.SortColumn()}, {"ascending", table.SortAscending()}}},
+              {"marked", table.MarkedRow()}};
+    }
   }
   return nullptr;
 }

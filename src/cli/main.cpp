@@ -8,7 +8,9 @@
 #include <map>
 #include <stdexcept>
 
+#include "cli/Console.h"
 #include "cli/Report.h"
+#include "cli/TableReport.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "ui/Form.h"
@@ -79,15 +81,43 @@ int main(int argc, char** argv) {
       "--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
   for (auto* o : {select, check, set})
     o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
-  app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
+  auto* exportImageOption = app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
+  auto* exportMapOption = app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
+
+  tolvane::report::TableOptions table;
+  std::string format = "text";
+  auto* tableOption = app.add_option("--table", table.paths,
+                                     "Print one row per save instead: of each file, and of each folder's "
+                                     "*.CivWarlordsSave files sorted by name, in the order given")
+                          ->type_name("PATH...");
+  app.add_flag("--recursive", table.recursive, "With --table: the saves of the folders' subfolders too")
+      ->needs(tableOption);
+  app.add_option("-j,--jobs", table.jobs, "With --table: saves read at once (default: one per core)")
+      ->check(CLI::Range(1u, 1024u))
+      ->needs(tableOption);
+  app.add_option("--format", format, "With --table: text (aligned columns), csv or json")
+      ->check(CLI::IsMember({"text", "csv", "json"}))
+      ->needs(tableOption);
+  for (CLI::Option* o :
+       {app.get_option("SAVE"), app.get_option("--json"), select, check, set, exportImageOption, exportMapOption})
+    tableOption->excludes(o);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
-      "Exit status: 0 loaded (or no save given), 1 the load failed, 2 usage error.");
+      "Exit status: 0 loaded (or no save given), 1 the load failed, 2 usage error.\n"
+      "With --table: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error.");
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
+  }
+
+  if (*tableOption) {
+    table.format = format == "csv"    ? tolvane::report::TableFormat::Csv
+                   : format == "json" ? tolvane::report::TableFormat::Json
+                                      : tolvane::report::TableFormat::Text;
+    table.progress = tolvane::report::IsTerminal(stderr);
+    tolvane::report::UseBinaryStandardOutput();
+    return tolvane::report::PrintTable(table, std::cout, std::cerr);
   }
 
   Form form;
