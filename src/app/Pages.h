@@ -1,4 +1,4 @@
-// The thirteen pages of the window, in tab order, each built from its page
+// The pages of the window, in tab order, each built from its page
 // of the form by a Binder. Widgets take their window names and captions from
 // the controls; the layout and the static words of the design are written
 // here.
@@ -32,6 +32,7 @@ QWidget* BuildPlayerPage(Binder& b, ui::PlayerPage& page);
 QWidget* BuildKavrelPage(Binder& b, ui::KavrelPage& page);
 QWidget* BuildCitiesPage(Binder& b, ui::CitiesPage& page);
 QWidget* BuildAttitudesPage(Binder& b, ui::AttitudesPage& page);
+QWidget* BuildSavesPage(Binder& b, ui::SavesPage& page);
 
 // The widgets of the form's pages, in tab order.
 std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form);

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "app/MainWindow.h"
+#include "app/SavesController.h"
 
 namespace tolvane::app {
 
@@ -40,6 +41,11 @@ QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* err
     pages->setTabEnabled(p, true);
     pages->setCurrentIndex(p);
     QCoreApplication::processEvents();
+    // The Saves page lists the loaded save's folder: every row read.
+    if (window.Form().Pages()[size_t(p)] == &window.Form().saves) {
+      window.Saves().WaitUntilRead(60000);
+      QCoreApplication::processEvents();
+    }
     const QPixmap picture = pages->widget(p)->grab();
     pages->setTabEnabled(p, enabled);
     pages->setTabVisible(p, visible);

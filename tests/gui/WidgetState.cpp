@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -88,6 +89,22 @@ QString OfControl(const ui::Control& control) {
       }
       return out;
     }
+    case ui::ControlKind::Table: {
+      const auto& t = static_cast<const ui::Table&>(control);
+      out += QStringLiteral("sort %1 %2 marked %3")
+                 .arg(t.SortColumn())
+                 .arg(t.SortAscending() ? QStringLiteral("up") : QStringLiteral("down"))
+                 .arg(t.MarkedRow());
+      QStringList headers;
+      for (const std::string& header : t.Headers()) headers << Q(header);
+      out += "\n  " + headers.join(QLatin1Char('|'));
+      for (const auto& row : t.Rows()) {
+        QStringList cells;
+        for (const std::string& cell : row) cells << Q(cell);
+        out += "\n  " + cells.join(QLatin1Char('|'));
+      }
+      return out;
+    }
   }
   return out;
 }
@@ -162,6 +179,32 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
             points << QStringLiteral("%1,%2").arg(std::llround(p.x())).arg(std::llround(p.y()));
           out +=
               Series(series->name(), ColorText(series->pen().color()), series->pen().width(), c->InLegend(s), points);
+        }
+        return out;
+      }
+      break;
+    case ui::ControlKind::Table:
+      if (auto* t = qobject_cast<QTableView*>(widget)) {
+        // The marked row is the one in bold; the header shows the order.
+        const QAbstractItemModel* m = t->model();
+        const QHeaderView* header = t->horizontalHeader();
+        int marked = -1;
+        for (int row = 0; row < m->rowCount(); ++row)
+          if (m->index(row, 0).data(Qt::FontRole).value<QFont>().bold()) marked = row;
+        const bool shown = header->isSortIndicatorShown() && header->sortIndicatorSection() >= 0 &&
+                           header->sortIndicatorSection() < m->columnCount();
+        out +=
+            QStringLiteral("sort %1 %2 marked %3")
+                .arg(shown ? header->sortIndicatorSection() : -1)
+                .arg(header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("up") : QStringLiteral("down"))
+                .arg(marked);
+        QStringList headers;
+        for (int col = 0; col < m->columnCount(); ++col) headers << m->headerData(col, Qt::Horizontal).toString();
+        out += "\n  " + headers.join(QLatin1Char('|'));
+        for (int row = 0; row < m->rowCount(); ++row) {
+          QStringList cells;
+          for (int col = 0; col < m->columnCount(); ++col) cells << m->index(row, col).data().toString();
+          out += "\n  " + cells.join(QLatin1Char('|'));
         }
         return out;
       }
