@@ -71,7 +71,7 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave
 
 demo: build
-	$(BUILD)/tools/make_demo examples/demo.CivWarlordsSave
+	$(BUILD)/tools/make_demo examples
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
