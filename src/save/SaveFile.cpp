@@ -152,6 +152,9 @@ ByteBuffer ReadWholeFile(const std::string& path) {
   struct stat st {};
   if (!f || fstat(fileno(f.get()), &st) != 0 || !S_ISREG(st.st_mode))
     throw SaveError(fmt::format("Cannot open file \"{}\". {}", path, std::strerror(f ? EISDIR : errno)));
+  if (st.st_size > kMaxSaveFileLength)
+    throw SaveError(
+        fmt::format("\"{}\" holds {} bytes, more than any saved game: it is not read.", path, int64_t(st.st_size)));
   ByteBuffer bytes(size_t(st.st_size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);

@@ -46,6 +46,9 @@ struct SaveImage {
 
 // The largest inflated body a save may announce.
 inline constexpr int64_t kMaxBodyLength = int64_t(512) << 20;
+// The largest file read as a save: its compressed body with room to spare.
+// A larger file is refused before anything is read.
+inline constexpr int64_t kMaxSaveFileLength = 2 * kMaxBodyLength;
 
 // Offset of the first bytes 78 9C at 0 .. size - 4; none when there are no
 // such bytes there, or only beyond the offsets a save's int32 can hold.
@@ -55,7 +58,8 @@ std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file);
 // with a message for the user (zlib's own text for a damaged stream).
 SaveImage SpliceSave(std::span<const uint8_t> file);
 
-// Reads the whole file (opened for reading only). Throws SaveError.
+// Reads the whole file (opened for reading only). Throws SaveError, also for
+// a file larger than kMaxSaveFileLength.
 ByteBuffer ReadWholeFile(const std::string& path);
 
 // The file's last-write time in the user's locale format, "" when unknown.
