@@ -259,7 +259,8 @@ void SavesController::ReadWaiting() {
   const std::shared_ptr<Arrived> arrived = reader->arrived;
   auto named = std::make_shared<const std::vector<fs::path>>(paths);
   reader->run = std::make_unique<ui::SaveTableRun>(
-      std::move(paths), settings_, 0, ui::SaveTableRun::Order::Completion,
+      std::move(paths), settings_,
+      ui::SaveTableRun::Options{.order = ui::SaveTableRun::Order::Completion, .background = true},
       [this, arrived, named](size_t index, ui::SaveRow row) {
         const std::lock_guard<std::mutex> lock(arrived->mutex);
         if (arrived->stopped) return;

@@ -166,7 +166,7 @@ int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err
   const size_t listedFailures = items.size() - paths.size();
 
   const ui::Form defaults;  // the calculators as the window starts
-  ui::SaveTableRun run(std::move(paths), defaults.Calculators(), options.jobs, ui::SaveTableRun::Order::Input,
+  ui::SaveTableRun run(std::move(paths), defaults.Calculators(), {.threads = options.jobs},
                        [&](size_t index, SaveRow row) {
                          const size_t item = itemOf[index];
                          row.cells[ui::kFileNameColumn] = items[item].name;

@@ -3,18 +3,20 @@
 #include <algorithm>
 #include <system_error>
 
+#include "ui/ThreadPriority.h"
+
 namespace tolvane::ui {
 
 unsigned SaveTableRun::AllCores() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 SaveTableRun::SaveTableRun(std::vector<std::filesystem::path> paths, const CalculatorSettings& settings,
-                           unsigned threads, Order order, Deliver deliver, Finished finished)
+                           const Options& options, Deliver deliver, Finished finished)
     : paths_(std::move(paths)),
       settings_(settings),
-      order_(order),
+      options_(options),
       deliver_(std::move(deliver)),
       finished_(std::move(finished)) {
-  const size_t workers = std::min<size_t>(threads == 0 ? AllCores() : threads, paths_.size());
+  const size_t workers = std::min<size_t>(options_.threads == 0 ? AllCores() : options_.threads, paths_.size());
   if (workers == 0) {
     over_ = true;
     if (finished_) finished_();
@@ -52,6 +54,7 @@ void SaveTableRun::Wait() {
 }
 
 void SaveTableRun::Work() {
+  if (options_.background) LowerThisThreadsPriority();
   while (!cancelled_) {
     const size_t index = next_++;
     if (index >= paths_.size()) break;
@@ -59,7 +62,7 @@ void SaveTableRun::Work() {
     ++done_;
     const std::lock_guard<std::mutex> lock(deliverMutex_);
     if (cancelled_) break;
-    if (order_ == Order::Completion) {
+    if (options_.order == Order::Completion) {
       deliver_(index, std::move(row));
       continue;
     }

@@ -31,11 +31,15 @@ class SaveTableRun {
     Input,      // rows in the order of the paths (a row waits for those before it)
     Completion  // each row as soon as it is ready
   };
+  struct Options {
+    unsigned threads = 0;  // workers; 0: one per core (never more than there are saves)
+    Order order = Order::Input;
+    bool background = false;  // the workers give way to the other threads of the program
+  };
 
-  // Starts reading `paths` on `threads` workers (0: one per core; never more
-  // than there are saves), every save scored with `settings`.
-  SaveTableRun(std::vector<std::filesystem::path> paths, const CalculatorSettings& settings, unsigned threads,
-               Order order, Deliver deliver, Finished finished = {});
+  // Starts reading `paths`, every save scored with `settings`.
+  SaveTableRun(std::vector<std::filesystem::path> paths, const CalculatorSettings& settings, const Options& options,
+               Deliver deliver, Finished finished = {});
   // Cancels the run and waits for its workers.
   ~SaveTableRun();
   SaveTableRun(const SaveTableRun&) = delete;
@@ -52,7 +56,7 @@ class SaveTableRun {
   // Saves read so far, whether their rows were delivered yet or not.
   size_t Done() const { return done_; }
 
-  // The workers a run starts for `threads` = 0.
+  // The workers a run starts for threads = 0.
   static unsigned AllCores();
 
  private:
@@ -60,7 +64,7 @@ class SaveTableRun {
 
   const std::vector<std::filesystem::path> paths_;
   const CalculatorSettings settings_;
-  const Order order_;
+  const Options options_;
   const Deliver deliver_;
   const Finished finished_;
   std::atomic<size_t> next_{0};  // the next save to begin
