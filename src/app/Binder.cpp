@@ -356,7 +356,7 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
       for (const auto& row : control.Rows())
         if (!widest || row[size_t(col)].size() > widest->size()) widest = &row[size_t(col)];
       const int cells = widest ? metrics.horizontalAdvance(Q(*widest)) + margin : 0;
-      const int width = std::min(std::max(cells, header->sectionSizeHint(col)), Scaled(400));
+      const int width = std::min(std::max(cells, header->sectionSizeHint(col)), Scaled(300));
       int& automatic = (*autoWidths)[size_t(col)];
       if (automatic < 0 || header->sectionSize(col) == automatic) {
         header->resizeSection(col, width);

@@ -167,7 +167,7 @@ bool SavesController::WaitUntilRead(int timeoutMs) {
   QTimer timeout;
   timeout.setSingleShot(true);
   connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-  connect(this, &SavesController::readingEnded, &loop, &QEventLoop::quit);
+  connect(this, &SavesController::ReadingEnded, &loop, &QEventLoop::quit);
   timeout.start(timeoutMs);
   loop.exec();
   return !Reading();
@@ -247,7 +247,7 @@ void SavesController::Cancel() {
     page_.CancelReading();
   });
   ShowStatus();
-  Q_EMIT readingEnded();
+  Q_EMIT ReadingEnded();
 }
 
 void SavesController::ReadWaiting() {
@@ -331,7 +331,7 @@ void SavesController::ReaderEnded(const std::shared_ptr<Arrived>& arrived) {
     return;
   }
   ShowStatus();
-  if (!Reading()) Q_EMIT readingEnded();
+  if (!Reading()) Q_EMIT ReadingEnded();
 }
 
 void SavesController::Rescan() {

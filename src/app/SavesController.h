@@ -69,7 +69,7 @@ class SavesController : public QObject {
 
  Q_SIGNALS:
   // The last save waiting was read (or the reading was cancelled).
-  void readingEnded();
+  void ReadingEnded();
 
  private:
   struct Arrived;

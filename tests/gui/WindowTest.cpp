@@ -588,6 +588,29 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   QVERIFY(written.open(QIODevice::ReadOnly));
   QCOMPARE(written.readAll().toStdString(), ui::SaveTableCsv(page.ShownRows()));
 
+  // New factors in the score calculator: the rows are read again with them,
+  // and the loaded save's row shows the final score its Base page shows.
+  const int marked = page.table.MarkedRow();
+  QVERIFY(marked >= 0);
+  auto finalScoreOfRow = [&] {
+    return QString::fromStdString(page.table.Rows()[size_t(marked)][ui::kFinalScoreColumn]);
+  };
+  auto finalScoreOfPage = [&] { return QString::fromStdString(s.form().base.finalScore.Text()).trimmed(); };
+  QCOMPARE(finalScoreOfRow(), finalScoreOfPage());
+  const QString scoreBefore = finalScoreOfRow();
+  auto* factor = s.Widget<QLineEdit>(s.form().base.population.factor);
+  s.ShowPageOf(factor);
+  factor->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(factor->hasFocus());
+  factor->selectAll();
+  QTest::keyClicks(factor, QStringLiteral("9000"));
+  QTest::keyClick(factor, Qt::Key_Tab);
+  QVERIFY(finalScoreOfPage() != scoreBefore);
+  QTRY_COMPARE_WITH_TIMEOUT(finalScoreOfRow(), finalScoreOfPage(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!saves.Reading(), 20000);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+
   // A folder that cannot be listed leaves the table and the pages as they are.
   const QStringList before = WidgetState(s.window);
   saves.SetFolderDialog([&folder] { return folder.filePath(QStringLiteral("missing")); });

@@ -69,7 +69,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
     return false;
   }
   folder_ = path;
-  folder.SetText(PathText(path));
+  folder.SetText(PathText(KeyOf(path)));
   entries_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
   reading_ = readingDone_ = 0;
