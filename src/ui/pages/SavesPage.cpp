@@ -72,6 +72,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
   folder.SetText(PathText(KeyOf(path)));
   entries_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
+  IndexEntries();
   reading_ = readingDone_ = 0;
   ShowRows();
   ShowProgress();
@@ -104,6 +105,7 @@ bool SavesPage::Rescan() {
     entries.push_back(std::move(*known));
   }
   entries_ = std::move(entries);
+  IndexEntries();
   if (changed) ShowRows();
   return changed;
 }
@@ -158,10 +160,13 @@ void SavesPage::MarkLoaded(const fs::path& path) {
 }
 
 SavesPage::Entry* SavesPage::Find(const fs::path& path) {
-  const fs::path key = KeyOf(path);
-  for (Entry& entry : entries_)
-    if (entry.key == key) return &entry;
-  return nullptr;
+  const auto it = index_.find(KeyOf(path).native());
+  return it == index_.end() ? nullptr : &entries_[it->second];
+}
+
+void SavesPage::IndexEntries() {
+  index_.clear();
+  for (size_t i = 0; i < entries_.size(); ++i) index_.emplace(entries_[i].key.native(), i);
 }
 
 bool SavesPage::Matches(const SaveRow& row) const {

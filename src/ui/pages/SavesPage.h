@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -93,11 +94,14 @@ class SavesPage : public Page {
   void ShowProgress();
   bool Matches(const SaveRow& row) const;
   Entry* Find(const std::filesystem::path& path);
+  // Builds the lookup of the entries by their key anew.
+  void IndexEntries();
   static Entry Waiting(ListedSave file);
 
   std::filesystem::path folder_;
-  std::vector<Entry> entries_;  // in folder order
-  std::vector<size_t> shown_;   // the entries shown, in the order shown
+  std::vector<Entry> entries_;                                            // in folder order
+  std::unordered_map<std::filesystem::path::string_type, size_t> index_;  // entries_ by key
+  std::vector<size_t> shown_;                                             // the entries shown, in the order shown
   std::filesystem::path loaded_;
   size_t reading_ = 0, readingDone_ = 0;
 };
