@@ -91,7 +91,7 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 demo: build
-	$(BUILD)/tools/make_demo examples/demo.CivWarlordsSave
+	$(BUILD)/tools/make_demo examples
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

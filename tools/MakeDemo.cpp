@@ -4,10 +4,18 @@
 // Germans and the Celts with the Egyptians as teams of two, the Incas the
 // Mongols' vassal. Every value is drawn from one fixed seed, so the file
 // comes out the same on every run.
+//
+// Beside it, the folder of saves that the Saves page and the table show: the
+// same game as it stood at turns 60 and 120, a second game, and a save cut
+// short in its compressed body.
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <string>
 
 #include "Demo.h"
 #include "rules/ResearchCost.h"
@@ -83,9 +91,11 @@ void SetUpSlots(SaveDescription& d) {
   }
 }
 
-int32_t TechScore(const Story& s, int team) {
+// The score of the technologies a team discovered before turn `before`.
+int32_t TechScore(const Story& s, int team, int32_t before = kCurrentTurn + 1) {
   int32_t points = 0;
-  for (const Discovery& d : s.research[size_t(team)]) points += kTechPointsPerEra * kTechInfo[size_t(d.tech)].era;
+  for (const Discovery& d : s.research[size_t(team)])
+    if (d.turn < before) points += kTechPointsPerEra * kTechInfo[size_t(d.tech)].era;
   return points;
 }
 
@@ -201,6 +211,95 @@ void ScoreGame(Story& s) {
   d.gameScore = s.score[0];
 }
 
+// The game as it stood at the start of turn `turn`: what happened since is
+// gone (messages, histories, cities, buildings, discoveries, contacts, the
+// vassal), the cities are smaller and the scores follow. The map keeps its
+// borders of today.
+SaveDescription AtTurn(const Story& story, int32_t turn) {
+  Story s = story;
+  SaveDescription& d = s.save;
+  const double share = double(turn) / kCurrentTurn;
+  d.elapsedTurns = turn;
+  d.playTimeQuarterSeconds = int32_t(d.playTimeQuarterSeconds * share);
+  std::erase_if(d.replay, [turn](const testing::ReplayMessageDesc& m) { return m.turn >= turn; });
+  for (int slot = 0; slot < kSlots; ++slot) {
+    testing::PlayerDesc& p = d.players[size_t(slot)];
+    if (p.playerAlive == 0) continue;
+    std::erase_if(p.messages, [turn](const testing::MessageDesc& m) { return m.turn >= turn; });
+    for (auto& history : p.histories)
+      std::erase_if(history, [turn](const testing::HistoryPair& h) { return h.turn >= turn; });
+    const size_t citiesNow = std::max<size_t>(1, p.cities.size());
+    int wonders = 0;
+    std::vector<testing::CityDesc> cities;
+    for (testing::CityDesc& rec : p.cities) {
+      const auto it = std::find_if(s.cities.begin(), s.cities.end(),
+                                   [&rec](const DemoCity& c) { return c.x == rec.x && c.y == rec.y; });
+      if (it == s.cities.end() || it->founded >= turn || it->capturedTurn >= turn) continue;
+      // A city grows and gathers culture over its whole life.
+      const double grown = double(turn - it->founded) / std::max(1, kCurrentTurn - it->founded);
+      rec.population = std::max(1, int32_t(std::lround(rec.population * grown)));
+      rec.culture = int32_t(rec.culture * grown);
+      for (const Building& b : it->built) {
+        if (b.turn < turn) {
+          wonders += IsWorldWonder(b.row);
+          continue;
+        }
+        rec.hasBuilding[size_t(b.row)] = rec.freeBuilding[size_t(b.row)] = 0;
+        rec.buildingProduction[size_t(b.row)] = 0;
+      }
+      cities.push_back(rec);
+    }
+    p.landScore = int32_t(p.landScore * double(cities.size()) / citiesNow);
+    p.cities = std::move(cities);
+    p.playerPopulation = 0;
+    for (const auto& city : p.cities) p.playerPopulation += city.population;
+    p.populationScore = p.playerPopulation;
+    p.techScore = TechScore(s, d.slots[size_t(slot)].team, turn);
+    p.wondersScore = kWonderPoints * wonders;
+    p.unitCount = std::max(1, int32_t(p.unitCount * share));
+    p.playerGold = int32_t(p.playerGold * share);
+  }
+  for (int team = 0; team < kTeams; ++team) {
+    testing::TeamDesc& t = d.teams[size_t(team)];
+    for (const Discovery& k : s.research[size_t(team)])
+      if (k.turn >= turn) t.hasTech[size_t(k.tech)] = 0;
+    t.teamPopulation = t.teamLand = 0;
+  }
+  for (int slot = 0; slot < kSlots; ++slot) {
+    const testing::PlayerDesc& p = d.players[size_t(slot)];
+    if (p.playerAlive == 0) continue;
+    testing::TeamDesc& t = d.teams[size_t(d.slots[size_t(slot)].team)];
+    t.teamPopulation += p.playerPopulation;
+    t.teamLand += p.landScore;
+  }
+  for (const Contact& c : kContacts)
+    if (c.turn >= turn) d.teams[size_t(c.a)].hasMet[size_t(c.b)] = d.teams[size_t(c.b)].hasMet[size_t(c.a)] = 0;
+  if (turn <= s.vassalTurn) d.teams[6].isVassal[4] = 0;
+  ScoreGame(s);
+  // The score history ends on the score of the turn, as the pages recombine it.
+  for (int slot = 0; slot < kSlots; ++slot) {
+    auto& scores = d.players[size_t(slot)].histories[0];
+    if (!scores.empty()) scores.back().value = s.score[size_t(slot)];
+  }
+  return d;
+}
+
+// Another game entirely: a Quick game on a Standart-size Pangaea at Monarch,
+// from the test save writer's small example.
+SaveDescription SecondGame() {
+  SaveDescription d = testing::ExampleSave(9);
+  d.gameName = "Northern Reach";
+  d.mapScript = "Pangaea";
+  d.worldSize = 3;
+  d.gameSpeed = 3;
+  d.endTurn = 330;  // a Quick game's length
+  d.difficulty = 5;
+  d.slots[0].handicap = 5;
+  d.playTimeQuarterSeconds = 4 * (3 * 3600 + 12 * 60 + 40);
+  d.compressionLevel = 6;
+  return d;
+}
+
 void PrintSummary(const Story& s, size_t bytes) {
   const SaveDescription& d = s.save;
   std::printf("%zu bytes; map %dx%d, %d land plots, %d owned; %zu replay messages\n", bytes, d.mapWidth, d.mapHeight,
@@ -219,8 +318,9 @@ void PrintSummary(const Story& s, size_t bytes) {
 
 int main(int argc, char** argv) {
   using namespace tolvane::demo;
+  namespace fs = std::filesystem;
   if (argc != 2) {
-    std::fprintf(stderr, "usage: make_demo OUTPUT.CivWarlordsSave\n");
+    std::fprintf(stderr, "usage: make_demo FOLDER  (writes the demo saves into FOLDER)\n");
     return 2;
   }
   try {
@@ -239,9 +339,19 @@ int main(int argc, char** argv) {
     ScoreGame(s);
     TellStory(s, rng);
     DrawHistories(s, rng);
+    const fs::path folder(argv[1]);
+    fs::create_directories(folder);
     const std::vector<uint8_t> file = tolvane::testing::WriteSaveFile(s.save);
-    tolvane::testing::WriteFile(argv[1], file);
+    tolvane::testing::WriteFile((folder / "demo.CivWarlordsSave").string(), file);
     PrintSummary(s, file.size());
+    for (const int32_t turn : {60, 120})
+      tolvane::testing::WriteFile((folder / fmt::format("demo-turn-{:03}.CivWarlordsSave", turn)).string(),
+                                  tolvane::testing::WriteSaveFile(AtTurn(s, turn)));
+    std::vector<uint8_t> second = tolvane::testing::WriteSaveFile(SecondGame());
+    tolvane::testing::WriteFile((folder / "second-game.CivWarlordsSave").string(), second);
+    // A copy broken off in its compressed body, as an interrupted download leaves it.
+    second.resize(second.size() * 2 / 5);
+    tolvane::testing::WriteFile((folder / "damaged.CivWarlordsSave").string(), second);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "make_demo: %s\n", e.what());
     return 1;

@@ -13,6 +13,7 @@ struct ScoreFactors {
   int32_t landCoeff = 2000;
   int32_t techCoeff = 2000;
   int32_t wonderCoeff = 1000;
+  bool operator==(const ScoreFactors&) const = default;
 };
 
 // Walks the whole save and derives the statistics. Throws SaveError when

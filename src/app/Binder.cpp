@@ -21,11 +21,13 @@
 #include <QRegularExpression>
 #include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 #include <QTableView>
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -447,6 +449,61 @@ void Binder::SaveAs(const SaveRequest& request, const std::function<void(const s
     }
   });
   if (!failure.isEmpty() && messageBox_) messageBox_(failure);
+}
+
+QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
+  auto* table = new QTableView;
+  table->setObjectName(Q(control.Name()));
+  auto* model = new TableModel(control, std::move(rightAligned), table);
+  table->setModel(model);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setWordWrap(false);
+  table->setAlternatingRowColors(true);
+  const int rowHeight = table->fontMetrics().height() + 4;
+  table->verticalHeader()->setMinimumSectionSize(rowHeight);
+  table->verticalHeader()->setDefaultSectionSize(rowHeight);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QHeaderView* header = table->horizontalHeader();
+  header->setSectionsClickable(true);
+  header->setSortIndicatorShown(true);
+  header->setHighlightSections(false);
+  connect(header, &QHeaderView::sectionClicked, this,
+          [this, &control](int column) { run_([&control, column] { control.ClickHeader(column); }); });
+  // Each column as wide as its widest text, until the user sets its width.
+  auto autoWidths = std::make_shared<std::vector<int>>(control.Headers().size(), -1);
+  Bind(control, [table, model, header, autoWidths, &control] {
+    model->Reload();
+    {
+      const QSignalBlocker block(header);
+      if (control.SortColumn() < 0)
+        header->setSortIndicator(-1, Qt::AscendingOrder);
+      else
+        header->setSortIndicator(control.SortColumn(),
+                                 control.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    // The text of most characters stands for the widest: one measure per
+    // column, however many rows.
+    QFont bold = table->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int margin = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 8;
+    for (int col = 0; col < int(control.Headers().size()); ++col) {
+      const std::string* widest = nullptr;
+      for (const auto& row : control.Rows())
+        if (!widest || row[size_t(col)].size() > widest->size()) widest = &row[size_t(col)];
+      const int cells = widest ? metrics.horizontalAdvance(Q(*widest)) + margin : 0;
+      const int width = std::min(std::max(cells, header->sectionSizeHint(col)), Scaled(300));
+      int& automatic = (*autoWidths)[size_t(col)];
+      if (automatic < 0 || header->sectionSize(col) == automatic) {
+        header->resizeSection(col, width);
+        automatic = width;
+      }
+    }
+  });
+  return table;
 }
 
 HistoryChartView* Binder::Chart(const ui::Chart& control) {

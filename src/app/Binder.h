@@ -70,6 +70,9 @@ class Binder : public QObject {
   QListView* List(const ui::ListBox& control);   // a list box, in two columns
   QListView* Rich(const ui::RichText& control);  // a rich-text box
   QTableView* Grid(const ui::Grid& control);
+  // A sortable table: a click on a header is the user's click on it; the
+  // columns flagged in `rightAligned` hold numbers.
+  QTableView* Table(ui::Table& control, std::vector<bool> rightAligned);
   HistoryChartView* Chart(const ui::Chart& control);
   PictureView* Picture(const ui::Picture& control);
 

@@ -114,4 +114,62 @@ void GridModel::Reload() {
   if (rows_ > 0) Q_EMIT headerDataChanged(Qt::Vertical, 0, rows_ - 1);
 }
 
+TableModel::TableModel(const ui::Table& table, std::vector<bool> rightAligned, QObject* parent)
+    : QAbstractTableModel(parent),
+      table_(table),
+      rightAligned_(std::move(rightAligned)),
+      rows_(int(table.Rows().size())) {}
+
+int TableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int TableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(table_.Headers().size());
+}
+
+QVariant TableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+      return QString::fromStdString(table_.Rows()[size_t(index.row())][size_t(index.column())]);
+    case Qt::FontRole:
+      if (index.row() == table_.MarkedRow()) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+      }
+      return {};
+    case Qt::TextAlignmentRole:
+      if (size_t(index.column()) < rightAligned_.size() && rightAligned_[size_t(index.column())])
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+      return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  if (orientation == Qt::Horizontal)
+    return section < columnCount() ? QString::fromStdString(table_.Headers()[size_t(section)]) : QVariant();
+  if (section >= rows_) return {};
+  return section == table_.MarkedRow() ? QStringLiteral("\u25B6") : QString::number(section + 1);
+}
+
+void TableModel::Reload() {
+  // The same number of rows: only their texts change, and the view keeps its
+  // selection and scroll position.
+  const int rows = int(table_.Rows().size());
+  if (rows != rows_) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+    return;
+  }
+  if (rows_ > 0) {
+    Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+  }
+}
+
 }  // namespace tolvane::app

@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QSize>
+#include <vector>
 
 #include "ui/Controls.h"
 
@@ -51,6 +52,25 @@ class GridModel : public QAbstractTableModel {
  private:
   const ui::Grid& grid_;
   QFont numberFont_;
+  int rows_ = 0;
+};
+
+// A sortable table: the rows in the order the page shows them, the marked
+// row in bold with "▶" in its header (the other rows numbered), the columns
+// given as right-aligned so. The view sorts nothing itself.
+class TableModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  TableModel(const ui::Table& table, std::vector<bool> rightAligned, QObject* parent);
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  void Reload();
+
+ private:
+  const ui::Table& table_;
+  std::vector<bool> rightAligned_;
   int rows_ = 0;
 };
 

@@ -10,6 +10,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 #include <exception>
 
 #include "app/Pages.h"
+#include "app/SavesController.h"
 #include "version/Version.h"
 
 namespace tolvane::app {
@@ -90,6 +93,10 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
   for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
   setAcceptDrops(true);
 
+  saves_ = new SavesController(*this, *form_, *binder_,
+                               [this](const Action& action) { return Run(action, /*byUser=*/false); });
+  CreateMenus();
+
   binder_->Refresh(/*all=*/true);
   Refresh();
   pages_->setCurrentIndex(0);
@@ -122,7 +129,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // focus that leaves them on the way is no action of the user.
 MainWindow::~MainWindow() {
   running_ = true;
+  delete saves_;
   delete takeCentralWidget();
+}
+
+// The File menu.
+void MainWindow::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(saves_->OpenFolderAction());
+  file->addAction(saves_->SaveTableAction());
+  file->addSeparator();
+  file->addAction(saves_->NextSaveAction());
+  file->addAction(saves_->PreviousSaveAction());
 }
 
 QWidget* MainWindow::TopRow() {
@@ -159,20 +177,24 @@ QWidget* MainWindow::TopRow() {
   return top;
 }
 
-void MainWindow::Run(const Action& action) {
+bool MainWindow::Run(const Action& action, bool byUser) {
   // A handler runs to completion before the next; a focus change that the
   // refresh itself causes is no action of the user.
-  if (running_) return;
+  if (running_) return false;
   running_ = true;
   const size_t before = form_->Messages().size();
   try {
     action();
+    saves_->AfterAction();
   } catch (const std::exception& e) {
     statusBar()->showMessage(QString::fromStdString(e.what()));
   }
   Refresh();
   running_ = false;
-  ShowMessages(before, /*inBox=*/false);
+  // The program's own actions (rows that arrive) leave the status bar alone
+  // unless they have something to say.
+  if (byUser || form_->Messages().size() > before) ShowMessages(before, /*inBox=*/false);
+  return true;
 }
 
 void MainWindow::Refresh() {
@@ -240,6 +262,7 @@ bool MainWindow::LoadPath(const QString& path) {
   running_ = false;
   if (loaded) Remember(path);
   ShowMessages(before, /*inBox=*/!loaded);
+  if (loaded) saves_->SaveLoaded();
   return loaded;
 }
 

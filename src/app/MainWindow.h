@@ -1,6 +1,6 @@
-// The main window: the file controls on top, the thirteen pages below, each
-// widget bound to its control of the form (ui::Form). The window only draws
-// the form and passes the user's actions on to it.
+// The main window: the File menu, the file controls on top, the pages below,
+// each widget bound to its control of the form (ui::Form). The window only
+// draws the form and passes the user's actions on to it.
 #pragma once
 
 #include <QMainWindow>
@@ -17,6 +17,8 @@ class QPushButton;
 class QTabWidget;
 
 namespace tolvane::app {
+
+class SavesController;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -40,6 +42,8 @@ class MainWindow : public QMainWindow {
   RecentFiles& Recent() { return *recent_; }
   // The folder the open dialog starts in: the last one a save was opened from.
   QString LastFolder() const;
+  // The Saves page's folder, its reading and its actions.
+  SavesController& Saves() const { return *saves_; }
 
   // How the window tells the user a load failed (a message box unless
   // replaced, e.g. by tests or the picture run).
@@ -59,9 +63,12 @@ class MainWindow : public QMainWindow {
 
  private:
   QWidget* TopRow();
+  void CreateMenus();
   // Runs one action of the user, then brings the widgets and the tabs up to
-  // the form's state and shows the messages the action added.
-  void Run(const Action& action);
+  // the form's state and shows the messages the action added (an action of
+  // the user's clears the status bar of older ones). False (and nothing
+  // runs) while another action is under way.
+  bool Run(const Action& action, bool byUser = true);
   void Refresh();
   void ShowMessages(size_t from, bool inBox);
   void ChooseAndLoad();
@@ -74,6 +81,7 @@ class MainWindow : public QMainWindow {
   RecentFiles* recent_;
   std::unique_ptr<ui::Form> form_;
   Binder* binder_;
+  SavesController* saves_ = nullptr;
   QTabWidget* pages_ = nullptr;
   QPushButton* loadButton_ = nullptr;
   std::function<void(const QString&)> messageBox_;

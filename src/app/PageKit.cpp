@@ -13,11 +13,11 @@ namespace tolvane::app {
 
 std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form) {
   return {
-      BuildBasePage(b, form.base),       BuildHeaderPage(b, form.header),      BuildMapPage(b, form.map),
-      BuildWorldPage(b, form.world),     BuildLeadersPage(b, form.leaders),    BuildTeamsPage(b, form.teams),
-      BuildReplayPage(b, form.replay),   BuildGraphPage(b, form.graph),        BuildPlayerLogPage(b, form.playerLog),
-      BuildReloadsPage(b, form.reloads), BuildPlayerPage(b, form.player),      BuildKavrelPage(b, form.kavrel),
-      BuildCitiesPage(b, form.cities),   BuildAttitudesPage(b, form.attitudes)};
+      BuildBasePage(b, form.base),       BuildHeaderPage(b, form.header),       BuildMapPage(b, form.map),
+      BuildWorldPage(b, form.world),     BuildLeadersPage(b, form.leaders),     BuildTeamsPage(b, form.teams),
+      BuildReplayPage(b, form.replay),   BuildGraphPage(b, form.graph),         BuildPlayerLogPage(b, form.playerLog),
+      BuildReloadsPage(b, form.reloads), BuildPlayerPage(b, form.player),       BuildKavrelPage(b, form.kavrel),
+      BuildCitiesPage(b, form.cities),   BuildAttitudesPage(b, form.attitudes), BuildSavesPage(b, form.saves)};
 }
 
 namespace kit {

@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTableView>
+#include <algorithm>
 
 #include "app/MainWindow.h"
+#include "app/SavesController.h"
 
 namespace tolvane::app {
 
@@ -40,7 +44,20 @@ QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* err
     pages->setTabEnabled(p, true);
     pages->setCurrentIndex(p);
     QCoreApplication::processEvents();
+    // The Saves page lists the loaded save's folder: every row read, in a
+    // window wide enough for every column.
+    const QSize size = window.size();
+    if (window.Form().Pages()[size_t(p)] == &window.Form().saves) {
+      window.Saves().WaitUntilRead(60000);
+      QCoreApplication::processEvents();
+      if (const auto* table = pages->widget(p)->findChild<QTableView*>()) {
+        const int hidden = table->horizontalHeader()->length() - table->viewport()->width();
+        if (hidden > 0) window.resize(std::min(window.width() + hidden + 4, 3200), window.height());
+        QCoreApplication::processEvents();
+      }
+    }
     const QPixmap picture = pages->widget(p)->grab();
+    window.resize(size);
     pages->setTabEnabled(p, enabled);
     pages->setTabVisible(p, visible);
     const QString name = QStringLiteral("%1-%2.png")

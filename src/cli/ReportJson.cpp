@@ -46,6 +46,13 @@ Json StateOf(const ui::Control& c) {
       const ui::Raster& image = static_cast<const ui::Picture&>(c).Image();
       return {{"width", image.width}, {"height", image.height}, {"digest", ui::RasterDigest(image)}};
     }
+    case ControlKind::Table: {
+      const auto& table = static_cast<const ui::Table&>(c);
+      return {{"headers", table.Headers()},
+              {"rows", table.Rows()},
+              {"sort", {{"column", table.SortColumn()}, {"ascending", table.SortAscending()}}},
+              {"marked", table.MarkedRow()}};
+    }
   }
   return nullptr;
 }

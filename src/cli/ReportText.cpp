@@ -123,7 +123,30 @@ class Writer {
         Line(LabelOf(c), image.Empty() ? "(empty)" : fmt::format("{} x {} pixels", image.width, image.height));
         break;
       }
+      case ControlKind::Table:
+        TableText(static_cast<const ui::Table&>(c));
+        break;
     }
+  }
+
+  // The headers over the rows, the marked row with a "*" in front.
+  void TableText(const ui::Table& t) {
+    if (t.Rows().empty()) {
+      Line(LabelOf(t), "(empty)");
+      return;
+    }
+    std::vector<size_t> widths;
+    for (const std::string& header : t.Headers()) widths.push_back(Width(header));
+    for (const auto& row : t.Rows())
+      for (size_t col = 0; col < row.size(); ++col) widths[col] = std::max(widths[col], Width(row[col]));
+    auto line = [&](const std::vector<std::string>& cells, bool marked) {
+      std::string text = marked ? "  *" : "   ";
+      for (size_t col = 0; col < cells.size(); ++col) text += " " + Padded(cells[col], widths[col]);
+      while (text.back() == ' ') text.pop_back();
+      out_ += text + "\n";
+    };
+    line(t.Headers(), false);
+    for (size_t r = 0; r < t.Rows().size(); ++r) line(t.Rows()[r], int(r) == t.MarkedRow());
   }
 
   // Rows whose data cells are all blank are left out; columns of numbers

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "cli/Report.h"
+#include "cli/TableReport.h"
 #include "save/FileWrite.h"
 #include "save/Platform.h"
 #include "save/SaveError.h"
@@ -103,19 +104,39 @@ int main(int argc, char** argv) {
       "--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
   for (auto* o : {select, check, set})
     o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
-  app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
+  auto* exportImageOption = app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
+  auto* exportMapOption = app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
   auto* world = app.add_option("--export-world", exportWorld,
                                "Write the World page's picture of the map as PNG to FILE, with its layers as ticked");
   app.add_option("--world-scale", worldScale, "Pixels per plot of --export-world (default: the page's)")
       ->check(CLI::Range(1, tolvane::ui::kMaxWorldScale))
       ->needs(world);
-  app.add_option("--export-histories", exportHistories,
-                 "Write every player's histories as CSV to FILE: player,slot,series,turn,value");
+  auto* historiesOption =
+      app.add_option("--export-histories", exportHistories,
+                     "Write every player's histories as CSV to FILE: player,slot,series,turn,value");
+
+  tolvane::report::TableOptions table;
+  std::string format = "text";
+  auto* tableOption = app.add_option("--table", table.paths,
+                                     "Print one row per save instead: of each file, and of each folder's "
+                                     "*.CivWarlordsSave files sorted by name, in the order given")
+                          ->type_name("PATH...");
+  app.add_flag("--recursive", table.recursive, "With --table: the saves of the folders' subfolders too")
+      ->needs(tableOption);
+  app.add_option("-j,--jobs", table.jobs, "With --table: saves read at once (default: one per core)")
+      ->check(CLI::Range(1u, 1024u))
+      ->needs(tableOption);
+  app.add_option("--format", format, "With --table: text (aligned columns), csv or json")
+      ->check(CLI::IsMember({"text", "csv", "json"}))
+      ->needs(tableOption);
+  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, set, exportImageOption,
+                         exportMapOption, world, historiesOption})
+    tableOption->excludes(o);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
       "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
-      "2 usage error.");
+      "2 usage error.\n"
+      "With --table: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error.");
   // The arguments as UTF-8 (on Windows from the wide command line), and the
   // report's bytes as they are.
   const std::vector<std::string> arguments = tolvane::platform::Utf8Arguments(argc, argv);
@@ -126,6 +147,14 @@ int main(int argc, char** argv) {
     app.parse(int(args.size()), args.data());
   } catch (const CLI::ParseError& e) {
     return app.exit(e) == 0 ? 0 : 2;
+  }
+
+  if (*tableOption) {
+    table.format = format == "csv"    ? tolvane::report::TableFormat::Csv
+                   : format == "json" ? tolvane::report::TableFormat::Json
+                                      : tolvane::report::TableFormat::Text;
+    table.progress = tolvane::platform::IsTerminal(stderr);
+    return tolvane::report::PrintTable(table, std::cout, std::cerr);
   }
 
   Form form;

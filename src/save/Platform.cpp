@@ -59,6 +59,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
+bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
+
 #else
 
 std::FILE* OpenForReading(const std::filesystem::path& path) {
@@ -92,6 +94,8 @@ bool LocalTime(std::time_t t, std::tm& local) { return localtime_r(&t, &local) !
 std::vector<std::string> Utf8Arguments(int argc, char** argv) { return {argv, argv + argc}; }
 
 void UseBinaryStandardOutput() {}
+
+bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
 
 #endif
 

@@ -39,4 +39,7 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // added before each "\n", so that a report is the same file everywhere.
 void UseBinaryStandardOutput();
 
+// Whether a stream is a terminal (and not a pipe or a file).
+bool IsTerminal(std::FILE* stream);
+
 }  // namespace tolvane::platform

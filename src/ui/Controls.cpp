@@ -30,6 +30,8 @@ std::string_view KindName(ControlKind kind) {
       return "chart";
     case ControlKind::Picture:
       return "picture";
+    case ControlKind::Table:
+      return "table";
   }
   return "?";
 }
@@ -209,6 +211,33 @@ void Grid::SetRowCount(int rows) {
 void Grid::SetColWidth(int col, int width) {
   widths_.at(size_t(col)) = width;
   Changed();
+}
+
+Table::Table(ControlList& list, const ControlSpec& spec, std::vector<std::string> headers)
+    : Control(list, ControlKind::Table, spec), headers_(std::move(headers)) {}
+
+void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked) {
+  for (const auto& row : rows)
+    if (row.size() != headers_.size())
+      throw std::logic_error(
+          fmt::format("{}: a row of {} cells under {} headers", Name(), row.size(), headers_.size()));
+  if (marked < -1 || marked >= int(rows.size())) throw std::out_of_range(fmt::format("{}: no row {}", Name(), marked));
+  rows_ = std::move(rows);
+  marked_ = marked;
+  Changed();
+}
+
+void Table::SetSort(int column, bool ascending) {
+  if (column < -1 || column >= int(headers_.size()))
+    throw std::out_of_range(fmt::format("{}: no column {}", Name(), column));
+  sortColumn_ = column;
+  ascending_ = ascending;
+  Changed();
+}
+
+void Table::ClickHeader(int column) {
+  SetSort(column, column == sortColumn_ ? !ascending_ : true);
+  if (onSort_) onSort_();
 }
 
 Chart::Chart(ControlList& list, const ControlSpec& spec, std::vector<ChartSeries> series)

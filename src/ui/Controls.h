@@ -16,9 +16,10 @@
 
 namespace tolvane::ui {
 
-enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart, Picture };
+enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart, Picture, Table };
 
-// "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart", "picture".
+// "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart", "picture",
+// "table".
 std::string_view KindName(ControlKind kind);
 
 // A colour as 0xRRGGBB.
@@ -263,6 +264,39 @@ class Grid : public Control {
   int cols_, fixedCols_, fixedRows_;
   std::vector<std::vector<std::string>> cells_;
   std::vector<int> widths_;
+};
+
+// A table of text rows under column headers that the user sorts by clicking
+// a header: the rows in the order shown, the column they are sorted by and
+// one marked row. The program sets the rows; the page that owns the table
+// orders them.
+class Table : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Table;
+  Table(ControlList& list, const ControlSpec& spec, std::vector<std::string> headers);
+  const std::vector<std::string>& Headers() const { return headers_; }
+  const std::vector<std::vector<std::string>>& Rows() const { return rows_; }
+  int SortColumn() const { return sortColumn_; }  // -1: in the order given
+  bool SortAscending() const { return ascending_; }
+  int MarkedRow() const { return marked_; }  // -1: none
+
+  // Each row holds one cell per header.
+  void SetRows(std::vector<std::vector<std::string>> rows, int marked);
+  void SetSort(int column, bool ascending);
+
+  // The user clicks a column header: a second click on the sorting column
+  // turns its order round, a click on another column sorts by it upwards;
+  // then the sort event runs.
+  void ClickHeader(int column);
+  void OnSort(Handler h) { onSort_ = std::move(h); }
+
+ private:
+  std::vector<std::string> headers_;
+  std::vector<std::vector<std::string>> rows_;
+  int sortColumn_ = -1;
+  bool ascending_ = true;
+  int marked_ = -1;
+  Handler onSort_;
 };
 
 struct ChartSeries {

@@ -12,8 +12,8 @@
 namespace tolvane::ui {
 
 Form::Form()
-    : pages_{&base,  &header,    &map,     &world,  &leaders, &teams,  &replay,
-             &graph, &playerLog, &reloads, &player, &kavrel,  &cities, &attitudes} {
+    : pages_{&base,      &header,  &map,    &world,  &leaders, &teams,     &replay, &graph,
+             &playerLog, &reloads, &player, &kavrel, &cities,  &attitudes, &saves} {
   for (Control* c : fileBar.Controls()) all_.Add(c);
   for (Page* page : pages_)
     for (Control* c : page->Controls()) all_.Add(c);
@@ -61,6 +61,7 @@ void Form::Show(LoadedSave save) {
   fileBar.savePath.SetText(save.path);
   fileBar.fileDate.SetText(save.fileDate);
   Show(std::move(save.analysis), std::move(save.image));
+  saves.MarkLoaded(save.path);
 }
 
 void Form::Show(Analysis analysis, SaveImage image) {
@@ -81,6 +82,15 @@ void Form::Show(Analysis analysis, SaveImage image) {
   kavrel.Fill();
   cities.Fill();
   attitudes.Fill();
+}
+
+CalculatorSettings Form::Calculators() const {
+  return {base.Factors(), kavrel.Factors(), kavrel.ModernTechnologiesMax()};
+}
+
+void Form::AdoptCalculators(const CalculatorSettings& settings) {
+  base.SetFactors(settings.scoreFactors);
+  kavrel.SetFactors(settings.kavrelFactors, settings.modernTechnologiesMax);
 }
 
 std::string Form::MapText() const { return ui::MapText(analysis_); }

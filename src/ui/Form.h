@@ -9,6 +9,8 @@
 // Messages().
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +32,22 @@
 #include "ui/pages/PlayerPage.h"
 #include "ui/pages/ReloadsPage.h"
 #include "ui/pages/ReplayPage.h"
+#include "ui/pages/SavesPage.h"
 #include "ui/pages/TeamsPage.h"
 #include "ui/pages/WorldPage.h"
 
 namespace tolvane::ui {
+
+// What the calculators keep from one load to the next: the game score's
+// factors (Base page), the Kavrel score's factors and its maximum of modern
+// technologies. A form that adopts another's settings scores its next load
+// as the other would.
+struct CalculatorSettings {
+  ScoreFactors scoreFactors;
+  std::array<int32_t, 7> kavrelFactors{};
+  int32_t modernTechnologiesMax = 0;
+  bool operator==(const CalculatorSettings&) const = default;
+};
 
 class Form {
   // Declared before the pages, which show them.
@@ -62,6 +76,7 @@ class Form {
   KavrelPage kavrel{analysis_, messages_};
   CitiesPage cities{analysis_, messages_};
   AttitudesPage attitudes{analysis_, messages_};
+  SavesPage saves{analysis_, messages_};
 
   // The pages in tab order.
   const std::vector<Page*>& Pages() const { return pages_; }
@@ -112,6 +127,11 @@ class Form {
   // Takes an analysis (and the image it was made from) as the form's save
   // and fills the pages; the file bar stays as it is.
   void Show(Analysis analysis, SaveImage image);
+
+  // The calculators' settings now, and the settings of another form for the
+  // next load (the values shown stay until then).
+  CalculatorSettings Calculators() const;
+  void AdoptCalculators(const CalculatorSettings& settings);
 
   // --- What the form holds.
   bool Loaded() const { return loaded_; }

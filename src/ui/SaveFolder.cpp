@@ -7,6 +7,7 @@
 #include <ctime>
 #include <system_error>
 
+#include "save/Platform.h"
 #include "save/SaveError.h"
 
 namespace tolvane::ui {
@@ -75,11 +76,7 @@ std::string FileTimeText(const fs::path& path) {
   const std::time_t t = std::chrono::system_clock::to_time_t(
       std::chrono::time_point_cast<std::chrono::system_clock::duration>(fs::file_time_type::clock::to_sys(time)));
   std::tm local{};
-#ifdef _WIN32
-  if (localtime_s(&local, &t) != 0) return {};
-#else
-  if (!localtime_r(&t, &local)) return {};
-#endif
+  if (!platform::LocalTime(t, local)) return {};
   char text[32];
   const size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
   return std::string(text, n);

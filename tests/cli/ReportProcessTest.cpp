@@ -29,14 +29,14 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
   const Outcome run = Report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
-  ASSERT_EQ(j["tabs"].size(), 14u);
+  const tolvane::ui::Form form;
+  ASSERT_EQ(j["tabs"].size(), form.Pages().size());
   EXPECT_EQ(j["tabs"]["Base"], true);
   EXPECT_EQ(j["tabs"]["Header"], false);
   EXPECT_EQ(j["tabs"]["Cities"], false);
   EXPECT_EQ(j["tabs"]["World"], true);
   EXPECT_TRUE(j["messages"].empty());
   // Every control of the window appears, each in the shape of its kind.
-  const tolvane::ui::Form form;
   ASSERT_EQ(j["controls"].size(), form.Controls().size());
   using tolvane::ui::ControlKind;
   for (const tolvane::ui::Control* c : form.Controls()) {
@@ -76,11 +76,21 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
         EXPECT_TRUE(state["width"].is_number_integer() && state["height"].is_number_integer());
         EXPECT_EQ(state["digest"].get<std::string>().size(), 16u);
         break;
+      case ControlKind::Table:
+        EXPECT_TRUE(state["headers"].is_array() && state["rows"].is_array() &&
+                    state["sort"]["column"].is_number_integer() && state["sort"]["ascending"].is_boolean() &&
+                    state["marked"].is_number_integer());
+        break;
     }
   }
   EXPECT_EQ(j["controls"]["Button2"]["enabled"], false);
   EXPECT_EQ(j["controls"]["LeadersGrid"][0][0], "№");
   EXPECT_FALSE(j["controls"]["ReplayList"].empty());
+  // A single save's report reads no folder: the Saves page stays empty.
+  EXPECT_EQ(j["tabs"]["Saves"], true);
+  EXPECT_TRUE(j["controls"]["SavesTable"]["rows"].empty());
+  EXPECT_EQ(j["controls"]["SavesTable"]["marked"], -1);
+  EXPECT_EQ(j["controls"]["SavesFolderE"], "");
 }
 
 TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -100,6 +101,22 @@ QString OfControl(const ui::Control& control) {
       const ui::Raster& image = static_cast<const ui::Picture&>(control).Image();
       return out + PictureText(image.width, image.height, ui::RasterDigest(image));
     }
+    case ui::ControlKind::Table: {
+      const auto& t = static_cast<const ui::Table&>(control);
+      out += QStringLiteral("sort %1 %2 marked %3")
+                 .arg(t.SortColumn())
+                 .arg(t.SortAscending() ? QStringLiteral("up") : QStringLiteral("down"))
+                 .arg(t.MarkedRow());
+      QStringList headers;
+      for (const std::string& header : t.Headers()) headers << Q(header);
+      out += "\n  " + headers.join(QLatin1Char('|'));
+      for (const auto& row : t.Rows()) {
+        QStringList cells;
+        for (const std::string& cell : row) cells << Q(cell);
+        out += "\n  " + cells.join(QLatin1Char('|'));
+      }
+      return out;
+    }
   }
   return out;
 }
@@ -188,6 +205,32 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
             image.isNull() ? ui::RasterDigest({})
                            : fmt::format("{:016x}", ui::Fnv1a64(image.constBits(), size_t(image.sizeInBytes())));
         return out + PictureText(image.width(), image.height(), digest);
+      }
+      break;
+    case ui::ControlKind::Table:
+      if (auto* t = qobject_cast<QTableView*>(widget)) {
+        // The marked row is the one in bold; the header shows the order.
+        const QAbstractItemModel* m = t->model();
+        const QHeaderView* header = t->horizontalHeader();
+        int marked = -1;
+        for (int row = 0; row < m->rowCount(); ++row)
+          if (m->index(row, 0).data(Qt::FontRole).value<QFont>().bold()) marked = row;
+        const bool shown = header->isSortIndicatorShown() && header->sortIndicatorSection() >= 0 &&
+                           header->sortIndicatorSection() < m->columnCount();
+        out +=
+            QStringLiteral("sort %1 %2 marked %3")
+                .arg(shown ? header->sortIndicatorSection() : -1)
+                .arg(header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("up") : QStringLiteral("down"))
+                .arg(marked);
+        QStringList headers;
+        for (int col = 0; col < m->columnCount(); ++col) headers << m->headerData(col, Qt::Horizontal).toString();
+        out += "\n  " + headers.join(QLatin1Char('|'));
+        for (int row = 0; row < m->rowCount(); ++row) {
+          QStringList cells;
+          for (int col = 0; col < m->columnCount(); ++col) cells << m->index(row, col).data().toString();
+          out += "\n  " + cells.join(QLatin1Char('|'));
+        }
+        return out;
       }
       break;
   }

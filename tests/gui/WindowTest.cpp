@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSet>
@@ -30,7 +31,9 @@
 #include "app/HistoryChartView.h"
 #include "app/MainWindow.h"
 #include "app/PictureView.h"
+#include "app/SavesController.h"
 #include "app/Screenshots.h"
+#include "ui/exports/SaveTableText.h"
 
 using tolvane::app::MainWindow;
 using tolvane::app::RecentFiles;
@@ -146,6 +149,8 @@ class WindowTest : public QObject {
   void worldPictureIsSaved();
   void chartAndItsDataAreSaved();
   void gridsCopyTheirCells();
+  void savesPageSortsFiltersAndOpens();
+  void savesReadingStopsOnCancel();
   void everyPageRenders();
 
  private:
@@ -764,6 +769,174 @@ void WindowTest::gridsCopyTheirCells() {
   QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QApplication::clipboard()->text(),
            QStringLiteral("Bertil\t") + QString::fromStdString(grid.Cell(2, 2)).trimmed() + '\n');
+}
+
+// The Saves page through the keyboard and the mouse: "Open Folder…" from the
+// File menu's shortcut, a click on a header sorts, typing filters, a double
+// click or Enter opens a row, the next and previous save from another page
+// (the tab bar's keys stay the tab bar's), a new save appears by itself, and
+// "Save Table…" writes what the table shows.
+void WindowTest::savesPageSortsFiltersAndOpens() {
+  QTemporaryDir folder;
+  using tolvane::testing::ExampleSave;
+  using tolvane::testing::WriteSaveFile;
+  auto late = ExampleSave(2), early = ExampleSave(3);
+  late.elapsedTurns = 200;
+  early.elapsedTurns = 9;
+  const QString a = Write(folder, "a.CivWarlordsSave", WriteSaveFile(ExampleSave(1)));
+  const QString b = Write(folder, "b.CivWarlordsSave", WriteSaveFile(late));
+  const QString c = Write(folder, "c.CivWarlordsSave", WriteSaveFile(early));
+  Write(folder, "d.CivWarlordsSave", {'n', 'o'});
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  tolvane::app::SavesController& saves = s.window.Saves();
+  const ui::SavesPage& page = s.form().saves;
+  saves.SetFolderDialog([&folder] { return folder.path(); });
+  QString tableFile = folder.filePath(QStringLiteral("table.csv"));
+  saves.SetTableDialog([&tableFile] { return tableFile; });
+  auto* path = s.Widget<QLineEdit>(s.form().fileBar.savePath);
+  auto* table = s.Widget<QTableView>(page.table);
+  QVERIFY(table);
+  auto loadedRow = [&] { return page.table.MarkedRow(); };
+  auto fileOfRow = [&](int row) { return QString::fromStdString(page.table.Rows().at(size_t(row))[0]); };
+
+  // The menu holds the actions with their keys, none of the tab bar's.
+  const QList<QAction*> menus = s.window.menuBar()->actions();
+  QCOMPARE(menus.size(), 1);
+  QStringList keys;
+  for (const QAction* action : menus.front()->menu()->actions()) keys << action->shortcut().toString();
+  QCOMPARE(keys, (QStringList{"Ctrl+Shift+O", "", "", "Alt+PgDown", "Alt+PgUp"}));
+
+  QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(page));
+  QVERIFY(saves.WaitUntilRead(20000));
+  QCOMPARE(page.table.Rows().size(), size_t(4));
+  QCOMPARE(QString::fromStdString(page.count.Text()), QStringLiteral("4 saves, 1 could not be loaded"));
+  QCOMPARE(loadedRow(), -1);  // the loaded save is elsewhere
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  QHeaderView* header = table->horizontalHeader();
+  auto clickHeader = [&](int column) {
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+  };
+  table->scrollTo(table->model()->index(0, ui::kTurnColumn));
+  clickHeader(ui::kTurnColumn);
+  QCOMPARE(QStringList({fileOfRow(0), fileOfRow(1), fileOfRow(2), fileOfRow(3)}),
+           QStringList({"c.CivWarlordsSave", "a.CivWarlordsSave", "b.CivWarlordsSave", "d.CivWarlordsSave"}));
+  clickHeader(ui::kTurnColumn);
+  QCOMPARE(fileOfRow(0), QStringLiteral("b.CivWarlordsSave"));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  auto* filter = s.Widget<QLineEdit>(page.filter);
+  filter->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(filter->hasFocus());
+  QTest::keyClicks(filter, QStringLiteral("120/"));
+  QCOMPARE(page.table.Rows().size(), size_t(1));
+  QCOMPARE(fileOfRow(0), QStringLiteral("a.CivWarlordsSave"));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  filter->selectAll();
+  QTest::keyClick(filter, Qt::Key_Backspace);
+  QCOMPARE(page.table.Rows().size(), size_t(4));
+
+  // Rows by turn, downwards: b, a, c, d. A double click opens b.
+  const QRect first = table->visualRect(table->model()->index(0, ui::kTurnColumn));
+  // A double click: a press and release, then the second press that doubles.
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first.center());
+  QCOMPARE(path->text(), b);
+  QCOMPARE(loadedRow(), 0);
+  table->setFocus();
+  table->setCurrentIndex(table->model()->index(2, 0));
+  QTest::keyClick(table, Qt::Key_Return);
+  QCOMPARE(path->text(), c);
+  QCOMPARE(loadedRow(), 2);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // From the Base page: the save before c in the table's order is a, the
+  // next after c is none (d cannot be loaded).
+  s.window.Pages()->setCurrentIndex(0);
+  QTest::keyClick(&s.window, Qt::Key_PageUp, Qt::AltModifier);
+  QCOMPARE(path->text(), a);
+  QCOMPARE(s.window.Pages()->currentIndex(), 0);
+  QTest::keyClick(&s.window, Qt::Key_PageDown, Qt::AltModifier);
+  QCOMPARE(path->text(), c);
+  QTest::keyClick(&s.window, Qt::Key_PageDown, Qt::AltModifier);
+  QCOMPARE(path->text(), c);
+  QCOMPARE(s.boxes, QStringList());
+  // The tab bar's keys still go from tab to tab and load nothing.
+  QTest::keyClick(s.window.Pages(), Qt::Key_Tab, Qt::ControlModifier);
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(s.form().map));  // past the hidden Header page
+  for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) QTest::keyClick(&s.window, key, Qt::ControlModifier);
+  QCOMPARE(path->text(), c);
+
+  // A save that appears in the folder gets its row by itself.
+  const QString e = Write(folder, "e.CivWarlordsSave", WriteSaveFile(ExampleSave(4)));
+  QTRY_COMPARE_WITH_TIMEOUT(page.table.Rows().size(), size_t(5), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!saves.Reading(), 20000);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // "Save Table…" by its mnemonic (Save File, the other button on S, stays disabled).
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+  QTest::keyClick(&s.window, Qt::Key_S, Qt::AltModifier);
+  QTRY_VERIFY(QFile::exists(tableFile));
+  QFile written(tableFile);
+  QVERIFY(written.open(QIODevice::ReadOnly));
+  QCOMPARE(written.readAll().toStdString(), ui::SaveTableCsv(page.ShownRows()));
+
+  // New factors in the score calculator: the rows are read again with them,
+  // and the loaded save's row shows the final score its Base page shows.
+  const int marked = page.table.MarkedRow();
+  QVERIFY(marked >= 0);
+  auto finalScoreOfRow = [&] {
+    return QString::fromStdString(page.table.Rows()[size_t(marked)][ui::kFinalScoreColumn]);
+  };
+  auto finalScoreOfPage = [&] { return QString::fromStdString(s.form().base.finalScore.Text()).trimmed(); };
+  QCOMPARE(finalScoreOfRow(), finalScoreOfPage());
+  const QString scoreBefore = finalScoreOfRow();
+  auto* factor = s.Widget<QLineEdit>(s.form().base.population.factor);
+  s.ShowPageOf(factor);
+  factor->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(factor->hasFocus());
+  factor->selectAll();
+  QTest::keyClicks(factor, QStringLiteral("9000"));
+  QTest::keyClick(factor, Qt::Key_Tab);
+  QVERIFY(finalScoreOfPage() != scoreBefore);
+  QTRY_COMPARE_WITH_TIMEOUT(finalScoreOfRow(), finalScoreOfPage(), 20000);
+  QTRY_VERIFY_WITH_TIMEOUT(!saves.Reading(), 20000);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+
+  // A folder that cannot be listed leaves the table and the pages as they are.
+  const QStringList before = WidgetState(s.window);
+  saves.SetFolderDialog([&folder] { return folder.filePath(QStringLiteral("missing")); });
+  QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(s.window.statusBar()->currentMessage().contains(QStringLiteral("Cannot list the folder")));
+  QCOMPARE(WidgetState(s.window), before);
+}
+
+// Cancel in the status bar stops the reading: the rows not read stay so, no
+// row comes late, and the window is as the form says.
+void WindowTest::savesReadingStopsOnCancel() {
+  QTemporaryDir folder;
+  const auto save = tolvane::testing::WriteSaveFile(tolvane::testing::ExampleSave());
+  for (int i = 0; i < 60; ++i) Write(folder, qPrintable(QStringLiteral("copy %1.CivWarlordsSave").arg(i)), save);
+  Session s;
+  QVERIFY(s.active);
+  s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
+  s.window.Saves().OpenFolder();
+  const ui::SavesPage& page = s.form().saves;
+  QVERIFY(s.window.Saves().Reading());
+  auto* cancel = s.Widget<QPushButton>(page.cancel);
+  QVERIFY(cancel->isVisible() && cancel->isEnabled());
+  QTest::mouseClick(cancel, Qt::LeftButton);
+  QVERIFY(!s.window.Saves().Reading());
+  QVERIFY(cancel->isHidden());
+  const std::string count = page.count.Text();
+  QVERIFY2(count.find("not read") != std::string::npos, count.c_str());
+  QTest::qWait(500);
+  QCOMPARE(page.count.Text(), count);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 
 // The pictures of the pages, hidden ones included, as `make screenshots`

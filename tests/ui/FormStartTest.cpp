@@ -16,8 +16,9 @@ TEST(FormStart, PagesSelectorsAndButtonsAsCreated) {
     captions.push_back(page->Caption());
     if (!page->Visible()) hidden.push_back(page->Caption());
   }
-  EXPECT_EQ(captions, (std::vector<std::string>{"Base", "Header", "Map", "World", "Leaders", "Teams", "Replay", "Graph",
-                                                "Player Log", "Reloads", "Player", "Kavrel", "Cities", "Attitudes"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"Base", "Header", "Map", "World", "Leaders", "Teams", "Replay", "Graph",
+                                      "Player Log", "Reloads", "Player", "Kavrel", "Cities", "Attitudes", "Saves"}));
   EXPECT_EQ(hidden, (std::vector<std::string>{"Header", "Cities"}));
 
   EXPECT_FALSE(form.fileBar.saveFile.Enabled());
@@ -117,17 +118,18 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
     ++kinds[c->Kind()];
   }
   EXPECT_EQ(controls.front(), &form.fileBar.savePath);
-  EXPECT_EQ(controls.back(), &form.attitudes.summary);
-  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 195},
-                                               {ControlKind::Label, 2},
-                                               {ControlKind::Button, 6},
+  EXPECT_EQ(controls.back(), &form.saves.cancel);
+  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 197},
+                                               {ControlKind::Label, 4},
+                                               {ControlKind::Button, 9},
                                                {ControlKind::CheckBox, 6},
                                                {ControlKind::ComboBox, 10},
                                                {ControlKind::ListBox, 3},
                                                {ControlKind::RichText, 3},
                                                {ControlKind::Grid, 5},
                                                {ControlKind::Chart, 1},
-                                               {ControlKind::Picture, 1}}));
+                                               {ControlKind::Picture, 1},
+                                               {ControlKind::Table, 1}}));
   EXPECT_EQ(As<Grid>(form.Find(form.player.technologyGrid.Name())), &form.player.technologyGrid);
   EXPECT_EQ(As<Grid>(form.Find(form.base.turn.Name())), nullptr);
 }

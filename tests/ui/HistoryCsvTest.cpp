@@ -11,6 +11,7 @@
 #include "FormFixture.h"
 #include "SaveWriter.h"
 #include "save/SaveError.h"
+#include "ui/exports/Csv.h"
 #include "ui/exports/HistoryCsv.h"
 
 namespace tolvane::ui::testing {
@@ -140,13 +141,16 @@ TEST(CsvField, QuotesWhatNeedsQuotingAndDisarmsFormulas) {
     const char* field;
   };
   for (const Case& c : {Case{"Ingrid", "Ingrid"},
+                        {"René", "René"},
                         {"", ""},
                         {"a,b", "\"a,b\""},
                         {"say \"hi\"", "\"say \"\"hi\"\"\""},
                         {"two\nlines", "\"two\nlines\""},
                         {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""},
                         {"+1", "'+1"},
-                        {"-2", "'-2"},
+                        {"-2", "-2"},
+                        {"-0.5", "-0.5"},
+                        {"-2+A1", "'-2+A1"},
                         {"@SUM(A1)", "'@SUM(A1)"},
                         {"A=B", "A=B"}})
     EXPECT_EQ(CsvField(c.text), c.field) << c.text;

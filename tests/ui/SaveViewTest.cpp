@@ -54,7 +54,7 @@ TEST_F(SaveViewTest, NotAvailableModeHidesTheGamesCourse) {
   std::vector<std::string> visible;
   for (const Page* page : form_.Pages())
     if (page->Visible()) visible.push_back(page->Caption());
-  EXPECT_EQ(visible, (Strings{"Base", "Map", "Leaders", "Teams", "Attitudes"}));
+  EXPECT_EQ(visible, (Strings{"Base", "Map", "Leaders", "Teams", "Attitudes", "Saves"}));
   EXPECT_EQ(form_.base.population.gameScore.Text(), "");  // no score calculation
   EXPECT_EQ(form_.kavrel.population.finalScore.Text(), "");
   EXPECT_EQ(form_.player.gold.Text(), "");

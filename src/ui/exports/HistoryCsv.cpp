@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/exports/Csv.h"
 #include "ui/pages/HistoryLines.h"
 
 namespace tolvane::ui {
@@ -15,19 +16,6 @@ namespace {
 constexpr std::string_view kRowEnd = "\r\n";
 
 }  // namespace
-
-std::string CsvField(std::string_view text) {
-  std::string field;
-  if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) field = "'";
-  field += text;
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string quoted = "\"";
-  for (char c : field) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
-}
 
 std::string ChartCsv(const Chart& chart) {
   std::vector<const ChartSeries*> shown;

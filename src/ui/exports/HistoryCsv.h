@@ -11,11 +11,6 @@
 
 namespace tolvane::ui {
 
-// One field of a row. A text that a spreadsheet would take for a formula
-// (starting with =, +, -, @, a tab or a carriage return) gets a leading
-// apostrophe, so that a player's name from a save never runs as one.
-std::string CsvField(std::string_view text);
-
 // The lines a chart shows (the series with a legend entry), side by side:
 // "turn" and one column per line, titled with the line's name; one row per
 // turn of any line, a line without a point at that turn leaves its field

@@ -92,6 +92,8 @@ class BasePage : public Page {
 
   // The factors outlive a load: the next save's players are scored with them.
   const ScoreFactors& Factors() const { return factors_; }
+  // Takes another calculator's factors for the next load.
+  void SetFactors(const ScoreFactors& factors) { factors_ = factors; }
   const ScoreInputs& Inputs() const { return inputs_; }
   const ScoreResults& Results() const { return results_; }
 

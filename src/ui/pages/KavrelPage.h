@@ -91,6 +91,12 @@ class KavrelPage : public Page {
   const KavrelResults& Results() const { return results_; }
   // The factors and the maximum of modern technologies outlive a load.
   const std::array<int32_t, 7>& Factors() const { return factors_; }
+  int32_t ModernTechnologiesMax() const { return modernTechnologiesMax_; }
+  // Takes another calculator's factors and maximum for the next load.
+  void SetFactors(const std::array<int32_t, 7>& factors, int32_t modernTechnologiesMax) {
+    factors_ = factors;
+    modernTechnologiesMax_ = modernTechnologiesMax;
+  }
 
  private:
   std::array<KavrelRow*, 7> MutableRows() {
