@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,7 +18,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -58,6 +59,18 @@ QString Title() { return QStringLiteral("Tolvane (version %1)").arg(QString::fro
 
 }  // namespace
 
+QString AboutText() {
+  return QStringLiteral(
+             "<h3>Tolvane %1</h3>"
+             "<p>Shows everything a saved game holds: settings, leaders and teams, the replay, histories, "
+             "research, cities, reloads and the score calculators. Saves are only read, never changed.</p>"
+             "<p>Built with Qt %2, running on Qt %3.</p>"
+             "<p>Released under the MIT licence (see LICENSE).</p>")
+      .arg(QString::fromLatin1(kVersion), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
+}
+
+namespace {}  // namespace
+
 MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
     : QMainWindow(parent),
       settings_(settingsFile.isEmpty() ? std::make_unique<QSettings>()
@@ -66,6 +79,7 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
       form_(std::make_unique<ui::Form>()),
       binder_(new Binder([this](const Action& action) { Run(action); }, this)) {
   setWindowTitle(Title());
+  setWindowIcon(QIcon(QStringLiteral(":/tolvane.svg")));
   messageBox_ = [this](const QString& text) { QMessageBox::warning(this, QApplication::applicationName(), text); };
   openDialog_ = [this] {
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"), LastFolder(),
@@ -114,6 +128,8 @@ QString MainWindow::LastFolder() const { return settings_->value(kLastFolderKey)
 
 void MainWindow::Remember(const QString& path) {
   const QFileInfo file(path);
+  loadedPath_ = file.absoluteFilePath();
+  reload_->setEnabled(true);
   setWindowFilePath(file.absoluteFilePath());
   setWindowTitle(file.fileName() + QStringLiteral(" — ") + Title());
   settings_->setValue(kLastFolderKey, file.absolutePath());
@@ -133,14 +149,55 @@ MainWindow::~MainWindow() {
   delete takeCentralWidget();
 }
 
-// The File menu.
+// The File menu (opening, the folder's saves, quitting) and the Help menu.
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QAction* open = file->addAction(QStringLiteral("&Open…"), this, [this] {
+    if (loadButton_->isEnabled()) ChooseAndLoad();
+  });
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
+  connect(recent_, &RecentFiles::Changed, this, &MainWindow::FillRecentMenu);
+  FillRecentMenu();
+  reload_ = file->addAction(QStringLiteral("Re&load"), this, [this] {
+    if (!loadedPath_.isEmpty()) LoadPath(loadedPath_);
+  });
+  reload_->setShortcut(QKeySequence(Qt::Key_F5));
+  reload_->setEnabled(false);
+  file->addSeparator();
   file->addAction(saves_->OpenFolderAction());
   file->addAction(saves_->SaveTableAction());
   file->addSeparator();
   file->addAction(saves_->NextSaveAction());
   file->addAction(saves_->PreviousSaveAction());
+  file->addSeparator();
+  QAction* quit = file->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  // The keys work wherever the focus is in the window, menu bar shown or not.
+  for (QAction* action : {open, reload_, quit}) addAction(action);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addAction(QStringLiteral("&About Tolvane"), this,
+                  [this] { QMessageBox::about(this, QStringLiteral("About Tolvane"), AboutText()); });
+}
+
+// The recent saves, newest first, numbered for the keyboard; "Clear" empties
+// the list. A save that is gone when chosen leaves the list.
+void MainWindow::FillRecentMenu() {
+  recentMenu_->clear();
+  const QStringList& files = recent_->Files();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
+    recentMenu_->addAction(number + QLatin1Char(' ') + QDir::toNativeSeparators(path), this, [this, path] {
+      if (!loadButton_->isEnabled()) return;
+      if (!LoadPath(path) && !QFileInfo::exists(path)) recent_->Remove(path);
+    });
+  }
+  recentMenu_->addSeparator();
+  QAction* clear = recentMenu_->addAction(QStringLiteral("&Clear"), recent_, &RecentFiles::Clear);
+  clear->setEnabled(!files.isEmpty());
+  recentMenu_->setEnabled(true);
 }
 
 QWidget* MainWindow::TopRow() {
@@ -170,10 +227,6 @@ QWidget* MainWindow::TopRow() {
 
   connect(load, &QPushButton::clicked, this, &MainWindow::ChooseAndLoad);
   connect(save, &QPushButton::clicked, this, &MainWindow::ChooseAndExport);
-  auto* open = new QShortcut(QKeySequence::Open, this);
-  connect(open, &QShortcut::activated, this, [this, load] {
-    if (load->isEnabled()) ChooseAndLoad();
-  });
   return top;
 }
 

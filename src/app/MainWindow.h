@@ -13,12 +13,17 @@
 #include "app/RecentFiles.h"
 #include "ui/Form.h"
 
+class QAction;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 
 namespace tolvane::app {
 
 class SavesController;
+
+// The Help menu's "About Tolvane": version, Qt's version and the licence.
+QString AboutText();
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -64,6 +69,7 @@ class MainWindow : public QMainWindow {
  private:
   QWidget* TopRow();
   void CreateMenus();
+  void FillRecentMenu();
   // Runs one action of the user, then brings the widgets and the tabs up to
   // the form's state and shows the messages the action added (an action of
   // the user's clears the status bar of older ones). False (and nothing
@@ -84,6 +90,10 @@ class MainWindow : public QMainWindow {
   SavesController* saves_ = nullptr;
   QTabWidget* pages_ = nullptr;
   QPushButton* loadButton_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  QAction* reload_ = nullptr;
+  // The save the pages show, for Reload.
+  QString loadedPath_;
   std::function<void(const QString&)> messageBox_;
   std::function<QString()> openDialog_;
   bool running_ = false;

@@ -157,8 +157,8 @@ SavesController::~SavesController() {
 }
 
 bool SavesController::SavesPageShown() const {
-  const QWidget* shown = window_.Pages()->currentWidget();
-  return shown && shown->objectName() == QString::fromStdString(page_.Name());
+  const auto& pages = form_.Pages();
+  return window_.Pages()->currentIndex() == int(std::find(pages.begin(), pages.end(), &page_) - pages.begin());
 }
 
 bool SavesController::Reading() const { return reader_ != nullptr || page_.Reading(); }

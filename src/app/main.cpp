@@ -3,6 +3,7 @@
 // showing it to anyone and writes a picture of every page into DIR.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tolvane"));
   QApplication::setOrganizationName(QStringLiteral("Tolvane"));
+  // The launcher's name: the desktop shows the installed icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/tolvane.svg")));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Shows what a saved game holds."));

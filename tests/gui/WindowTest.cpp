@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -143,6 +144,7 @@ class WindowTest : public QObject {
   void loadFileAsksForTheFile();
   void commandLineAndPathFieldLoad();
   void settingsOutliveTheWindow();
+  void fileMenuOpensReloadsAndQuits();
   void droppedFileLoads();
   void chartZoomsAndComesBack();
   void worldMapZoomsPansAndTellsThePlot();
@@ -542,6 +544,72 @@ void WindowTest::settingsOutliveTheWindow() {
   QVERIFY(MainWindow(settings).Recent().Files().isEmpty());
 }
 
+// The File menu by its keys: Ctrl+O opens what the dialog names and the
+// save heads "Open Recent" (and the Saves page lists its folder); F5 reads the file again as it is now; a recent
+// save that is gone leaves the list; "Clear" empties it; Ctrl+Q closes the
+// window. Help's "About" names the version, Qt's and the licence.
+void WindowTest::fileMenuOpensReloadsAndQuits() {
+  QTemporaryDir folder;
+  using tolvane::testing::ExampleSave;
+  using tolvane::testing::WriteSaveFile;
+  const QString save = Write(folder, "game.CivWarlordsSave", WriteSaveFile(ExampleSave(1)));
+  Session s;
+  QVERIFY(s.active);
+  QVERIFY(!s.window.windowIcon().pixmap(32).isNull());
+  auto action = [&s](const QString& text) {
+    for (QAction* a : s.window.findChildren<QAction*>())
+      if (a->text() == text) return a;
+    return static_cast<QAction*>(nullptr);
+  };
+  QAction* reload = action(QStringLiteral("Re&load"));
+  QVERIFY(reload && !reload->isEnabled());
+  s.window.SetOpenDialog([&save] { return save; });
+  QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier);
+  QCOMPARE(QString::fromStdString(s.form().fileBar.savePath.Text()), save);
+  QVERIFY(reload->isEnabled());
+  // The Saves page, once shown, lists the loaded save's folder, its row marked.
+  s.window.Pages()->setCurrentIndex(s.TabOf(s.form().saves));
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QCOMPARE(s.form().saves.table.Rows().size(), size_t(1));
+  QCOMPARE(s.form().saves.table.MarkedRow(), 0);
+  s.window.Pages()->setCurrentIndex(0);
+  auto* recent = s.window.findChild<QMenu*>();
+  for (QMenu* menu : s.window.findChildren<QMenu*>())
+    if (menu->title() == QStringLiteral("Open &Recent")) recent = menu;
+  auto entries = [recent] {
+    QStringList texts;
+    for (const QAction* a : recent->actions()) texts << a->text();
+    return texts;
+  };
+  QCOMPARE(entries(), (QStringList{"&1 " + QDir::toNativeSeparators(save), "", "&Clear"}));
+
+  const std::string turn = s.form().base.turn.Text();
+  auto later = ExampleSave(1);
+  later.elapsedTurns = 200;
+  Write(folder, "game.CivWarlordsSave", WriteSaveFile(later));
+  QTest::keyClick(&s.window, Qt::Key_F5);
+  QVERIFY(s.form().base.turn.Text() != turn);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  const QString gone = folder.filePath(QStringLiteral("gone.CivWarlordsSave"));
+  s.window.Recent().Add(gone);
+  recent->actions().front()->trigger();
+  QCOMPARE(s.boxes.size(), 1);
+  QCOMPARE(s.window.Recent().Files(), QStringList{save});
+  QCOMPARE(entries().size(), 3);
+  action(QStringLiteral("&Clear"))->trigger();
+  QVERIFY(s.window.Recent().Files().isEmpty());
+  QCOMPARE(entries(), (QStringList{"", "&Clear"}));
+  QVERIFY(!action(QStringLiteral("&Clear"))->isEnabled());
+
+  const QString about = tolvane::app::AboutText();
+  for (const QString& part : {QStringLiteral("Tolvane 1.06"), QString::fromLatin1(qVersion()), QStringLiteral("MIT")})
+    QVERIFY2(about.contains(part), qPrintable(part));
+  QVERIFY(action(QStringLiteral("&About Tolvane")));
+  QTest::keyClick(&s.window, Qt::Key_Q, Qt::ControlModifier);
+  QVERIFY(!s.window.isVisible());
+}
+
 void WindowTest::droppedFileLoads() {
   Session s;
   QVERIFY(s.window.acceptDrops());
@@ -802,10 +870,10 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
 
   // The menu holds the actions with their keys, none of the tab bar's.
   const QList<QAction*> menus = s.window.menuBar()->actions();
-  QCOMPARE(menus.size(), 1);
+  QCOMPARE(menus.size(), 2);
   QStringList keys;
   for (const QAction* action : menus.front()->menu()->actions()) keys << action->shortcut().toString();
-  QCOMPARE(keys, (QStringList{"Ctrl+Shift+O", "", "", "Alt+PgDown", "Alt+PgUp"}));
+  QCOMPARE(keys, (QStringList{"Ctrl+O", "", "F5", "", "Ctrl+Shift+O", "", "", "Alt+PgDown", "Alt+PgUp", "", "Ctrl+Q"}));
 
   QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
   QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(page));
