@@ -14,8 +14,12 @@
 #include <shellapi.h>
 #else
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/syscall.h>
+#endif
 #endif
 
 namespace tolvane::platform {
@@ -61,6 +65,8 @@ void UseBinaryStandardOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
 bool IsTerminal(std::FILE* stream) { return _isatty(_fileno(stream)) != 0; }
 
+void LowerThisThreadsPriority() { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL); }
+
 #else
 
 std::FILE* OpenForReading(const std::filesystem::path& path) {
@@ -96,6 +102,13 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) { return {argv, ar
 void UseBinaryStandardOutput() {}
 
 bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+
+void LowerThisThreadsPriority() {
+#ifdef __linux__
+  // On Linux the nice value belongs to each thread (and new threads inherit it).
+  setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+#endif
+}
 
 #endif
 

@@ -39,6 +39,12 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // added before each "\n", so that a report is the same file everywhere.
 void UseBinaryStandardOutput();
 
+// Lowers the priority of the calling thread, so that work in the background
+// gives way to the window's thread when both want a core (threads it starts
+// inherit the lower priority where the system lets them). Does nothing where
+// the system offers no such thing.
+void LowerThisThreadsPriority();
+
 // Whether a stream is a terminal (and not a pipe or a file).
 bool IsTerminal(std::FILE* stream);
 

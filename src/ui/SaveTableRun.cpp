@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "ui/ThreadPriority.h"
+#include "save/Platform.h"
 
 namespace tolvane::ui {
 
@@ -54,7 +54,7 @@ void SaveTableRun::Wait() {
 }
 
 void SaveTableRun::Work() {
-  if (options_.background) LowerThisThreadsPriority();
+  if (options_.background) platform::LowerThisThreadsPriority();
   while (!cancelled_) {
     const size_t index = next_++;
     if (index >= paths_.size()) break;
