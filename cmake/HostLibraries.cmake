@@ -1,16 +1,19 @@
 # The libraries of a cross-build that come from the host: {fmt} (in its
-# header-only mode), nlohmann-json and CLI11 from their own folders of the
+# header-only mode), nlohmann-json, CLI11 and stb_image_write from their own folders of the
 # host's include folder TOLVANE_HOST_HEADERS, linked one by one into the
 # build tree so that no other host header can be found; GoogleTest built
 # from its sources TOLVANE_GTEST_SOURCES.
 set(_headers ${CMAKE_BINARY_DIR}/host-headers)
 file(MAKE_DIRECTORY ${_headers})
-foreach(_folder fmt nlohmann CLI)
+foreach(_folder fmt nlohmann CLI stb)
   if(NOT EXISTS ${TOLVANE_HOST_HEADERS}/${_folder})
-    message(FATAL_ERROR "${TOLVANE_HOST_HEADERS}/${_folder} is missing (libfmt-dev, nlohmann-json3-dev, libcli11-dev)")
+    message(FATAL_ERROR
+            "${TOLVANE_HOST_HEADERS}/${_folder} is missing (libfmt-dev, nlohmann-json3-dev, libcli11-dev, libstb-dev)")
   endif()
   file(CREATE_LINK ${TOLVANE_HOST_HEADERS}/${_folder} ${_headers}/${_folder} SYMBOLIC)
 endforeach()
+
+set(STB_INCLUDE_DIR ${_headers}/stb CACHE PATH "stb_image_write.h's folder" FORCE)
 
 add_library(fmt::fmt INTERFACE IMPORTED)
 set_target_properties(fmt::fmt PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${_headers} INTERFACE_COMPILE_DEFINITIONS

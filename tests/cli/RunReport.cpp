@@ -69,16 +69,27 @@ std::string Quoted(const std::string& word) { return "'" + word + "'"; }
 
 #endif
 
-// The command line of the report with these arguments, its standard error
-// dropped.
-std::string ReportCommand(const std::string& args) {
+#ifdef _WIN32
+constexpr const char* kNowhere = "NUL";
+#else
+constexpr const char* kNowhere = "/dev/null";
+#endif
+
+// The command line of the report with these arguments.
+std::string CommandLine(const std::string& args) {
   std::string command = Quoted(NativePath(TOLVANE_REPORT));
   for (const std::string& word : Words(args)) command += " " + Quoted(word);
-#ifdef _WIN32
-  return command + " 2>NUL";
-#else
-  return command + " 2>/dev/null";
-#endif
+  return command;
+}
+
+// The command line, its standard error dropped.
+std::string ReportCommand(const std::string& args) { return CommandLine(args) + " 2>" + kNowhere; }
+
+std::string ReadAll(FILE* pipe) {
+  std::string text;
+  char buffer[65536];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+  return text;
 }
 
 // Runs a command through the command processor, reading its standard output.
@@ -112,10 +123,17 @@ Outcome RunReport(const std::string& args, const std::string& workingDir) {
 #endif
   FILE* pipe = OpenPipe(command);
   if (!pipe) return run;
-  char buffer[65536];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  run.out = ReadAll(pipe);
   run.status = ClosePipe(pipe);
   return run;
+}
+
+std::string RunReportErrors(const std::string& args) {
+  FILE* pipe = OpenPipe(CommandLine(args) + " 2>&1 >" + kNowhere);
+  if (!pipe) return {};
+  std::string text = ReadAll(pipe);
+  ClosePipe(pipe);
+  return text;
 }
 
 int RunReportInto(const std::string& args, const std::string& output) {

@@ -15,6 +15,10 @@ struct Outcome {
 // `workingDir` (the current one when empty); standard error is dropped.
 Outcome RunReport(const std::string& args, const std::string& workingDir = {});
 
+// Runs the report with its standard output dropped and its standard error
+// going into a pipe; returns what it wrote there.
+std::string RunReportErrors(const std::string& args);
+
 // Runs the report with its standard output going to the file `output`;
 // returns the exit status (-1 when the process did not exit).
 int RunReportInto(const std::string& args, const std::string& output);

@@ -4,11 +4,11 @@
 // cannot be loaded as a row of its own with exit status 1, usage errors 2,
 // and no progress line in a pipe.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -35,21 +35,10 @@ std::string Keys() {
   return keys;
 }
 
-// What the report writes to standard error when that is a pipe.
-std::string ErrorOutput(const std::string& args) {
-  const std::string command = std::string(TOLVANE_REPORT) + " " + args + " 2>&1 >/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string text;
-  char buffer[4096];
-  for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
-  if (pipe) pclose(pipe);
-  return text;
-}
-
 class TableReport : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tolvane-report-table-" + std::to_string(getpid()) + "-" +
+    dir_ = fs::temp_directory_path() / ("tolvane-report-table-" + std::to_string(std::random_device{}()) + "-" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     SaveDescription named = ExampleSave(1);
@@ -123,7 +112,7 @@ TEST_F(TableReport, JsonHasAStableKeyPerColumnAndNumbersAsNumbers) {
   const Outcome empty = Table("empty --format json");
   EXPECT_EQ(empty.status, 0);
   EXPECT_EQ(empty.out, "[]\n");
-  EXPECT_EQ(ErrorOutput("--table '" + (dir_ / "empty").string() + "'"),
+  EXPECT_EQ(RunReportErrors("--table '" + (dir_ / "empty").string() + "'"),
             "tolvane-report: no saves in \"" + (dir_ / "empty").string() + "\"\n");
 }
 
@@ -148,7 +137,7 @@ TEST_F(TableReport, UsageErrorsAndNothingOnStandardErrorInAPipe) {
        {"--table", "--table a.CivWarlordsSave --format xml", "--table a.CivWarlordsSave --json",
         "--table a.CivWarlordsSave -j 0", "--format csv", "--recursive", "a.CivWarlordsSave --table b.CivWarlordsSave"})
     EXPECT_EQ(RunReport(args, dir_.string()).status, 2) << args;
-  EXPECT_EQ(ErrorOutput("--table '" + (dir_ / "more").string() + "' --format csv"), "");
+  EXPECT_EQ(RunReportErrors("--table '" + (dir_ / "more").string() + "' --format csv"), "");
 }
 
 }  // namespace

@@ -2,16 +2,18 @@
 // after loading its save, the rows come in order from parallel reading, the
 // cells sort by the kind of their column, the folder's saves are listed by
 // name, and every bad file gets a row with its message without blocking.
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <thread>
 
 #include "FormFixture.h"
@@ -99,7 +101,7 @@ std::vector<std::string> PagesOf(const Form& form, const fs::path& path) {
 class SaveTableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tolvane-table-" + std::to_string(getpid()) + "-" +
+    dir_ = fs::temp_directory_path() / ("tolvane-table-" + std::to_string(std::random_device{}()) + "-" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
@@ -289,9 +291,17 @@ TEST_F(SaveTableTest, BadFilesGetTheirRowWithAMessage) {
   Write("foreign.CivWarlordsSave", {'%', 'P', 'D', 'F', '-', '1', '.', '4', '\n'});
   Write("locked.CivWarlordsSave", good);
   fs::permissions(dir_ / "locked.CivWarlordsSave", fs::perms::none);
-  const bool rootReadsAll = geteuid() == 0;
+#ifdef _WIN32
+  // No permission takes reading away on Windows; there are no named pipes or
+  // devices in a folder either.
+  const bool readsLocked = true;
+  const size_t files = 7;
+#else
+  const bool readsLocked = geteuid() == 0;  // root reads whatever it likes
   ASSERT_EQ(mkfifo((dir_ / "pipe.CivWarlordsSave").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", dir_ / "device.CivWarlordsSave");
+  const size_t files = 9;
+#endif
   fs::create_directories(dir_ / "folder.CivWarlordsSave");
   { std::ofstream huge(dir_ / "huge.CivWarlordsSave", std::ios::binary); }
   fs::resize_file(dir_ / "huge.CivWarlordsSave", uintmax_t(kMaxFileLength) + 1);  // sparse: no disk used
@@ -309,12 +319,12 @@ TEST_F(SaveTableTest, BadFilesGetTheirRowWithAMessage) {
   stop = true;
   writer.join();
 
-  ASSERT_EQ(rows.size(), 9u);
+  ASSERT_EQ(rows.size(), files);
   for (size_t i = 0; i < rows.size(); ++i) {
     const std::string name = paths[i].filename().string();
     SCOPED_TRACE(name);
     EXPECT_EQ(rows[i].cells[kFileNameColumn], name);
-    if (name == "changing.CivWarlordsSave" || (name == "locked.CivWarlordsSave" && rootReadsAll)) continue;
+    if (name == "changing.CivWarlordsSave" || (name == "locked.CivWarlordsSave" && readsLocked)) continue;
     EXPECT_FALSE(rows[i].loaded);
     EXPECT_NE(rows[i].cells[kErrorColumn], "");
   }
@@ -323,8 +333,10 @@ TEST_F(SaveTableTest, BadFilesGetTheirRowWithAMessage) {
       if (paths[i].filename() == name) return rows[i].cells[kErrorColumn];
     return std::string();
   };
+#ifndef _WIN32
   EXPECT_NE(errorOf("pipe.CivWarlordsSave").find("named pipe"), std::string::npos);
   EXPECT_NE(errorOf("device.CivWarlordsSave").find("a device"), std::string::npos);
+#endif
   EXPECT_NE(errorOf("folder.CivWarlordsSave").find("a folder"), std::string::npos);
   EXPECT_NE(errorOf("huge.CivWarlordsSave").find("too large to be a saved game"), std::string::npos);
 }
