@@ -133,6 +133,10 @@ std::string RunReportErrors(const std::string& args) {
   if (!pipe) return {};
   std::string text = ReadAll(pipe);
   ClosePipe(pipe);
+#ifdef _WIN32
+  // Standard error is a text stream on Windows: its lines end in CR LF.
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+#endif
   return text;
 }
 

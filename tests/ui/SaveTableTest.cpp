@@ -267,7 +267,8 @@ TEST_F(SaveTableTest, FoldersListTheirSavesByName) {
   fs::create_directories(dir_ / "folder.CivWarlordsSave");
   auto names = [this](bool recursive) {
     std::vector<std::string> found;
-    for (const ListedSave& s : ListSaves(dir_, recursive)) found.push_back(s.path.lexically_relative(dir_).string());
+    for (const ListedSave& s : ListSaves(dir_, recursive))
+      found.push_back(s.path.lexically_relative(dir_).generic_string());
     return found;
   };
   EXPECT_EQ(names(false),
