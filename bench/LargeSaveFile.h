@@ -4,6 +4,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <libdeflate.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -42,6 +43,28 @@ inline const LargeSaveFile& Large() {
   static const LargeSaveFile kF;
   return kF;
 }
+
+// libdeflate inflating the large save's body, again and again into one
+// buffer.
+class LibdeflateInflation {
+ public:
+  LibdeflateInflation() : out_(size_t(Large().image.bodyLength)), inflater_(libdeflate_alloc_decompressor()) {}
+  ~LibdeflateInflation() { libdeflate_free_decompressor(inflater_); }
+  LibdeflateInflation(const LibdeflateInflation&) = delete;
+  LibdeflateInflation& operator=(const LibdeflateInflation&) = delete;
+  bool Run() const {
+    const auto packed = Large().Packed();
+    size_t actual = 0;
+    const bool inflated = libdeflate_zlib_decompress(inflater_, packed.data(), packed.size(), out_.data(), out_.size(),
+                                                     &actual) == LIBDEFLATE_SUCCESS;
+    benchmark::DoNotOptimize(out_.data());
+    return inflated;
+  }
+
+ private:
+  mutable std::vector<uint8_t> out_;
+  libdeflate_decompressor* inflater_;
+};
 
 inline void ZlibInflate(benchmark::State& state) {
   const auto& f = Large();

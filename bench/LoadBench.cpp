@@ -19,16 +19,9 @@ using bench::ZlibInflate;
 
 void LibdeflateInflate(benchmark::State& state) {
   const auto& f = Large();
-  std::vector<uint8_t> out(size_t(f.image.bodyLength));
-  libdeflate_decompressor* d = libdeflate_alloc_decompressor();
-  for (auto _ : state) {
-    size_t actual = 0;
-    if (libdeflate_zlib_decompress(d, f.Packed().data(), f.Packed().size(), out.data(), out.size(), &actual) !=
-        LIBDEFLATE_SUCCESS)
-      state.SkipWithError("libdeflate failed");
-    benchmark::DoNotOptimize(out.data());
-  }
-  libdeflate_free_decompressor(d);
+  const bench::LibdeflateInflation inflation;
+  for (auto _ : state)
+    if (!inflation.Run()) state.SkipWithError("libdeflate failed");
   state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
 }
 

@@ -57,19 +57,10 @@ const CopiesFolder& Copies() {
 }
 
 void HundredInflations(benchmark::State& state) {
-  const auto& f = Large();
-  std::vector<uint8_t> out(size_t(f.image.bodyLength));
-  libdeflate_decompressor* d = libdeflate_alloc_decompressor();
-  for (auto _ : state) {
-    for (int i = 0; i < kCopies; ++i) {
-      size_t actual = 0;
-      if (libdeflate_zlib_decompress(d, f.Packed().data(), f.Packed().size(), out.data(), out.size(), &actual) !=
-          LIBDEFLATE_SUCCESS)
-        state.SkipWithError("libdeflate failed");
-      benchmark::DoNotOptimize(out.data());
-    }
-  }
-  libdeflate_free_decompressor(d);
+  const bench::LibdeflateInflation inflation;
+  for (auto _ : state)
+    for (int i = 0; i < kCopies; ++i)
+      if (!inflation.Run()) state.SkipWithError("libdeflate failed");
 }
 
 // One save's row on this thread: read, inflate, walk, fill every page of a
