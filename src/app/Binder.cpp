@@ -458,7 +458,8 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
   table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Ctrl+click and Shift+click select more rows (two saves to compare).
+  table->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table->setWordWrap(false);
   table->setAlternatingRowColors(true);
   const int rowHeight = table->fontMetrics().height() + 4;
@@ -472,10 +473,32 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
   header->setHighlightSections(false);
   connect(header, &QHeaderView::sectionClicked, this,
           [this, &control](int column) { run_([&control, column] { control.ClickHeader(column); }); });
+  // The user's selection goes to the control; the control's selection, set
+  // with the rows, comes back without counting as the user's.
+  auto applying = std::make_shared<bool>(false);
+  auto selectedRows = [table] {
+    std::vector<int> rows;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+  };
+  connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this, &control, applying, selectedRows] {
+            if (*applying) return;
+            run_([&control, rows = selectedRows()] { control.Select(rows); });
+          });
   // Each column as wide as its widest text, until the user sets its width.
   auto autoWidths = std::make_shared<std::vector<int>>(control.Headers().size(), -1);
-  Bind(control, [table, model, header, autoWidths, &control] {
+  Bind(control, [table, model, header, autoWidths, applying, selectedRows, &control] {
     model->Reload();
+    if (selectedRows() != control.SelectedRows()) {
+      *applying = true;
+      QItemSelection selection;
+      const int lastColumn = model->columnCount() - 1;
+      for (int row : control.SelectedRows()) selection.select(model->index(row, 0), model->index(row, lastColumn));
+      table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+      *applying = false;
+    }
     {
       const QSignalBlocker block(header);
       if (control.SortColumn() < 0)

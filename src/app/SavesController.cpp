@@ -1,9 +1,11 @@
 #include "app/SavesController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,12 +15,14 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <mutex>
 #include <utility>
 
 #include "app/MainWindow.h"
 #include "save/Utf8Path.h"
+#include "ui/SaveComparison.h"
 #include "ui/SaveTableRun.h"
 
 namespace tolvane::app {
@@ -102,6 +106,8 @@ SavesController::SavesController(MainWindow& window, ui::Form& form, Binder& bin
   connect(window.findChild<QPushButton*>(named(page_.saveTable)), &QPushButton::clicked, this,
           &SavesController::SaveTable);
   connect(cancelButton_, &QPushButton::clicked, this, &SavesController::Cancel);
+  connect(window.findChild<QPushButton*>(named(page_.compare)), &QPushButton::clicked, this,
+          &SavesController::CompareSelected);
 
   // Double-click or Enter loads the row's save; the current row stays with
   // its save while the rows come and move.
@@ -374,12 +380,46 @@ void SavesController::ShowStatus() {
   progressBar_->setValue(int(page_.ReadingDone()));
 }
 
+void SavesController::CompareSelected() {
+  const auto saves = page_.ComparedSaves();
+  if (saves) Compare(ui::PathText(saves->first), ui::PathText(saves->second));
+}
+
+bool SavesController::Compare(const std::string& first, const std::string& second) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QFutureWatcher<ui::ComparedForms> watcher;
+  QEventLoop wait;
+  connect(&watcher, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+  watcher.setFuture(QtConcurrent::run(
+      [first, second, settings = form_.Calculators()] { return ui::LoadForComparison(first, second, settings); }));
+  if (!watcher.isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
+  QApplication::restoreOverrideCursor();
+  const ui::ComparedForms forms = watcher.future().takeResult();
+  const bool loaded = forms.error.empty();
+  run_([this, &forms, loaded] {
+    if (!loaded) {
+      form_.compare.Fail(forms.error);
+      return;
+    }
+    form_.compare.Show(ui::CompareSaves(*forms.first, *forms.second));
+  });
+  if (loaded) {
+    QTabWidget* pages = window_.Pages();
+    for (int p = 0; p < pages->count(); ++p)
+      if (pages->widget(p)->objectName() == QString::fromStdString(form_.compare.Name())) pages->setCurrentIndex(p);
+  }
+  return loaded;
+}
+
 void SavesController::KeepCurrentSave() {
   if (current_.empty()) return;
   const QModelIndex now = table_->currentIndex();
   for (int row = 0; row < table_->model()->rowCount(); ++row)
     if (page_.PathOfRow(row) == current_) {
-      if (now.row() != row) table_->setCurrentIndex(table_->model()->index(row, std::max(0, now.column())));
+      // Only the current row moves: the selection is the page's.
+      if (now.row() != row)
+        table_->selectionModel()->setCurrentIndex(table_->model()->index(row, std::max(0, now.column())),
+                                                  QItemSelectionModel::NoUpdate);
       return;
     }
 }

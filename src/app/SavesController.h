@@ -66,6 +66,13 @@ class SavesController : public QObject {
   void NextSave() { Step(1); }
   void PreviousSave() { Step(-1); }
   void Cancel();
+  // Compares two saves (UTF-8 paths, in the order given): reads each into a
+  // form of its own on a worker thread (the window draws itself meanwhile
+  // but takes no input), then shows the Compare page. The pages of the
+  // loaded save stay as they are. True when both saves loaded.
+  bool Compare(const std::string& first, const std::string& second);
+  // "Compare" of the Saves page: the two rows selected.
+  void CompareSelected();
 
  Q_SIGNALS:
   // The last save waiting was read (or the reading was cancelled).
