@@ -489,8 +489,15 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
           });
   // Each column as wide as its widest text, until the user sets its width.
   auto autoWidths = std::make_shared<std::vector<int>>(control.Headers().size(), -1);
-  Bind(control, [table, model, header, autoWidths, applying, selectedRows, &control] {
-    model->Reload();
+  // The rows as last shown: a change of the selection alone leaves the
+  // model (and the view's current row) as it is.
+  auto shown = std::make_shared<std::pair<std::vector<std::vector<std::string>>, int>>();
+  Bind(control, [table, model, header, autoWidths, applying, selectedRows, shown, &control] {
+    const bool rowsChanged = shown->first != control.Rows() || shown->second != control.MarkedRow();
+    if (rowsChanged) {
+      *shown = {control.Rows(), control.MarkedRow()};
+      model->Reload();
+    }
     if (selectedRows() != control.SelectedRows()) {
       *applying = true;
       QItemSelection selection;
@@ -507,6 +514,7 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
         header->setSortIndicator(control.SortColumn(),
                                  control.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
+    if (!rowsChanged) return;
     // The text of most characters stands for the widest: one measure per
     // column, however many rows.
     QFont bold = table->font();

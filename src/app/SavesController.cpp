@@ -162,10 +162,14 @@ SavesController::~SavesController() {
   stopped_.clear();
 }
 
-bool SavesController::SavesPageShown() const {
-  const QWidget* shown = window_.Pages()->currentWidget();
-  return shown && shown->objectName() == QString::fromStdString(page_.Name());
+// The tabs stand in the order of the form's pages (each page inside a
+// scroll area, so the tab's widget is not the page's).
+int SavesController::TabOf(const ui::Page& page) const {
+  const auto& all = form_.Pages();
+  return int(std::find(all.begin(), all.end(), &page) - all.begin());
 }
+
+bool SavesController::SavesPageShown() const { return window_.Pages()->currentIndex() == TabOf(page_); }
 
 bool SavesController::Reading() const { return reader_ != nullptr || page_.Reading(); }
 
@@ -403,11 +407,7 @@ bool SavesController::Compare(const std::string& first, const std::string& secon
     }
     form_.compare.Show(ui::CompareSaves(*forms.first, *forms.second));
   });
-  if (loaded) {
-    QTabWidget* pages = window_.Pages();
-    for (int p = 0; p < pages->count(); ++p)
-      if (pages->widget(p)->objectName() == QString::fromStdString(form_.compare.Name())) pages->setCurrentIndex(p);
-  }
+  if (loaded) window_.Pages()->setCurrentIndex(TabOf(form_.compare));
   return loaded;
 }
 

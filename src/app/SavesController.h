@@ -82,6 +82,7 @@ class SavesController : public QObject {
   struct Arrived;
   struct Reader;
 
+  int TabOf(const ui::Page& page) const;
   bool SavesPageShown() const;
   // Lists the loaded save's folder on the page, unless that save was listed
   // (or a folder opened) since it was loaded.

@@ -31,9 +31,9 @@ TEST(CompareReport, JsonVerdictsOnTheDemoSavesInEitherOrder) {
        "have."},
       {"demo", "demo-reloaded", true, true, false,
        "The later save has no session at turn 104, which the earlier save has."},
-      {"demo", "second-game", false, false, nullptr,
-       "The saves are of different games: the Game Name differs, \"Tolvane Demo\" in the earlier save, \"Northern "
-       "Reach\" in the later one."},
+      {"demo", "second-game", true, false, nullptr,
+       "The saves are of different games: the Game Name differs, \"Northern Reach\" in the earlier save, \"Seven "
+       "Rivers\" in the later one."},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.first + " " + c.second);
@@ -82,7 +82,7 @@ TEST(CompareReport, TextIsTheComparePage) {
   EXPECT_NE(run.out.find("\n  Continues                                  No\n"), std::string::npos);
   EXPECT_NE(run.out.find("\n  Evidence                                   The later save has a session at turn 104"),
             std::string::npos);
-  EXPECT_NE(run.out.find("  Game Name     Tolvane Demo"), std::string::npos);
+  EXPECT_NE(run.out.find("\n  Game Name    Seven Rivers Seven Rivers\n"), std::string::npos);
   EXPECT_NE(run.out.find("Replay lines added\n"), std::string::npos);
 }
 

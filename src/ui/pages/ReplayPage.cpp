@@ -21,7 +21,8 @@ void ReplayPage::Fill() {
   const Analysis& a = save_;
   SetVisible(!NotAvailable(a));
   replay.Clear();
-  if (!ShowsReplay()) return;
+  // Kept while the tab is hidden; the restricted view shows no replay.
+  if (a.restrictedView) return;
   for (const ReplayMessage& m : a.replay) {
     if (m.text.empty()) continue;
     replay.SetColor(ReplayLineColor(m.text, m.color));

@@ -18,8 +18,8 @@ class ReplayPage : public Page {
   RichText replay{controls_, {.name = "ReplayList", .description = "Replay"}};
 
   void Fill();
-  // Whether the page shows the replay: not in the restricted view, nor when
-  // the save is not available.
+  // Whether the user sees the replay: not in the restricted view, nor when
+  // the save is not available (its tab is hidden).
   bool ShowsReplay() const;
 };
 
