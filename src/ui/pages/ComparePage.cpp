@@ -31,12 +31,12 @@ ComparePage::ComparePage(const Analysis& save, MessageLog& messages)
     : Page({"Compare", "CompareSheet"}, save, messages) {
   SetVisible(false);
   int col = 0;
-  for (const auto& [header, width] : {std::pair{"Setting", 110}, {"Earlier", 200}, {"Later", 200}}) {
+  for (const auto& [header, width] : {std::pair{"Setting", 90}, {"Earlier", 120}, {"Later", 120}}) {
     settings.SetCell(col, 0, header);
     settings.SetColWidth(col++, width);
   }
   col = 0;
-  for (const auto& [header, width] : {std::pair{"", 110}, {"Earlier", 110}, {"Later", 110}, {"Change", 110}}) {
+  for (const auto& [header, width] : {std::pair{"", 75}, {"Earlier", 60}, {"Later", 60}, {"Change", 75}}) {
     span.SetCell(col, 0, header);
     span.SetColWidth(col++, width);
   }
@@ -45,10 +45,10 @@ ComparePage::ComparePage(const Analysis& save, MessageLog& messages)
   col = 0;
   for (const auto& [header, width] : {std::pair{"№", 20},
                                       {"Leader name", 115},
-                                      {"Score", 120},
-                                      {"Territory", 120},
-                                      {"Population", 120},
-                                      {"Gold", 120},
+                                      {"Score", 100},
+                                      {"Territory", 100},
+                                      {"Population", 100},
+                                      {"Gold", 100},
                                       {"Technologies learned", 200},
                                       {"Cities founded", 150},
                                       {"Cities lost", 150},
