@@ -26,6 +26,7 @@
 #include <QStylePainter>
 #include <QTableView>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <set>
@@ -491,11 +492,11 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
   auto autoWidths = std::make_shared<std::vector<int>>(control.Headers().size(), -1);
   // The rows as last shown: a change of the selection alone leaves the
   // model (and the view's current row) as it is.
-  auto shown = std::make_shared<std::pair<std::vector<std::vector<std::string>>, int>>();
-  Bind(control, [table, model, header, autoWidths, applying, selectedRows, shown, &control] {
-    const bool rowsChanged = shown->first != control.Rows() || shown->second != control.MarkedRow();
+  auto shownRows = std::make_shared<uint64_t>(UINT64_MAX);
+  Bind(control, [table, model, header, autoWidths, applying, selectedRows, shownRows, &control] {
+    const bool rowsChanged = *shownRows != control.RowsRevision();
     if (rowsChanged) {
-      *shown = {control.Rows(), control.MarkedRow()};
+      *shownRows = control.RowsRevision();
       model->Reload();
     }
     if (selectedRows() != control.SelectedRows()) {

@@ -226,6 +226,7 @@ void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked) {
   rows_ = std::move(rows);
   marked_ = marked;
   selected_.clear();
+  ++rowsRevision_;
   Changed();
 }
 

@@ -281,6 +281,9 @@ class Table : public Control {
   int MarkedRow() const { return marked_; }  // -1: none
   // The selected rows as shown, ascending.
   const std::vector<int>& SelectedRows() const { return selected_; }
+  // Grows with every SetRows (a view reloads the rows only then, not when
+  // only the selection changed).
+  uint64_t RowsRevision() const { return rowsRevision_; }
 
   // Each row holds one cell per header; the selection is cleared.
   void SetRows(std::vector<std::vector<std::string>> rows, int marked);
@@ -306,6 +309,7 @@ class Table : public Control {
   bool ascending_ = true;
   int marked_ = -1;
   std::vector<int> selected_;
+  uint64_t rowsRevision_ = 0;
   Handler onSort_, onSelect_;
 };
 

@@ -943,7 +943,7 @@ void WindowTest::savesReadingStopsOnCancel() {
 }
 
 // Two rows of the Saves page selected with the mouse (Ctrl+click) or the
-// keyboard (Shift+Down) enable "Compare", which shows the Compare page and
+// keyboard (Shift+Up) enable "Compare", which shows the Compare page and
 // leaves the loaded save's pages alone; a save dropped with Shift held is
 // compared with the loaded one.
 void WindowTest::twoSavesCompared() {
@@ -1022,12 +1022,13 @@ void WindowTest::twoSavesCompared() {
   QCOMPARE(s.form().base.turn.Text(), turnShown);
   QCOMPARE(s.form().replay.replay.Lines().size(), replayShown);
 
-  // Shift+Down from a selects a and b again, by the keyboard.
+  // Shift+Up from a (now the last row) selects a and b again, by the keyboard.
   s.window.Pages()->setCurrentIndex(s.TabOf(page));
   click(3);
   QTest::keyClick(table, Qt::Key_Up, Qt::ShiftModifier);
   QCOMPARE(page.table.SelectedRows(), (std::vector<int>{2, 3}));
   QVERIFY(button->isEnabled());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 
   // Shift held while dropping: the loaded save against the dropped one.
   QMimeData data;

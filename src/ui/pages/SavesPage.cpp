@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <unordered_set>
 
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -73,6 +74,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
   folder_ = path;
   folder.SetText(PathText(KeyOf(path)));
   entries_.clear();
+  selected_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
   IndexEntries();
   reading_ = readingDone_ = 0;
@@ -218,10 +220,11 @@ void SavesPage::ShowRows() {
     rows.push_back(entries_[i].row.cells);
   }
   table.SetRows(std::move(rows), marked);
+  std::unordered_set<fs::path::string_type> selected;
+  for (const fs::path& key : selected_) selected.insert(key.native());
   std::vector<int> selectedRows;
   for (size_t row = 0; row < shown_.size(); ++row)
-    if (std::find(selected_.begin(), selected_.end(), entries_[shown_[row]].key) != selected_.end())
-      selectedRows.push_back(int(row));
+    if (selected.count(entries_[shown_[row]].key.native())) selectedRows.push_back(int(row));
   table.SetSelection(std::move(selectedRows));
   ShowCompare();
 
