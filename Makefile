@@ -75,7 +75,7 @@ fuzz: deps
 	  $(FUZZ_BUILD)/corpus fuzz/corpus/seeds
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave examples/demo-turn-120.CivWarlordsSave
 
 # The libraries, tolvane-report.exe and the tests without Qt, cross-built for
 # Windows with MinGW-w64 into build-windows/; the tests run under Wine.

@@ -6,8 +6,9 @@
 // comes out the same on every run.
 //
 // Beside it, the folder of saves that the Saves page and the table show: the
-// same game as it stood at turns 60 and 120, a second game, and a save cut
-// short in its compressed body.
+// same game as it stood at turns 60 and 120, the game at turn 150 after a
+// reload from turn 104, a second game, and a save cut short in its
+// compressed body.
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "Demo.h"
@@ -284,6 +286,22 @@ SaveDescription AtTurn(const Story& story, int32_t turn) {
   return d;
 }
 
+// The game at turn 150 as a reload betrays it: someone went back to a save
+// of turn 104 and played on from there, so its replay holds a session at
+// turn 104 that neither the save of turn 120 nor that of turn 180 has.
+SaveDescription Reloaded(const Story& story) {
+  SaveDescription d = AtTurn(story, 150);
+  const auto session = std::find_if(d.replay.begin(), d.replay.end(),
+                                    [](const testing::ReplayMessageDesc& m) { return m.text == "Session started"; });
+  if (session == d.replay.end()) throw std::logic_error("the demo's replay holds no session");
+  testing::ReplayMessageDesc reload = *session;
+  reload.turn = 104;
+  const auto at =
+      std::find_if(d.replay.begin(), d.replay.end(), [](const testing::ReplayMessageDesc& m) { return m.turn >= 104; });
+  d.replay.insert(at, reload);
+  return d;
+}
+
 // Another game entirely: a Quick game on a Standart-size Pangaea at Monarch,
 // from the test save writer's small example.
 SaveDescription SecondGame() {
@@ -347,6 +365,8 @@ int main(int argc, char** argv) {
     for (const int32_t turn : {60, 120})
       tolvane::testing::WriteFile((folder / fmt::format("demo-turn-{:03}.CivWarlordsSave", turn)).string(),
                                   tolvane::testing::WriteSaveFile(AtTurn(s, turn)));
+    tolvane::testing::WriteFile((folder / "demo-reloaded.CivWarlordsSave").string(),
+                                tolvane::testing::WriteSaveFile(Reloaded(s)));
     std::vector<uint8_t> second = tolvane::testing::WriteSaveFile(SecondGame());
     tolvane::testing::WriteFile((folder / "second-game.CivWarlordsSave").string(), second);
     // A copy broken off in its compressed body, as an interrupted download leaves it.

@@ -26,6 +26,7 @@
 #include <QStylePainter>
 #include <QTableView>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <set>
@@ -307,12 +308,12 @@ QLabel* Binder::Text(const QString& text, Tint tint) {
   return label;
 }
 
-QPushButton* Binder::Button(const ui::Button& control) {
+QPushButton* Binder::Button(const ui::Button& control, bool mnemonic) {
   auto* button = new QPushButton;
   button->setObjectName(Q(control.Name()));
   // The caption's first letter is the button's mnemonic (Alt+L for "Load File").
-  Bind(control, [button, &control] {
-    button->setText(QStringLiteral("&") + Q(control.Caption()));
+  Bind(control, [button, &control, mnemonic] {
+    button->setText((mnemonic ? QStringLiteral("&") : QString()) + Q(control.Caption()));
     button->setEnabled(control.Enabled());
   });
   return button;
@@ -458,7 +459,8 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
   table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Ctrl+click and Shift+click select more rows (two saves to compare).
+  table->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table->setWordWrap(false);
   table->setAlternatingRowColors(true);
   const int rowHeight = table->fontMetrics().height() + 4;
@@ -472,10 +474,39 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
   header->setHighlightSections(false);
   connect(header, &QHeaderView::sectionClicked, this,
           [this, &control](int column) { run_([&control, column] { control.ClickHeader(column); }); });
+  // The user's selection goes to the control; the control's selection, set
+  // with the rows, comes back without counting as the user's.
+  auto applying = std::make_shared<bool>(false);
+  auto selectedRows = [table] {
+    std::vector<int> rows;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows()) rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+  };
+  connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this, &control, applying, selectedRows] {
+            if (*applying) return;
+            run_([&control, rows = selectedRows()] { control.Select(rows); });
+          });
   // Each column as wide as its widest text, until the user sets its width.
   auto autoWidths = std::make_shared<std::vector<int>>(control.Headers().size(), -1);
-  Bind(control, [table, model, header, autoWidths, &control] {
-    model->Reload();
+  // The rows as last shown: a change of the selection alone leaves the
+  // model (and the view's current row) as it is.
+  auto shownRows = std::make_shared<uint64_t>(UINT64_MAX);
+  Bind(control, [table, model, header, autoWidths, applying, selectedRows, shownRows, &control] {
+    const bool rowsChanged = *shownRows != control.RowsRevision();
+    if (rowsChanged) {
+      *shownRows = control.RowsRevision();
+      model->Reload();
+    }
+    if (selectedRows() != control.SelectedRows()) {
+      *applying = true;
+      QItemSelection selection;
+      const int lastColumn = model->columnCount() - 1;
+      for (int row : control.SelectedRows()) selection.select(model->index(row, 0), model->index(row, lastColumn));
+      table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+      *applying = false;
+    }
     {
       const QSignalBlocker block(header);
       if (control.SortColumn() < 0)
@@ -484,6 +515,7 @@ QTableView* Binder::Table(ui::Table& control, std::vector<bool> rightAligned) {
         header->setSortIndicator(control.SortColumn(),
                                  control.SortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
     }
+    if (!rowsChanged) return;
     // The text of most characters stands for the widest: one measure per
     // column, however many rows.
     QFont bold = table->font();

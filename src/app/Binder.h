@@ -63,7 +63,9 @@ class Binder : public QObject {
   // An edit of a number (or a date, a ratio): right-aligned.
   QLineEdit* Number(ui::Edit& control, int chars, Tint tint = Tint::Plain);
   QLabel* Label(const ui::Label& control);
-  QPushButton* Button(const ui::Button& control);
+  // Without a mnemonic where the first letter is taken (the status bar's
+  // Cancel beside the Saves page's Compare).
+  QPushButton* Button(const ui::Button& control, bool mnemonic = true);
   QCheckBox* Check(ui::CheckBox& control);
   // The anarchy lists are editable; the others are plain drop-down lists.
   QComboBox* Combo(ui::ComboBox& control, bool editable = false);

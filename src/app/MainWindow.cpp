@@ -358,6 +358,13 @@ void MainWindow::dropEvent(QDropEvent* event) {
   const QString path = DroppedFile(event->mimeData());
   if (path.isEmpty()) return;
   event->acceptProposedAction();
+  // With Shift held, the loaded save is compared with the dropped one.
+  if (event->modifiers().testFlag(Qt::ShiftModifier) && form_->Loaded()) {
+    QTimer::singleShot(0, this, [this, path, loaded = form_->fileBar.savePath.Text()] {
+      saves_->Compare(loaded, path.toStdString());
+    });
+    return;
+  }
   // The drop completes first; the load may then take its time.
   QTimer::singleShot(0, this, [this, path] { LoadPath(path); });
 }

@@ -17,7 +17,8 @@ std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form) {
       BuildWorldPage(b, form.world),     BuildLeadersPage(b, form.leaders),     BuildTeamsPage(b, form.teams),
       BuildReplayPage(b, form.replay),   BuildGraphPage(b, form.graph),         BuildPlayerLogPage(b, form.playerLog),
       BuildReloadsPage(b, form.reloads), BuildPlayerPage(b, form.player),       BuildKavrelPage(b, form.kavrel),
-      BuildCitiesPage(b, form.cities),   BuildAttitudesPage(b, form.attitudes), BuildSavesPage(b, form.saves)};
+      BuildCitiesPage(b, form.cities),   BuildAttitudesPage(b, form.attitudes), BuildSavesPage(b, form.saves),
+      BuildComparePage(b, form.compare)};
 }
 
 namespace kit {

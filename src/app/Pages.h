@@ -34,6 +34,7 @@ QWidget* BuildKavrelPage(Binder& b, ui::KavrelPage& page);
 QWidget* BuildCitiesPage(Binder& b, ui::CitiesPage& page);
 QWidget* BuildAttitudesPage(Binder& b, ui::AttitudesPage& page);
 QWidget* BuildSavesPage(Binder& b, ui::SavesPage& page);
+QWidget* BuildComparePage(Binder& b, ui::ComparePage& page);
 
 // The widgets of the form's pages, in tab order.
 std::vector<QWidget*> BuildPages(Binder& b, ui::Form& form);

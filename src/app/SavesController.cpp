@@ -1,24 +1,29 @@
 #include "app/SavesController.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSet>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <mutex>
 #include <utility>
 
 #include "app/MainWindow.h"
 #include "save/Utf8Path.h"
+#include "ui/SaveComparison.h"
 #include "ui/SaveTableRun.h"
 
 namespace tolvane::app {
@@ -71,7 +76,7 @@ SavesController::SavesController(MainWindow& window, ui::Form& form, Binder& bin
       previousSave_(new QAction(QStringLiteral("&Previous Save"), this)),
       progressText_(binder.Label(form.saves.progress)),
       progressBar_(new QProgressBar),
-      cancelButton_(binder.Button(form.saves.cancel)),
+      cancelButton_(binder.Button(form.saves.cancel, /*mnemonic=*/false)),
       watcher_(new QFileSystemWatcher(this)),
       rescanTimer_(new QTimer(this)),
       recalculateTimer_(new QTimer(this)),
@@ -102,6 +107,12 @@ SavesController::SavesController(MainWindow& window, ui::Form& form, Binder& bin
   connect(window.findChild<QPushButton*>(named(page_.saveTable)), &QPushButton::clicked, this,
           &SavesController::SaveTable);
   connect(cancelButton_, &QPushButton::clicked, this, &SavesController::Cancel);
+  // Alt+C is the Saves page's "Compare": the reading stops on Escape.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), cancelButton_), &QShortcut::activated, cancelButton_,
+          &QPushButton::click);
+  cancelButton_->setToolTip(cancelButton_->toolTip() + QStringLiteral(" (Esc)"));
+  connect(window.findChild<QPushButton*>(named(page_.compare)), &QPushButton::clicked, this,
+          &SavesController::CompareSelected);
 
   // Double-click or Enter loads the row's save; the current row stays with
   // its save while the rows come and move.
@@ -156,10 +167,14 @@ SavesController::~SavesController() {
   stopped_.clear();
 }
 
-bool SavesController::SavesPageShown() const {
-  const auto& pages = form_.Pages();
-  return window_.Pages()->currentIndex() == int(std::find(pages.begin(), pages.end(), &page_) - pages.begin());
+// The tabs stand in the order of the form's pages (each page inside a
+// scroll area, so the tab's widget is not the page's).
+int SavesController::TabOf(const ui::Page& page) const {
+  const auto& all = form_.Pages();
+  return int(std::find(all.begin(), all.end(), &page) - all.begin());
 }
+
+bool SavesController::SavesPageShown() const { return window_.Pages()->currentIndex() == TabOf(page_); }
 
 bool SavesController::Reading() const { return reader_ != nullptr || page_.Reading(); }
 
@@ -209,9 +224,7 @@ void SavesController::OpenFolder() {
   if (folder.isEmpty()) return;
   // The folder chosen stays until another save is loaded.
   if (form_.Loaded()) followed_ = form_.fileBar.savePath.Text();
-  // The tabs stand in the order of the form's pages.
-  const auto& pages = form_.Pages();
-  window_.Pages()->setCurrentIndex(int(std::find(pages.begin(), pages.end(), &page_) - pages.begin()));
+  window_.Pages()->setCurrentIndex(TabOf(page_));
   run_([this, &folder] { ShowFolder(PathOf(folder)); });
   ShowStatus();
 }
@@ -374,12 +387,42 @@ void SavesController::ShowStatus() {
   progressBar_->setValue(int(page_.ReadingDone()));
 }
 
+void SavesController::CompareSelected() {
+  const auto saves = page_.ComparedSaves();
+  if (saves) Compare(ui::PathText(saves->first), ui::PathText(saves->second));
+}
+
+bool SavesController::Compare(const std::string& first, const std::string& second) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QFutureWatcher<ui::ComparedForms> watcher;
+  QEventLoop wait;
+  connect(&watcher, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
+  watcher.setFuture(QtConcurrent::run(
+      [first, second, settings = form_.Calculators()] { return ui::LoadForComparison(first, second, settings); }));
+  if (!watcher.isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
+  QApplication::restoreOverrideCursor();
+  const ui::ComparedForms forms = watcher.future().takeResult();
+  const bool loaded = forms.error.empty();
+  run_([this, &forms, loaded] {
+    if (!loaded) {
+      form_.compare.Fail(forms.error);
+      return;
+    }
+    form_.compare.Show(ui::CompareSaves(*forms.first, *forms.second));
+  });
+  if (loaded) window_.Pages()->setCurrentIndex(TabOf(form_.compare));
+  return loaded;
+}
+
 void SavesController::KeepCurrentSave() {
   if (current_.empty()) return;
   const QModelIndex now = table_->currentIndex();
   for (int row = 0; row < table_->model()->rowCount(); ++row)
     if (page_.PathOfRow(row) == current_) {
-      if (now.row() != row) table_->setCurrentIndex(table_->model()->index(row, std::max(0, now.column())));
+      // Only the current row moves: the selection is the page's.
+      if (now.row() != row)
+        table_->selectionModel()->setCurrentIndex(table_->model()->index(row, std::max(0, now.column())),
+                                                  QItemSelectionModel::NoUpdate);
       return;
     }
 }

@@ -66,6 +66,13 @@ class SavesController : public QObject {
   void NextSave() { Step(1); }
   void PreviousSave() { Step(-1); }
   void Cancel();
+  // Compares two saves (UTF-8 paths, in the order given): reads each into a
+  // form of its own on a worker thread (the window draws itself meanwhile
+  // but takes no input), then shows the Compare page. The pages of the
+  // loaded save stay as they are. True when both saves loaded.
+  bool Compare(const std::string& first, const std::string& second);
+  // "Compare" of the Saves page: the two rows selected.
+  void CompareSelected();
 
  Q_SIGNALS:
   // The last save waiting was read (or the reading was cancelled).
@@ -75,6 +82,7 @@ class SavesController : public QObject {
   struct Arrived;
   struct Reader;
 
+  int TabOf(const ui::Page& page) const;
   bool SavesPageShown() const;
   // Lists the loaded save's folder on the page, unless that save was listed
   // (or a folder opened) since it was loaded.

@@ -23,13 +23,14 @@ QWidget* BuildSavesPage(Binder& b, ui::SavesPage& page) {
   filter->setClearButtonEnabled(true);
   filter->setPlaceholderText(QStringLiteral("words in any column"));
   grid->addWidget(filter, 0, 4);
-  grid->addWidget(b.Button(page.saveTable), 0, 5);
+  grid->addWidget(b.Button(page.compare), 0, 5);
+  grid->addWidget(b.Button(page.saveTable), 0, 6);
   std::vector<bool> rightAligned;
   for (const ui::SaveColumn& column : ui::kSaveColumns)
     rightAligned.push_back(column.sort == ui::SortKind::Number || column.sort == ui::SortKind::Turn ||
                            column.sort == ui::SortKind::Duration);
-  grid->addWidget(b.Table(page.table, std::move(rightAligned)), 1, 0, 1, 6);
-  grid->addWidget(b.Label(page.count), 2, 0, 1, 6);
+  grid->addWidget(b.Table(page.table, std::move(rightAligned)), 1, 0, 1, 7);
+  grid->addWidget(b.Label(page.count), 2, 0, 1, 7);
   grid->setColumnStretch(2, 1);
   grid->setRowStretch(1, 1);
   return kit::Page(page, grid);

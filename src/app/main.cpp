@@ -1,6 +1,7 @@
 // tolvane: the window. "tolvane SAVE" opens the window on that save.
-// "tolvane --screenshots DIR [SAVE]" loads SAVE into the window without
-// showing it to anyone and writes a picture of every page into DIR.
+// "tolvane --screenshots DIR [SAVE [EARLIER]]" loads SAVE into the window
+// without showing it to anyone, compares EARLIER with it on the Compare page
+// when given, and writes a picture of every page into DIR.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -8,11 +9,12 @@
 #include <cstdio>
 
 #include "app/MainWindow.h"
+#include "app/SavesController.h"
 #include "app/Screenshots.h"
 
 namespace {
 
-int WritePictures(const QString& dir, const QString& save, const QSize& size) {
+int WritePictures(const QString& dir, const QString& save, const QString& earlier, const QSize& size) {
   // The pictures do not depend on the user's settings, nor change them.
   const QTemporaryDir settings;
   tolvane::app::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
@@ -20,6 +22,7 @@ int WritePictures(const QString& dir, const QString& save, const QSize& size) {
   if (size.isValid()) window.resize(size);
   window.show();
   if (!save.isEmpty() && !window.LoadPath(save)) return 1;
+  if (!earlier.isEmpty() && !window.Saves().Compare(earlier.toStdString(), save.toStdString())) return 1;
   QString error;
   const QStringList written = tolvane::app::SaveScreenshots(window, dir, &error);
   for (const QString& path : written) std::printf("%s\n", qPrintable(path));
@@ -55,7 +58,8 @@ int main(int argc, char** argv) {
   if (parser.isSet(screenshots)) {
     const QStringList wh = parser.value(size).split(QLatin1Char('x'));
     const QSize pictureSize = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
-    return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0), pictureSize);
+    return WritePictures(parser.value(screenshots), parser.positionalArguments().value(0),
+                         parser.positionalArguments().value(1), pictureSize);
   }
 
   tolvane::app::MainWindow window;

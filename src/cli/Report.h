@@ -14,5 +14,7 @@ nlohmann::ordered_json FormJson(const ui::Form& form);
 
 // The pages in tab order, each control with its caption and contents.
 std::string FormText(const ui::Form& form);
+// One page of the form as FormText prints it.
+std::string PageText(const ui::Form& form, const ui::Page& page);
 
 }  // namespace tolvane::report

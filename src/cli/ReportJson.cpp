@@ -51,7 +51,8 @@ Json StateOf(const ui::Control& c) {
       return {{"headers", table.Headers()},
               {"rows", table.Rows()},
               {"sort", {{"column", table.SortColumn()}, {"ascending", table.SortAscending()}}},
-              {"marked", table.MarkedRow()}};
+              {"marked", table.MarkedRow()},
+              {"selected", table.SelectedRows()}};
     }
   }
   return nullptr;

@@ -38,6 +38,11 @@ class Writer {
  public:
   explicit Writer(const ui::Form& form) : form_(form) {}
 
+  std::string RunPage(const ui::Page& page) {
+    Page(page);
+    return out_;
+  }
+
   std::string Run() {
     Controls(form_.fileBar.Controls());
     for (const ui::Page* page : form_.Pages()) Page(*page);
@@ -242,5 +247,7 @@ class Writer {
 }  // namespace
 
 std::string FormText(const ui::Form& form) { return Writer(form).Run(); }
+
+std::string PageText(const ui::Form& form, const ui::Page& page) { return Writer(form).RunPage(page); }
 
 }  // namespace tolvane::report

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "cli/CompareReport.h"
 #include "cli/Report.h"
 #include "cli/TableReport.h"
 #include "save/FileWrite.h"
@@ -132,11 +133,22 @@ int main(int argc, char** argv) {
   for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, set, exportImageOption,
                          exportMapOption, world, historiesOption})
     tableOption->excludes(o);
+  std::vector<std::string> compared;
+  auto* compareOption = app.add_option("--compare", compared,
+                                       "Compare two saves of one game instead: what changed between them and whether "
+                                       "the later continues the earlier (with --json as one object)")
+                            ->type_name("EARLIER LATER")
+                            ->expected(2)
+                            ->allow_extra_args(false);
+  for (CLI::Option* o : {app.get_option("SAVE"), select, check, set, exportImageOption, exportMapOption, world,
+                         historiesOption, tableOption})
+    compareOption->excludes(o);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
       "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
       "2 usage error.\n"
-      "With --table: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error.");
+      "With --table: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error.\n"
+      "With --compare: 0 both saves loaded (whatever the verdict), 1 one did not, 2 usage error.");
   // The arguments as UTF-8 (on Windows from the wide command line), and the
   // report's bytes as they are.
   const std::vector<std::string> arguments = tolvane::platform::Utf8Arguments(argc, argv);
@@ -156,6 +168,8 @@ int main(int argc, char** argv) {
     table.progress = tolvane::platform::IsTerminal(stderr);
     return tolvane::report::PrintTable(table, std::cout, std::cerr);
   }
+
+  if (*compareOption) return tolvane::report::PrintComparison(compared[0], compared[1], json, std::cout, std::cerr);
 
   Form form;
   bool loaded = true;

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/NumberText.h"
@@ -224,7 +225,23 @@ void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked) {
   if (marked < -1 || marked >= int(rows.size())) throw std::out_of_range(fmt::format("{}: no row {}", Name(), marked));
   rows_ = std::move(rows);
   marked_ = marked;
+  selected_.clear();
+  ++rowsRevision_;
   Changed();
+}
+
+void Table::SetSelection(std::vector<int> rows) {
+  std::erase_if(rows, [this](int row) { return row < 0 || row >= int(rows_.size()); });
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  if (rows == selected_) return;
+  selected_ = std::move(rows);
+  Changed();
+}
+
+void Table::Select(std::vector<int> rows) {
+  SetSelection(std::move(rows));
+  if (onSelect_) onSelect_();
 }
 
 void Table::SetSort(int column, bool ascending) {

@@ -267,9 +267,9 @@ class Grid : public Control {
 };
 
 // A table of text rows under column headers that the user sorts by clicking
-// a header: the rows in the order shown, the column they are sorted by and
-// one marked row. The program sets the rows; the page that owns the table
-// orders them.
+// a header: the rows in the order shown, the column they are sorted by, one
+// marked row and the rows the user selected. The program sets the rows; the
+// page that owns the table orders them and keeps the selection with them.
 class Table : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Table;
@@ -279,16 +279,28 @@ class Table : public Control {
   int SortColumn() const { return sortColumn_; }  // -1: in the order given
   bool SortAscending() const { return ascending_; }
   int MarkedRow() const { return marked_; }  // -1: none
+  // The selected rows as shown, ascending.
+  const std::vector<int>& SelectedRows() const { return selected_; }
+  // Grows with every SetRows (a view reloads the rows only then, not when
+  // only the selection changed).
+  uint64_t RowsRevision() const { return rowsRevision_; }
 
-  // Each row holds one cell per header.
+  // Each row holds one cell per header; the selection is cleared.
   void SetRows(std::vector<std::vector<std::string>> rows, int marked);
   void SetSort(int column, bool ascending);
+  // Selects rows (in any order; rows outside the table are dropped). No
+  // event runs.
+  void SetSelection(std::vector<int> rows);
 
   // The user clicks a column header: a second click on the sorting column
   // turns its order round, a click on another column sorts by it upwards;
   // then the sort event runs.
   void ClickHeader(int column);
   void OnSort(Handler h) { onSort_ = std::move(h); }
+  // The user selects rows (with the mouse or the keyboard): the selection
+  // becomes `rows`, then the select event runs.
+  void Select(std::vector<int> rows);
+  void OnSelect(Handler h) { onSelect_ = std::move(h); }
 
  private:
   std::vector<std::string> headers_;
@@ -296,7 +308,9 @@ class Table : public Control {
   int sortColumn_ = -1;
   bool ascending_ = true;
   int marked_ = -1;
-  Handler onSort_;
+  std::vector<int> selected_;
+  uint64_t rowsRevision_ = 0;
+  Handler onSort_, onSelect_;
 };
 
 struct ChartSeries {

@@ -13,7 +13,7 @@ namespace tolvane::ui {
 
 Form::Form()
     : pages_{&base,      &header,  &map,    &world,  &leaders, &teams,     &replay, &graph,
-             &playerLog, &reloads, &player, &kavrel, &cities,  &attitudes, &saves} {
+             &playerLog, &reloads, &player, &kavrel, &cities,  &attitudes, &saves,  &compare} {
   for (Control* c : fileBar.Controls()) all_.Add(c);
   for (Page* page : pages_)
     for (Control* c : page->Controls()) all_.Add(c);

@@ -22,6 +22,7 @@
 #include "ui/pages/AttitudesPage.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/CitiesPage.h"
+#include "ui/pages/ComparePage.h"
 #include "ui/pages/FileBar.h"
 #include "ui/pages/GraphPage.h"
 #include "ui/pages/HeaderPage.h"
@@ -77,6 +78,7 @@ class Form {
   CitiesPage cities{analysis_, messages_};
   AttitudesPage attitudes{analysis_, messages_};
   SavesPage saves{analysis_, messages_};
+  ComparePage compare{analysis_, messages_};
 
   // The pages in tab order.
   const std::vector<Page*>& Pages() const { return pages_; }

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -13,7 +14,9 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QtCharts/QLegend>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/HistoryChartView.h"
 #include "app/MainWindow.h"
@@ -103,10 +106,13 @@ QString OfControl(const ui::Control& control) {
     }
     case ui::ControlKind::Table: {
       const auto& t = static_cast<const ui::Table&>(control);
-      out += QStringLiteral("sort %1 %2 marked %3")
+      QStringList selected;
+      for (int row : t.SelectedRows()) selected << QString::number(row);
+      out += QStringLiteral("sort %1 %2 marked %3 selected %4")
                  .arg(t.SortColumn())
                  .arg(t.SortAscending() ? QStringLiteral("up") : QStringLiteral("down"))
-                 .arg(t.MarkedRow());
+                 .arg(t.MarkedRow())
+                 .arg(selected.join(QLatin1Char(',')));
       QStringList headers;
       for (const std::string& header : t.Headers()) headers << Q(header);
       out += "\n  " + headers.join(QLatin1Char('|'));
@@ -217,11 +223,17 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
           if (m->index(row, 0).data(Qt::FontRole).value<QFont>().bold()) marked = row;
         const bool shown = header->isSortIndicatorShown() && header->sortIndicatorSection() >= 0 &&
                            header->sortIndicatorSection() < m->columnCount();
+        std::vector<int> rows;
+        for (const QModelIndex& index : t->selectionModel()->selectedRows()) rows.push_back(index.row());
+        std::sort(rows.begin(), rows.end());
+        QStringList selected;
+        for (int row : rows) selected << QString::number(row);
         out +=
-            QStringLiteral("sort %1 %2 marked %3")
+            QStringLiteral("sort %1 %2 marked %3 selected %4")
                 .arg(shown ? header->sortIndicatorSection() : -1)
                 .arg(header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("up") : QStringLiteral("down"))
-                .arg(marked);
+                .arg(marked)
+                .arg(selected.join(QLatin1Char(',')));
         QStringList headers;
         for (int col = 0; col < m->columnCount(); ++col) headers << m->headerData(col, Qt::Horizontal).toString();
         out += "\n  " + headers.join(QLatin1Char('|'));

@@ -153,6 +153,7 @@ class WindowTest : public QObject {
   void gridsCopyTheirCells();
   void savesPageSortsFiltersAndOpens();
   void savesReadingStopsOnCancel();
+  void twoSavesCompared();
   void everyPageRenders();
 
  private:
@@ -417,7 +418,8 @@ void WindowTest::computedFieldsAreReadOnly() {
   QCOMPARE(s.Widget<QLineEdit>(s.form().base.finalScoreSum)->text(), before);
 }
 
-// Neither the keyboard nor the tab bar leads to the Header or Cities page.
+// Neither the keyboard nor the tab bar leads to the Header or Cities page, nor
+// to the Compare page before a comparison.
 void WindowTest::hiddenTabsStayOutOfReach() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
@@ -432,7 +434,8 @@ void WindowTest::hiddenTabsStayOutOfReach() {
     }
   }
   for (int p = 0; p < pages->count(); ++p) {
-    const bool reachable = p != s.TabOf(s.form().header) && p != s.TabOf(s.form().cities);
+    const bool reachable =
+        p != s.TabOf(s.form().header) && p != s.TabOf(s.form().cities) && p != s.TabOf(s.form().compare);
     QCOMPARE(visited.contains(p), reachable);
     QCOMPARE(pages->isTabVisible(p), reachable);
   }
@@ -983,7 +986,7 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   QCOMPARE(WidgetState(s.window), before);
 }
 
-// Cancel in the status bar stops the reading: the rows not read stay so, no
+// Cancel in the status bar (Escape) stops the reading: the rows not read stay so, no
 // row comes late, and the window is as the form says.
 void WindowTest::savesReadingStopsOnCancel() {
   QTemporaryDir folder;
@@ -997,13 +1000,119 @@ void WindowTest::savesReadingStopsOnCancel() {
   QVERIFY(s.window.Saves().Reading());
   auto* cancel = s.Widget<QPushButton>(page.cancel);
   QVERIFY(cancel->isVisible() && cancel->isEnabled());
-  QTest::mouseClick(cancel, Qt::LeftButton);
+  QTest::keyClick(&s.window, Qt::Key_Escape);  // Alt+C is the Saves page's "Compare"
   QVERIFY(!s.window.Saves().Reading());
   QVERIFY(cancel->isHidden());
   const std::string count = page.count.Text();
   QVERIFY2(count.find("not read") != std::string::npos, count.c_str());
   QTest::qWait(500);
   QCOMPARE(page.count.Text(), count);
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// Two rows of the Saves page selected with the mouse (Ctrl+click) or the
+// keyboard (Shift+Up) enable "Compare", which shows the Compare page and
+// leaves the loaded save's pages alone; a save dropped with Shift held is
+// compared with the loaded one.
+void WindowTest::twoSavesCompared() {
+  QTemporaryDir folder;
+  using tolvane::testing::ExampleSave;
+  using tolvane::testing::WriteSaveFile;
+  auto later = ExampleSave();
+  later.elapsedTurns = 150;
+  // A reload from turn 100: a session there that the example does not have.
+  auto reloaded = later;
+  auto session = *std::find_if(reloaded.replay.begin(), reloaded.replay.end(),
+                               [](const auto& m) { return m.text == "Session started"; });
+  session.turn = 100;
+  reloaded.replay.insert(
+      std::find_if(reloaded.replay.begin(), reloaded.replay.end(), [](const auto& m) { return m.turn >= 100; }),
+      session);
+  const QString a = Write(folder, "a.CivWarlordsSave", WriteSaveFile(ExampleSave()));
+  const QString b = Write(folder, "b.CivWarlordsSave", WriteSaveFile(later));
+  Write(folder, "c.CivWarlordsSave", {'n', 'o'});
+  const QString d = Write(folder, "d.CivWarlordsSave", WriteSaveFile(reloaded));
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  const ui::SavesPage& page = s.form().saves;
+  const ui::ComparePage& compare = s.form().compare;
+  // Shown, the Saves page lists the loaded save's folder.
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+  QCOMPARE(QString::fromStdString(ui::PathText(page.Folder())), QFileInfo(example_).path());
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
+  s.window.Saves().OpenFolder();
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(compare)));
+  const std::string turnShown = s.form().base.turn.Text();
+  const size_t replayShown = s.form().replay.replay.Lines().size();
+
+  auto* table = s.Widget<QTableView>(page.table);
+  auto* button = s.Widget<QPushButton>(page.compare);
+  auto click = [table](int row, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, keys,
+                      table->visualRect(table->model()->index(row, 0)).center());
+  };
+  click(0);
+  QCOMPARE(page.table.SelectedRows(), std::vector<int>{0});
+  QVERIFY(!button->isEnabled());
+  click(2, Qt::ControlModifier);  // a and the save that cannot be loaded
+  QVERIFY(!button->isEnabled());
+  click(1, Qt::ControlModifier);  // three rows
+  QCOMPARE(page.table.SelectedRows(), (std::vector<int>{0, 1, 2}));
+  QVERIFY(!button->isEnabled());
+  click(2, Qt::ControlModifier);
+  QCOMPARE(page.table.SelectedRows(), (std::vector<int>{0, 1}));
+  QVERIFY(button->isEnabled());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // The selection follows its saves when the rows are sorted anew.
+  QHeaderView* header = table->horizontalHeader();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(0) + 5, header->height() / 2));
+  QCOMPARE(QString::fromStdString(page.table.Rows().back()[0]), QStringLiteral("a.CivWarlordsSave"));
+  QCOMPARE(page.table.SelectedRows(), (std::vector<int>{2, 3}));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCOMPARE(s.window.statusBar()->currentMessage(), QString());
+  QCOMPARE(QString::fromStdString(compare.earlier.Text()), a);
+  QVERIFY(s.window.Pages()->isTabVisible(s.TabOf(compare)));
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(compare));
+  QVERIFY(s.window.Pages()->isTabVisible(s.TabOf(compare)));
+  QCOMPARE(QString::fromStdString(compare.earlier.Text()), a);
+  QCOMPARE(QString::fromStdString(compare.later.Text()), b);
+  QCOMPARE(compare.continues.Text(), "Yes");
+  QCOMPARE(s.Widget<QLineEdit>(compare.sameGame)->text(), QStringLiteral("Yes"));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  // The loaded save's pages are as they were.
+  QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
+  QCOMPARE(s.form().base.turn.Text(), turnShown);
+  QCOMPARE(s.form().replay.replay.Lines().size(), replayShown);
+
+  // Shift+Up from a (now the last row) selects a and b again, by the keyboard.
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+  click(3);
+  QTest::keyClick(table, Qt::Key_Up, Qt::ShiftModifier);
+  QCOMPARE(page.table.SelectedRows(), (std::vector<int>{2, 3}));
+  QVERIFY(button->isEnabled());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // Shift held while dropping: the loaded save against the dropped one.
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(d)});
+  const QPointF at(s.window.width() / 2.0, s.window.height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &enter);
+  QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &dropped);
+  QTRY_COMPARE(QString::fromStdString(compare.later.Text()), d);
+  QCOMPARE(QString::fromStdString(compare.earlier.Text()), example_);
+  QCOMPARE(compare.continues.Text(), "No");
+  QCOMPARE(compare.evidence.Text(),
+           "The later save has a session at turn 100, before the earlier save's turn 120, which the earlier save does "
+           "not have.");
+  QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 

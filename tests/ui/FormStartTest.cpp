@@ -16,10 +16,10 @@ TEST(FormStart, PagesSelectorsAndButtonsAsCreated) {
     captions.push_back(page->Caption());
     if (!page->Visible()) hidden.push_back(page->Caption());
   }
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"Base", "Header", "Map", "World", "Leaders", "Teams", "Replay", "Graph",
-                                      "Player Log", "Reloads", "Player", "Kavrel", "Cities", "Attitudes", "Saves"}));
-  EXPECT_EQ(hidden, (std::vector<std::string>{"Header", "Cities"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Base", "Header", "Map", "World", "Leaders", "Teams", "Replay", "Graph",
+                                                "Player Log", "Reloads", "Player", "Kavrel", "Cities", "Attitudes",
+                                                "Saves", "Compare"}));
+  EXPECT_EQ(hidden, (std::vector<std::string>{"Header", "Cities", "Compare"}));  // Compare until a comparison
 
   EXPECT_FALSE(form.fileBar.saveFile.Enabled());
   EXPECT_TRUE(form.fileBar.loadFile.Enabled());
@@ -118,15 +118,15 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
     ++kinds[c->Kind()];
   }
   EXPECT_EQ(controls.front(), &form.fileBar.savePath);
-  EXPECT_EQ(controls.back(), &form.saves.cancel);
-  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 197},
+  EXPECT_EQ(controls.back(), &form.compare.logAdded);
+  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 202},
                                                {ControlKind::Label, 4},
-                                               {ControlKind::Button, 9},
+                                               {ControlKind::Button, 10},
                                                {ControlKind::CheckBox, 6},
                                                {ControlKind::ComboBox, 10},
                                                {ControlKind::ListBox, 3},
-                                               {ControlKind::RichText, 3},
-                                               {ControlKind::Grid, 5},
+                                               {ControlKind::RichText, 5},
+                                               {ControlKind::Grid, 8},
                                                {ControlKind::Chart, 1},
                                                {ControlKind::Picture, 1},
                                                {ControlKind::Table, 1}}));

@@ -11,6 +11,10 @@
 
 namespace tolvane::ui {
 
+std::string LogLineText(const Analysis& a, const Message& m) {
+  return fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text));
+}
+
 PlayerLogPage::PlayerLogPage(const Analysis& save, MessageLog& messages)
     : Page({"Player Log", "TabSheet6"}, save, messages) {
   playerSelector.SetVisible(false);
@@ -42,7 +46,7 @@ void PlayerLogPage::ShowLog() {
         (m.messageType == kCityEventMessage && !showCityEvents.Checked()) || m.text.empty())
       continue;
     log.SetColor(PlayerLogLineColor(m.messageType, m.color));
-    log.Append(fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text)));
+    log.Append(LogLineText(a, m));
   }
 }
 

@@ -2,9 +2,14 @@
 // combats and city events.
 #pragma once
 
+#include <string>
+
 #include "ui/Page.h"
 
 namespace tolvane::ui {
+
+// A message of a player's log as the page shows it: turn, date and text.
+std::string LogLineText(const Analysis& a, const Message& m);
 
 class PlayerLogPage : public Page {
  public:

@@ -2,9 +2,14 @@
 // and date, coloured as in the game; session starts in purple.
 #pragma once
 
+#include <string>
+
 #include "ui/Page.h"
 
 namespace tolvane::ui {
+
+// A replay message as the page shows it: turn, date and text.
+std::string ReplayLineText(const Analysis& a, const ReplayMessage& m);
 
 class ReplayPage : public Page {
  public:
@@ -13,6 +18,9 @@ class ReplayPage : public Page {
   RichText replay{controls_, {.name = "ReplayList", .description = "Replay"}};
 
   void Fill();
+  // Whether the user sees the replay: not in the restricted view, nor when
+  // the save is not available (its tab is hidden).
+  bool ShowsReplay() const;
 };
 
 }  // namespace tolvane::ui

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <unordered_set>
 
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -49,7 +50,9 @@ SavesPage::SavesPage(const Analysis& save, MessageLog& messages) : Page({"Saves"
   table.SetSort(kFileNameColumn, true);
   table.OnSort([this] { ShowRows(); });
   filter.OnChange([this] { ShowRows(); });
+  table.OnSelect([this] { TakeSelection(); });
   saveTable.SetEnabled(false);
+  compare.SetEnabled(false);
   cancel.SetEnabled(false);
 }
 
@@ -71,6 +74,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
   folder_ = path;
   folder.SetText(PathText(KeyOf(path)));
   entries_.clear();
+  selected_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
   IndexEntries();
   reading_ = readingDone_ = 0;
@@ -216,6 +220,13 @@ void SavesPage::ShowRows() {
     rows.push_back(entries_[i].row.cells);
   }
   table.SetRows(std::move(rows), marked);
+  std::unordered_set<fs::path::string_type> selected;
+  for (const fs::path& key : selected_) selected.insert(key.native());
+  std::vector<int> selectedRows;
+  for (size_t row = 0; row < shown_.size(); ++row)
+    if (selected.count(entries_[shown_[row]].key.native())) selectedRows.push_back(int(row));
+  table.SetSelection(std::move(selectedRows));
+  ShowCompare();
 
   std::string text = shown_.size() == entries_.size() ? Saves(entries_.size())
                                                       : fmt::format("{} of {}", shown_.size(), Saves(entries_.size()));
@@ -244,6 +255,30 @@ std::optional<fs::path> SavesPage::NeighbourSave(int step) const {
   }
   return std::nullopt;
 }
+
+void SavesPage::TakeSelection() {
+  selected_.clear();
+  for (int row : table.SelectedRows()) selected_.push_back(entries_[shown_[size_t(row)]].key);
+  ShowCompare();
+}
+
+std::vector<fs::path> SavesPage::SelectedSaves() const {
+  std::vector<fs::path> paths;
+  for (int row : table.SelectedRows()) paths.push_back(entries_[shown_[size_t(row)]].file.path);
+  return paths;
+}
+
+std::optional<std::pair<fs::path, fs::path>> SavesPage::ComparedSaves() const {
+  const auto& rows = table.SelectedRows();
+  if (rows.size() != 2) return std::nullopt;
+  const Entry& first = entries_[shown_[size_t(rows[0])]];
+  const Entry& second = entries_[shown_[size_t(rows[1])]];
+  for (const Entry* entry : {&first, &second})
+    if (entry->state != State::Read || !entry->row.loaded) return std::nullopt;
+  return std::pair{first.file.path, second.file.path};
+}
+
+void SavesPage::ShowCompare() { compare.SetEnabled(ComparedSaves().has_value()); }
 
 std::vector<SaveRow> SavesPage::ShownRows() const {
   std::vector<SaveRow> rows;

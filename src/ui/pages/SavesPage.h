@@ -30,6 +30,9 @@ class SavesPage : public Page {
   Edit folder{controls_, {.name = "SavesFolderE", .caption = "Folder"}};
   Edit filter{controls_, {.name = "SavesFilterE", .caption = "Filter"}};
   Button saveTable{controls_, {.name = "SaveTableButton", .caption = "Save Table…"}};
+  // Enabled while exactly two rows of saves that loaded are selected; the
+  // window then compares them (ComparedSaves).
+  Button compare{controls_, {.name = "CompareButton", .caption = "Compare"}};
   Table table{controls_, {.name = "SavesTable", .description = "Saves"}, SaveColumnHeaders()};
   Label count{controls_, {.name = "SavesCountL", .description = "Saves listed"}, ""};
   // In the window's status bar: how far the reading has come, and the
@@ -76,6 +79,12 @@ class SavesPage : public Page {
   std::optional<std::filesystem::path> NeighbourSave(int step) const;
   // The rows as shown: the filter and the order applied.
   std::vector<SaveRow> ShownRows() const;
+  // The saves of the rows selected, in the order shown: the selection
+  // follows its saves when the rows are sorted or filtered anew.
+  std::vector<std::filesystem::path> SelectedSaves() const;
+  // The two saves "Compare" compares, in the order shown; none unless
+  // exactly two rows of saves that loaded are selected.
+  std::optional<std::pair<std::filesystem::path, std::filesystem::path>> ComparedSaves() const;
   // "Save Table…": writes the rows as shown as CSV to `path`. A file that
   // cannot be written adds a message.
   void WriteTable(const std::filesystem::path& path);
@@ -96,6 +105,9 @@ class SavesPage : public Page {
   Entry* Find(const std::filesystem::path& path);
   // Builds the lookup of the entries by their key anew.
   void IndexEntries();
+  // The user's selection of rows, kept as the entries' keys.
+  void TakeSelection();
+  void ShowCompare();
   static Entry Waiting(ListedSave file);
 
   std::filesystem::path folder_;
@@ -103,6 +115,7 @@ class SavesPage : public Page {
   std::unordered_map<std::filesystem::path::string_type, size_t> index_;  // entries_ by key
   std::vector<size_t> shown_;                                             // the entries shown, in the order shown
   std::filesystem::path loaded_;
+  std::vector<std::filesystem::path> selected_;  // keys of the selected entries
   size_t reading_ = 0, readingDone_ = 0;
 };
 

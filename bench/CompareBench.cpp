@@ -1,0 +1,40 @@
+// Two saves compared (the Compare page, tolvane-report --compare) on the
+// large save of an 18-player game given twice, so that every session, every
+// replay line and every log line of both is compared: the comparison of two
+// loaded forms alone, and with the loads of both saves. Compare with
+// RowOfOneSave of the same run (one save loaded into a form): the comparison
+// alone should cost a small share of it, loading and comparing about twice
+// it.
+#include <benchmark/benchmark.h>
+
+#include "LargeSaveFile.h"
+#include "ui/Form.h"
+#include "ui/SaveComparison.h"
+
+namespace {
+
+using namespace tolvane;
+using bench::Large;
+
+void CompareLoadedSaves(benchmark::State& state) {
+  const ui::ComparedForms forms = ui::LoadForComparison(Large().path, Large().path, ui::Form().Calculators());
+  if (!forms.error.empty()) state.SkipWithError(forms.error.c_str());
+  for (auto _ : state) {
+    const ui::SaveComparison comparison = ui::CompareSaves(*forms.first, *forms.second);
+    benchmark::DoNotOptimize(comparison.continues);
+  }
+}
+
+void LoadAndCompare(benchmark::State& state) {
+  const ui::CalculatorSettings settings = ui::Form().Calculators();
+  for (auto _ : state) {
+    const ui::ComparedForms forms = ui::LoadForComparison(Large().path, Large().path, settings);
+    const ui::SaveComparison comparison = ui::CompareSaves(*forms.first, *forms.second);
+    benchmark::DoNotOptimize(comparison.continues);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(CompareLoadedSaves)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadAndCompare)->Unit(benchmark::kMillisecond);
