@@ -50,8 +50,8 @@ Control* ControlList::Find(std::string_view name) const {
   return it == byName_.end() ? nullptr : it->second;
 }
 
-Control::Control(ControlList& list, ControlKind kind, const ControlSpec& spec)
-    : name_(spec.name), caption_(spec.caption), description_(spec.description), kind_(kind) {
+Control::Control(ControlList& list, ControlKind kind, const ControlIdentity& identity)
+    : name_(identity.name), caption_(identity.caption), description_(identity.description), kind_(kind) {
   list.Add(this);
 }
 
@@ -66,8 +66,8 @@ std::string Control::Title() const {
   return title;
 }
 
-Edit::Edit(ControlList& list, const ControlSpec& spec, std::string text)
-    : Control(list, ControlKind::Edit, spec), role_(spec.role), text_(std::move(text)) {}
+Edit::Edit(ControlList& list, const ControlIdentity& identity, std::string text)
+    : Control(list, ControlKind::Edit, identity), role_(identity.role), text_(std::move(text)) {}
 
 void Edit::SetText(std::string text) {
   text_ = std::move(text);
@@ -95,23 +95,23 @@ void Edit::Exit() const {
   if (onExit_) onExit_();
 }
 
-Label::Label(ControlList& list, const ControlSpec& spec, std::string text)
-    : Control(list, ControlKind::Label, spec), text_(std::move(text)) {}
+Label::Label(ControlList& list, const ControlIdentity& identity, std::string text)
+    : Control(list, ControlKind::Label, identity), text_(std::move(text)) {}
 
 void Label::SetText(std::string text) {
   text_ = std::move(text);
   Changed();
 }
 
-Button::Button(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::Button, spec) {}
+Button::Button(ControlList& list, const ControlIdentity& identity) : Control(list, ControlKind::Button, identity) {}
 
 void Button::SetEnabled(bool enabled) {
   enabled_ = enabled;
   Changed();
 }
 
-CheckBox::CheckBox(ControlList& list, const ControlSpec& spec, bool checked)
-    : Control(list, ControlKind::CheckBox, spec), checked_(checked) {}
+CheckBox::CheckBox(ControlList& list, const ControlIdentity& identity, bool checked)
+    : Control(list, ControlKind::CheckBox, identity), checked_(checked) {}
 
 void CheckBox::Click() {
   checked_ = !checked_;
@@ -119,9 +119,9 @@ void CheckBox::Click() {
   if (onClick_) onClick_();
 }
 
-ComboBox::ComboBox(ControlList& list, const ControlSpec& spec, int dropDownCount, std::vector<std::string> items,
-                   int index)
-    : Control(list, ControlKind::ComboBox, spec), items_(std::move(items)), dropDownCount_(dropDownCount) {
+ComboBox::ComboBox(ControlList& list, const ControlIdentity& identity, int dropDownCount,
+                   std::vector<std::string> items, int index)
+    : Control(list, ControlKind::ComboBox, identity), items_(std::move(items)), dropDownCount_(dropDownCount) {
   SetIndex(index);
 }
 
@@ -167,7 +167,7 @@ void ComboBox::Type(std::string text) {
   if (onChange_) onChange_();
 }
 
-ListBox::ListBox(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::ListBox, spec) {}
+ListBox::ListBox(ControlList& list, const ControlIdentity& identity) : Control(list, ControlKind::ListBox, identity) {}
 
 void ListBox::Clear() {
   lines_.clear();
@@ -179,7 +179,8 @@ void ListBox::Add(std::string line) {
   Changed();
 }
 
-RichText::RichText(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::RichText, spec) {}
+RichText::RichText(ControlList& list, const ControlIdentity& identity)
+    : Control(list, ControlKind::RichText, identity) {}
 
 void RichText::Clear() {
   lines_.clear();
@@ -191,8 +192,8 @@ void RichText::Append(std::string text) {
   Changed();
 }
 
-Grid::Grid(ControlList& list, const ControlSpec& spec, int cols, int rows, int fixedCols, int fixedRows)
-    : Control(list, ControlKind::Grid, spec),
+Grid::Grid(ControlList& list, const ControlIdentity& identity, int cols, int rows, int fixedCols, int fixedRows)
+    : Control(list, ControlKind::Grid, identity),
       cols_(cols),
       fixedCols_(fixedCols),
       fixedRows_(fixedRows),
@@ -214,8 +215,8 @@ void Grid::SetColWidth(int col, int width) {
   Changed();
 }
 
-Table::Table(ControlList& list, const ControlSpec& spec, std::vector<std::string> headers)
-    : Control(list, ControlKind::Table, spec), headers_(std::move(headers)) {}
+Table::Table(ControlList& list, const ControlIdentity& identity, std::vector<std::string> headers)
+    : Control(list, ControlKind::Table, identity), headers_(std::move(headers)) {}
 
 void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked) {
   for (const auto& row : rows)
@@ -257,8 +258,8 @@ void Table::ClickHeader(int column) {
   if (onSort_) onSort_();
 }
 
-Chart::Chart(ControlList& list, const ControlSpec& spec, std::vector<ChartSeries> series)
-    : Control(list, ControlKind::Chart, spec), series_(std::move(series)) {}
+Chart::Chart(ControlList& list, const ControlIdentity& identity, std::vector<ChartSeries> series)
+    : Control(list, ControlKind::Chart, identity), series_(std::move(series)) {}
 
 void Chart::ClearSeries(int s) {
   series_.at(size_t(s)).points.clear();
@@ -291,7 +292,7 @@ void Chart::SetAxis(int64_t min, int64_t max) {
   Changed();
 }
 
-Picture::Picture(ControlList& list, const ControlSpec& spec) : Control(list, ControlKind::Picture, spec) {}
+Picture::Picture(ControlList& list, const ControlIdentity& identity) : Control(list, ControlKind::Picture, identity) {}
 
 const Raster& Picture::Image() const {
   if (!image_) image_ = painter_ ? painter_() : Raster{};

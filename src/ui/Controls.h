@@ -56,14 +56,14 @@ enum class EditRole { Display, IntegerInput, RealInput, Computed, NoValue };
 // the key of the report's JSON), the caption that stands beside it in the
 // window (for a button or a check box, its own text), and a few words for
 // what it shows where no caption says it. `role` concerns edits only.
-struct ControlSpec {
+struct ControlIdentity {
   std::string_view name;
   std::string_view caption = {};
   std::string_view description = {};
   EditRole role = EditRole::Display;
 };
 
-// What all controls share: a spec, a kind, and a revision that grows with
+// What all controls share: a name and caption, a kind, and a revision that grows with
 // every change of their state (a view redraws a control whose revision it
 // has not seen).
 class Control {
@@ -83,7 +83,7 @@ class Control {
   uint64_t Revision() const { return revision_; }
 
  protected:
-  Control(ControlList& list, ControlKind kind, const ControlSpec& spec);
+  Control(ControlList& list, ControlKind kind, const ControlIdentity& identity);
   void Changed() { ++revision_; }
 
  private:
@@ -111,7 +111,7 @@ using Handler = std::function<void()>;
 class Edit : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Edit;
-  Edit(ControlList& list, const ControlSpec& spec, std::string text = {});
+  Edit(ControlList& list, const ControlIdentity& identity, std::string text = {});
   EditRole Role() const { return role_; }
   bool IsInput() const { return role_ == EditRole::IntegerInput || role_ == EditRole::RealInput; }
   const std::string& Text() const { return text_; }
@@ -138,7 +138,7 @@ class Edit : public Control {
 class Label : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Label;
-  Label(ControlList& list, const ControlSpec& spec, std::string text);
+  Label(ControlList& list, const ControlIdentity& identity, std::string text);
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
 
@@ -149,7 +149,7 @@ class Label : public Control {
 class Button : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Button;
-  Button(ControlList& list, const ControlSpec& spec);
+  Button(ControlList& list, const ControlIdentity& identity);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
 
@@ -160,7 +160,7 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::CheckBox;
-  CheckBox(ControlList& list, const ControlSpec& spec, bool checked = false);
+  CheckBox(ControlList& list, const ControlIdentity& identity, bool checked = false);
   bool Checked() const { return checked_; }
   // The user's click: the state toggles, then the click event runs.
   void Click();
@@ -177,7 +177,7 @@ class CheckBox : public Control {
 class ComboBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::ComboBox;
-  ComboBox(ControlList& list, const ControlSpec& spec, int dropDownCount, std::vector<std::string> items = {},
+  ComboBox(ControlList& list, const ControlIdentity& identity, int dropDownCount, std::vector<std::string> items = {},
            int index = -1);
   const std::vector<std::string>& Items() const { return items_; }
   int Index() const { return index_; }  // -1: no item selected
@@ -211,7 +211,7 @@ class ComboBox : public Control {
 class ListBox : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::ListBox;
-  ListBox(ControlList& list, const ControlSpec& spec);
+  ListBox(ControlList& list, const ControlIdentity& identity);
   const std::vector<std::string>& Lines() const { return lines_; }
   void Clear();
   void Add(std::string line);
@@ -230,7 +230,7 @@ struct RichLine {
 class RichText : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::RichText;
-  RichText(ControlList& list, const ControlSpec& spec);
+  RichText(ControlList& list, const ControlIdentity& identity);
   const std::vector<RichLine>& Lines() const { return lines_; }
   void Clear();
   void SetColor(Rgb color) { color_ = color; }
@@ -246,7 +246,7 @@ class Grid : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Grid;
   static constexpr int kDefaultColWidth = 100;
-  Grid(ControlList& list, const ControlSpec& spec, int cols, int rows, int fixedCols, int fixedRows);
+  Grid(ControlList& list, const ControlIdentity& identity, int cols, int rows, int fixedCols, int fixedRows);
   int ColCount() const { return cols_; }
   int RowCount() const { return int(cells_.size()); }
   int FixedCols() const { return fixedCols_; }
@@ -273,7 +273,7 @@ class Grid : public Control {
 class Table : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Table;
-  Table(ControlList& list, const ControlSpec& spec, std::vector<std::string> headers);
+  Table(ControlList& list, const ControlIdentity& identity, std::vector<std::string> headers);
   const std::vector<std::string>& Headers() const { return headers_; }
   const std::vector<std::vector<std::string>>& Rows() const { return rows_; }
   int SortColumn() const { return sortColumn_; }  // -1: in the order given
@@ -326,7 +326,7 @@ struct ChartSeries {
 class Chart : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Chart;
-  Chart(ControlList& list, const ControlSpec& spec, std::vector<ChartSeries> series);
+  Chart(ControlList& list, const ControlIdentity& identity, std::vector<ChartSeries> series);
   const std::vector<ChartSeries>& Series() const { return series_; }
   int64_t AxisMin() const { return min_; }
   int64_t AxisMax() const { return max_; }
@@ -351,7 +351,7 @@ class Picture : public Control {
  public:
   static constexpr ControlKind kKind = ControlKind::Picture;
   using Painter = std::function<Raster()>;
-  Picture(ControlList& list, const ControlSpec& spec);
+  Picture(ControlList& list, const ControlIdentity& identity);
   // The picture, drawn now if it has changed since it was last asked for
   // (an empty raster until a painter is set).
   const Raster& Image() const;

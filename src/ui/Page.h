@@ -29,7 +29,7 @@ class ControlGroup {
 };
 
 // A page's tab: the text on the tab and the page widget's window name.
-struct PageSpec {
+struct PageIdentity {
   std::string_view caption;
   std::string_view name;
 };
@@ -42,8 +42,8 @@ class Page : public ControlGroup {
   void SetVisible(bool visible) { visible_ = visible; }
 
  protected:
-  Page(const PageSpec& spec, const Analysis& save, MessageLog& messages)
-      : save_(save), messages_(messages), caption_(spec.caption), name_(spec.name) {}
+  Page(const PageIdentity& identity, const Analysis& save, MessageLog& messages)
+      : save_(save), messages_(messages), caption_(identity.caption), name_(identity.name) {}
 
   const Analysis& save_;  // the loaded save (an empty game before the first load)
   MessageLog& messages_;
