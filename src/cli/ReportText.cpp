@@ -8,12 +8,14 @@
 #include <set>
 
 #include "cli/Report.h"
+#include "ui/Blanks.h"
 
 namespace tolvane::report {
 
 namespace {
 
 using ui::ControlKind;
+using ui::Trimmed;
 
 // Characters on a terminal, counting each UTF-8 sequence once.
 size_t Width(std::string_view s) {
@@ -24,15 +26,12 @@ std::string Padded(std::string_view s, size_t w) {
   out.append(w > Width(s) ? w - Width(s) : 0, ' ');
   return out;
 }
-std::string Trimmed(std::string_view s) {
-  const size_t b = s.find_first_not_of(' ');
-  if (b == std::string_view::npos) return {};
-  return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
-}
 
 // The words in front of a control's value: what it shows, or else the
 // caption beside it in the window.
-std::string LabelOf(const ui::Control& c) { return c.Description().empty() ? Trimmed(c.Caption()) : c.Description(); }
+std::string LabelOf(const ui::Control& c) {
+  return c.Description().empty() ? std::string(Trimmed(c.Caption())) : c.Description();
+}
 
 class Writer {
  public:
@@ -76,7 +75,7 @@ class Writer {
   void Control(const ui::Control& c) {
     switch (c.Kind()) {
       case ControlKind::Edit: {
-        const std::string text = Trimmed(static_cast<const ui::Edit&>(c).Text());
+        const std::string_view text = Trimmed(static_cast<const ui::Edit&>(c).Text());
         if (!text.empty()) Line(LabelOf(c), text);
         break;
       }
@@ -167,7 +166,7 @@ class Writer {
       if (r >= g.FixedRows() && blank) continue;
       rows.push_back(&row);
       for (size_t col = 0; col < row.size(); ++col) {
-        const std::string cell = Trimmed(row[col]);
+        const std::string_view cell = Trimmed(row[col]);
         widths[col] = std::max(widths[col], Width(cell));
         if (r >= g.FixedRows() && !cell.empty())
           numbers[col] += std::isdigit(uint8_t(cell[0])) || cell[0] == '-' ? 1 : -1;
@@ -177,9 +176,9 @@ class Writer {
       std::string line = " ";
       for (size_t col = 0; col < row->size(); ++col) {
         if (!widths[col]) continue;
-        const std::string cell = Trimmed((*row)[col]);
-        line +=
-            " " + (numbers[col] > 0 ? std::string(widths[col] - Width(cell), ' ') + cell : Padded(cell, widths[col]));
+        const std::string_view cell = Trimmed((*row)[col]);
+        line += " " + (numbers[col] > 0 ? std::string(widths[col] - Width(cell), ' ') + std::string(cell)
+                                        : Padded(cell, widths[col]));
       }
       while (!line.empty() && line.back() == ' ') line.pop_back();
       out_ += line + "\n";

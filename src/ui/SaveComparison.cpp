@@ -7,6 +7,7 @@
 
 #include "rules/GameCodes.h"
 #include "rules/Tables.h"
+#include "ui/Blanks.h"
 #include "ui/Form.h"
 #include "ui/Latin1.h"
 #include "ui/pages/SaveView.h"
@@ -14,12 +15,6 @@
 namespace tolvane::ui {
 
 namespace {
-
-std::string Trimmed(const std::string& s) {
-  const size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 // The session turns the Reloads page lists, ascending.
 std::vector<int32_t> SessionTurns(const Analysis& a) {
@@ -86,7 +81,8 @@ std::vector<ComparedSetting> Settings(const Form& earlier, const Form& later) {
   };
   std::vector<ComparedSetting> settings;
   for (const auto& setting : kSettings)
-    settings.push_back({setting.name, Trimmed(setting.edit(earlier).Text()), Trimmed(setting.edit(later).Text())});
+    settings.push_back({setting.name, std::string(Trimmed(setting.edit(earlier).Text())),
+                        std::string(Trimmed(setting.edit(later).Text()))});
   settings.push_back(
       {"Players", std::to_string(earlier.Model().playerCount), std::to_string(later.Model().playerCount)});
   return settings;

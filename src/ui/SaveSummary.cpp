@@ -3,17 +3,12 @@
 #include <memory>
 #include <new>
 
+#include "ui/Blanks.h"
 #include "ui/SaveFolder.h"
 
 namespace tolvane::ui {
 
 namespace {
-
-std::string Trimmed(const std::string& s) {
-  const size_t b = s.find_first_not_of(' ');
-  if (b == std::string::npos) return {};
-  return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
 
 // The players the Leaders page lists (the barbarians are no player).
 int PlayersListed(const LeadersPage& page) {

@@ -3,15 +3,11 @@
 #include <charconv>
 #include <optional>
 
+#include "ui/Blanks.h"
+
 namespace tolvane::ui {
 
 namespace {
-
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
 
 // A whole number at the start of `s` (with an optional minus), moving `s`
 // past it.
