@@ -48,10 +48,6 @@ struct BusyCursor {
   BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-}  // namespace
-
-namespace {
-
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kLastFolderKey = QStringLiteral("lastFolder");
 
@@ -68,8 +64,6 @@ QString AboutText() {
              "<p>Released under the MIT licence (see LICENSE).</p>")
       .arg(QString::fromLatin1(kVersion), QStringLiteral(QT_VERSION_STR), QString::fromLatin1(qVersion()));
 }
-
-namespace {}  // namespace
 
 MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
     : QMainWindow(parent),
@@ -197,7 +191,6 @@ void MainWindow::FillRecentMenu() {
   recentMenu_->addSeparator();
   QAction* clear = recentMenu_->addAction(QStringLiteral("&Clear"), recent_, &RecentFiles::Clear);
   clear->setEnabled(!files.isEmpty());
-  recentMenu_->setEnabled(true);
 }
 
 QWidget* MainWindow::TopRow() {
