@@ -35,7 +35,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	$(BUILD)/src/app/tolvane
+	$(BUILD)/src/gui/tolvane
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -55,7 +55,7 @@ tidy: build
 # test fixture anew (tests/golden) and shows how they changed.
 golden: build
 	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/cli/report_test --gtest_filter='GoldenReport.*'
-	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/ui/ui_test --gtest_filter='WorldRaster.FixtureMatchesTheCommittedPicture'
+	cd $(BUILD) && TOLVANE_UPDATE_GOLDEN=1 ./tests/form/form_test --gtest_filter='WorldRaster.FixtureMatchesTheCommittedPicture'
 	git diff --stat -- tests/golden; git --no-pager diff -- tests/golden
 
 bench: build
@@ -75,7 +75,7 @@ fuzz: deps
 	  $(FUZZ_BUILD)/corpus fuzz/corpus/seeds
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/src/app/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave examples/demo-turn-120.CivWarlordsSave
+	QT_QPA_PLATFORM=offscreen $(BUILD)/src/gui/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave examples/demo-turn-120.CivWarlordsSave
 
 # The libraries, tolvane-report.exe and the tests without Qt, cross-built for
 # Windows with MinGW-w64 into build-windows/; the tests run under Wine.

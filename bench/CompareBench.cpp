@@ -8,8 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include "LargeSaveFile.h"
-#include "ui/Form.h"
-#include "ui/SaveComparison.h"
+#include "form/Form.h"
+#include "form/SaveComparison.h"
 
 namespace {
 
@@ -17,19 +17,19 @@ using namespace tolvane;
 using bench::Large;
 
 void CompareLoadedSaves(benchmark::State& state) {
-  const ui::ComparedForms forms = ui::LoadForComparison(Large().path, Large().path, ui::Form().Calculators());
+  const form::ComparedForms forms = form::LoadForComparison(Large().path, Large().path, form::Form().Calculators());
   if (!forms.error.empty()) state.SkipWithError(forms.error.c_str());
   for (auto _ : state) {
-    const ui::SaveComparison comparison = ui::CompareSaves(*forms.first, *forms.second);
+    const form::SaveComparison comparison = form::CompareSaves(*forms.first, *forms.second);
     benchmark::DoNotOptimize(comparison.continues);
   }
 }
 
 void LoadAndCompare(benchmark::State& state) {
-  const ui::CalculatorSettings settings = ui::Form().Calculators();
+  const form::CalculatorSettings settings = form::Form().Calculators();
   for (auto _ : state) {
-    const ui::ComparedForms forms = ui::LoadForComparison(Large().path, Large().path, settings);
-    const ui::SaveComparison comparison = ui::CompareSaves(*forms.first, *forms.second);
+    const form::ComparedForms forms = form::LoadForComparison(Large().path, Large().path, settings);
+    const form::SaveComparison comparison = form::CompareSaves(*forms.first, *forms.second);
     benchmark::DoNotOptimize(comparison.continues);
   }
 }

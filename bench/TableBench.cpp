@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "LargeSaveFile.h"
-#include "ui/SaveTableRun.h"
+#include "form/SaveTableRun.h"
 
 namespace {
 
@@ -66,9 +66,9 @@ void HundredInflations(benchmark::State& state) {
 // One save's row on this thread: read, inflate, walk, fill every page of a
 // form of its own, read the row.
 void RowOfOneSave(benchmark::State& state) {
-  const ui::Form defaults;
+  const form::Form defaults;
   for (auto _ : state) {
-    const ui::SaveRow row = ui::SummarizeSave(Large().path, defaults.Calculators());
+    const form::SaveRow row = form::SummarizeSave(Large().path, defaults.Calculators());
     if (!row.loaded) state.SkipWithError("the save did not load");
   }
 }
@@ -76,14 +76,14 @@ void RowOfOneSave(benchmark::State& state) {
 // The argument is the number of worker threads.
 void TableOfHundredCopies(benchmark::State& state) {
   const CopiesFolder& copies = Copies();
-  const ui::Form defaults;
+  const form::Form defaults;
   for (auto _ : state) {
     size_t rows = 0, loaded = 0;
-    ui::SaveTableRun run(copies.saves, defaults.Calculators(), {.threads = unsigned(state.range(0))},
-                         [&](size_t, ui::SaveRow row) {
-                           ++rows;
-                           loaded += row.loaded;
-                         });
+    form::SaveTableRun run(copies.saves, defaults.Calculators(), {.threads = unsigned(state.range(0))},
+                           [&](size_t, form::SaveRow row) {
+                             ++rows;
+                             loaded += row.loaded;
+                           });
     run.Wait();
     if (loaded != size_t(kCopies)) state.SkipWithError("a copy did not load");
   }

@@ -27,10 +27,10 @@
 #include <filesystem>
 
 #include "LargeSaveFile.h"
-#include "app/MainWindow.h"
-#include "app/PictureView.h"
-#include "app/SavesController.h"
-#include "ui/Form.h"
+#include "form/Form.h"
+#include "gui/MainWindow.h"
+#include "gui/PictureView.h"
+#include "gui/SavesController.h"
 
 namespace {
 
@@ -78,12 +78,12 @@ using bench::ZlibInflate;
 void WindowLoadFile(benchmark::State& state) {
   const auto& f = Large();
   const QTemporaryDir settings;
-  app::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
+  gui::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
   window.show();
-  ui::Form& form = window.Form();
-  const ui::Page* shown[] = {&form.base, &form.replay, &form.graph, &form.world};
-  const ui::Page* page = shown[state.range(0)];
+  form::Form& form = window.Form();
+  const form::Page* shown[] = {&form.base, &form.replay, &form.graph, &form.world};
+  const form::Page* page = shown[state.range(0)];
   const auto& pages = form.Pages();
   window.Pages()->setCurrentIndex(int(std::find(pages.begin(), pages.end(), page) - pages.begin()));
   if (page == &form.graph) window.findChild<QCheckBox*>(QString::fromStdString(form.graph.showAi.Name()))->click();
@@ -101,14 +101,14 @@ void WindowLoadFile(benchmark::State& state) {
 // eight notches closer. The steps go in and out by turns.
 void WorldZoomStep(benchmark::State& state) {
   const QTemporaryDir settings;
-  app::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
+  gui::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
   window.show();
   if (!window.LoadPath(QString::fromStdString(Large().path))) state.SkipWithError("the large save did not load");
-  ui::Form& form = window.Form();
+  form::Form& form = window.Form();
   const auto& pages = form.Pages();
   window.Pages()->setCurrentIndex(int(std::find(pages.begin(), pages.end(), &form.world) - pages.begin()));
   QCoreApplication::processEvents();
-  auto* map = window.findChild<app::PictureView*>(QString::fromStdString(form.world.picture.Name()));
+  auto* map = window.findChild<gui::PictureView*>(QString::fromStdString(form.world.picture.Name()));
   const QPointF at(map->width() / 3.0, map->height() / 2.0);
   auto turn = [map, at](int notches) {
     QWheelEvent wheel(at, map->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
@@ -150,7 +150,7 @@ struct SavesFolder {
 
 void SavesPageFill(benchmark::State& state) {
   const SavesFolder saves(int(state.range(0)));
-  app::MainWindow window;
+  gui::MainWindow window;
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
   window.show();
   const QString folder = QString::fromStdString(saves.folder.string());

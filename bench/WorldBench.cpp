@@ -6,8 +6,8 @@
 #include "LargeSaveFile.h"
 #include "SaveWriter.h"
 #include "analysis/SaveAnalyse.h"
-#include "ui/exports/Png.h"
-#include "ui/exports/WorldRaster.h"
+#include "form/exports/Png.h"
+#include "form/exports/WorldRaster.h"
 
 namespace {
 
@@ -45,11 +45,11 @@ const Analysis& HugeMap() {
 // then its picture. The argument is the pixels per plot.
 void DrawWorldOf(benchmark::State& state, const Analysis& a) {
   const auto scale = int32_t(state.range(0));
-  const ui::WorldLayers layers{.owners = true, .cities = true, .resources = true};
+  const form::WorldLayers layers{.owners = true, .cities = true, .resources = true};
   int64_t pixels = 0;
   for (auto _ : state) {
-    const ui::ShownWorld world = ui::WorldAsShown(a);
-    const ui::Raster r = ui::DrawWorld(a, world, layers, scale);
+    const form::ShownWorld world = form::WorldAsShown(a);
+    const form::Raster r = form::DrawWorld(a, world, layers, scale);
     pixels += int64_t(r.pixels.size());
     benchmark::DoNotOptimize(r.pixels.data());
   }
@@ -62,10 +62,10 @@ void WorldRaster500x500(benchmark::State& state) { DrawWorldOf(state, HugeMap())
 // "Save Picture…" of the large save: its picture at the page's scale as PNG.
 void WorldPng124x68(benchmark::State& state) {
   const Analysis& a = LargeAnalysis();
-  const ui::ShownWorld world = ui::WorldAsShown(a);
-  const ui::Raster r = ui::DrawWorld(a, world, {}, ui::DefaultWorldScale(world.width, world.height));
+  const form::ShownWorld world = form::WorldAsShown(a);
+  const form::Raster r = form::DrawWorld(a, world, {}, form::DefaultWorldScale(world.width, world.height));
   for (auto _ : state) {
-    const std::string png = ui::EncodePng(r);
+    const std::string png = form::EncodePng(r);
     benchmark::DoNotOptimize(png.data());
   }
 }

@@ -10,9 +10,9 @@
 #include <span>
 
 #include "analysis/SaveAnalyse.h"
+#include "form/Form.h"
+#include "form/exports/MapText.h"
 #include "save/SaveError.h"
-#include "ui/Form.h"
-#include "ui/exports/MapText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tolvane;
@@ -31,14 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       image.bodyLength = int32_t(image.bytes.size()) - image.bodyOffset;
     }
     Analysis a = SaveAnalyse(image, ScoreFactors{});
-    (void)tolvane::ui::MapText(a);
+    (void)tolvane::form::MapText(a);
     // The pages, and the selectors moved to the last player as a user
     // would. A fresh form for every input: a crash reproduces from its input
     // alone.
-    ui::Form form;
+    form::Form form;
     form.Show(std::move(a), std::move(image));
-    for (ui::ComboBox* selector : {&form.player.playerSelector, &form.playerLog.playerSelector,
-                                   &form.cities.playerSelector, &form.attitudes.leaderSelector})
+    for (form::ComboBox* selector : {&form.player.playerSelector, &form.playerLog.playerSelector,
+                                     &form.cities.playerSelector, &form.attitudes.leaderSelector})
       if (!selector->Items().empty()) selector->Select(int(selector->Items().size()) - 1);
     form.graph.showAi.Click();
     form.playerLog.showCombats.Click();

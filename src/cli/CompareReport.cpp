@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "cli/Report.h"
-#include "ui/Form.h"
+#include "form/Form.h"
 
 namespace tolvane::report {
 
@@ -16,13 +16,13 @@ Json OrNull(const std::optional<T>& value, F json) {
   return value ? json(*value) : Json(nullptr);
 }
 
-Json ChangeJson(const ui::Change& change) {
+Json ChangeJson(const form::Change& change) {
   return {{"earlier", change.earlier}, {"later", change.later}, {"change", change.Difference()}};
 }
 
 Json Names(const std::vector<std::string>& names) { return names; }
 
-Json LineJson(const ui::AddedLine& line) {
+Json LineJson(const form::AddedLine& line) {
   Json json = Json::object();
   if (line.slot >= 0) {
     json["slot"] = line.slot + 1;
@@ -31,7 +31,7 @@ Json LineJson(const ui::AddedLine& line) {
   json["turn"] = line.turn;
   json["text"] = line.message;
   json["line"] = line.line;
-  json["color"] = ui::RgbText(line.color);
+  json["color"] = form::RgbText(line.color);
   return json;
 }
 
@@ -46,12 +46,12 @@ Json SaveJson(const std::string& path, int32_t turn, const std::string& date, in
 
 }  // namespace
 
-nlohmann::ordered_json ComparisonJson(const ui::SaveComparison& c) {
+nlohmann::ordered_json ComparisonJson(const form::SaveComparison& c) {
   Json settings = Json::array();
-  for (const ui::ComparedSetting& s : c.settings)
+  for (const form::ComparedSetting& s : c.settings)
     settings.push_back({{"setting", s.name}, {"earlier", s.earlier}, {"later", s.later}, {"same", s.Same()}});
   Json players = Json::array();
-  for (const ui::PlayerChange& p : c.players)
+  for (const form::PlayerChange& p : c.players)
     players.push_back({{"slot", p.slot + 1},
                        {"leader", p.leader},
                        {"score", OrNull(p.score, ChangeJson)},
@@ -65,10 +65,10 @@ nlohmann::ordered_json ComparisonJson(const ui::SaveComparison& c) {
   Json replay = nullptr;
   if (c.replayAdded) {
     replay = Json::array();
-    for (const ui::AddedLine& line : *c.replayAdded) replay.push_back(LineJson(line));
+    for (const form::AddedLine& line : *c.replayAdded) replay.push_back(LineJson(line));
   }
   Json log = Json::array();
-  for (const ui::AddedLine& line : c.logAdded) log.push_back(LineJson(line));
+  for (const form::AddedLine& line : c.logAdded) log.push_back(LineJson(line));
   const auto sessions = [&c](bool later) -> std::optional<int32_t> {
     if (!c.sessions) return std::nullopt;
     return later ? c.sessions->later : c.sessions->earlier;
@@ -90,16 +90,16 @@ nlohmann::ordered_json ComparisonJson(const ui::SaveComparison& c) {
 
 int PrintComparison(const std::string& first, const std::string& second, bool json, std::ostream& out,
                     std::ostream& err) {
-  const ui::ComparedForms forms = ui::LoadForComparison(first, second, ui::Form().Calculators());
+  const form::ComparedForms forms = form::LoadForComparison(first, second, form::Form().Calculators());
   if (!forms.error.empty()) {
     err << "tolvane-report: " << forms.error << "\n";
     return 1;
   }
-  const ui::SaveComparison comparison = ui::CompareSaves(*forms.first, *forms.second);
+  const form::SaveComparison comparison = form::CompareSaves(*forms.first, *forms.second);
   if (json) {
     out << ComparisonJson(comparison).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
   } else {
-    ui::Form form;
+    form::Form form;
     form.compare.Show(comparison);
     out << PageText(form, form.compare);
   }

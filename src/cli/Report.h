@@ -5,16 +5,16 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "ui/Form.h"
+#include "form/Form.h"
 
 namespace tolvane::report {
 
 // {"tabs": {caption: visible}, "controls": {name: state}, "messages": [...]}.
-nlohmann::ordered_json FormJson(const ui::Form& form);
+nlohmann::ordered_json FormJson(const form::Form& form);
 
 // The pages in tab order, each control with its caption and contents.
-std::string FormText(const ui::Form& form);
+std::string FormText(const form::Form& form);
 // One page of the form as FormText prints it.
-std::string PageText(const ui::Form& form, const ui::Page& page);
+std::string PageText(const form::Form& form, const form::Page& page);
 
 }  // namespace tolvane::report

@@ -8,14 +8,14 @@
 #include <set>
 
 #include "cli/Report.h"
-#include "ui/Blanks.h"
+#include "form/Blanks.h"
 
 namespace tolvane::report {
 
 namespace {
 
-using ui::ControlKind;
-using ui::Trimmed;
+using form::ControlKind;
+using form::Trimmed;
 
 // Characters on a terminal, counting each UTF-8 sequence once.
 size_t Width(std::string_view s) {
@@ -29,22 +29,22 @@ std::string Padded(std::string_view s, size_t w) {
 
 // The words in front of a control's value: what it shows, or else the
 // caption beside it in the window.
-std::string LabelOf(const ui::Control& c) {
+std::string LabelOf(const form::Control& c) {
   return c.Description().empty() ? std::string(Trimmed(c.Caption())) : c.Description();
 }
 
 class Writer {
  public:
-  explicit Writer(const ui::Form& form) : form_(form) {}
+  explicit Writer(const form::Form& form) : form_(form) {}
 
-  std::string RunPage(const ui::Page& page) {
+  std::string RunPage(const form::Page& page) {
     Page(page);
     return out_;
   }
 
   std::string Run() {
     Controls(form_.fileBar.Controls());
-    for (const ui::Page* page : form_.Pages()) Page(*page);
+    for (const form::Page* page : form_.Pages()) Page(*page);
     if (!form_.Messages().empty()) {
       out_ += "\n== Messages ==\n";
       for (const std::string& m : form_.Messages()) out_ += "  " + m + "\n";
@@ -53,15 +53,15 @@ class Writer {
   }
 
  private:
-  void Page(const ui::Page& page) {
+  void Page(const form::Page& page) {
     out_ += fmt::format("\n== {}{} ==\n", page.Caption(), page.Visible() ? "" : " (tab hidden)");
     Controls(page.Controls());
     if (&page == &form_.base) ScoreTable();
     if (&page == &form_.kavrel) KavrelTable();
   }
 
-  void Controls(const std::vector<ui::Control*>& controls) {
-    for (const ui::Control* c : controls)
+  void Controls(const std::vector<form::Control*>& controls) {
+    for (const form::Control* c : controls)
       if (!tabled_.count(c)) Control(*c);
   }
 
@@ -72,28 +72,28 @@ class Writer {
       out_ += fmt::format("  {} {}\n", Padded(label, 42), value);
   }
 
-  void Control(const ui::Control& c) {
+  void Control(const form::Control& c) {
     switch (c.Kind()) {
       case ControlKind::Edit: {
-        const std::string_view text = Trimmed(static_cast<const ui::Edit&>(c).Text());
+        const std::string_view text = Trimmed(static_cast<const form::Edit&>(c).Text());
         if (!text.empty()) Line(LabelOf(c), text);
         break;
       }
       case ControlKind::Label:
-        if (const std::string& text = static_cast<const ui::Label&>(c).Text(); !text.empty()) Line(LabelOf(c), text);
+        if (const std::string& text = static_cast<const form::Label&>(c).Text(); !text.empty()) Line(LabelOf(c), text);
         break;
       case ControlKind::Button: {
-        const auto& b = static_cast<const ui::Button&>(c);
+        const auto& b = static_cast<const form::Button&>(c);
         out_ += fmt::format("  [{}]{}\n", b.Caption(), b.Enabled() ? "" : " (disabled)");
         break;
       }
       case ControlKind::CheckBox: {
-        const auto& b = static_cast<const ui::CheckBox&>(c);
+        const auto& b = static_cast<const form::CheckBox&>(c);
         out_ += fmt::format("  [{}] {}\n", b.Checked() ? 'x' : ' ', b.Caption());
         break;
       }
       case ControlKind::ComboBox: {
-        const auto& box = static_cast<const ui::ComboBox&>(c);
+        const auto& box = static_cast<const form::ComboBox&>(c);
         if (!box.Visible()) break;
         std::string value = box.Text().empty() ? "(none)" : box.Text();
         if (box.Index() >= 0) value += fmt::format("  (item {} of {})", box.Index() + 1, box.Items().size());
@@ -101,40 +101,40 @@ class Writer {
         break;
       }
       case ControlKind::ListBox: {
-        const auto& lines = static_cast<const ui::ListBox&>(c).Lines();
+        const auto& lines = static_cast<const form::ListBox&>(c).Lines();
         Line(LabelOf(c), lines.empty() ? "(empty)" : "");
         for (const std::string& l : lines) out_ += "    " + l + "\n";
         break;
       }
       case ControlKind::RichText: {
-        const auto& lines = static_cast<const ui::RichText&>(c).Lines();
+        const auto& lines = static_cast<const form::RichText&>(c).Lines();
         const bool log = &c == &form_.replay.replay || &c == &form_.playerLog.log;
         if (log)
           out_ += "  Turn Date    Event\n";
         else
           Line(LabelOf(c), lines.empty() ? "(empty)" : "");
-        for (const ui::RichLine& l : lines) out_ += (log ? "  " : "    ") + l.text + "\n";
+        for (const form::RichLine& l : lines) out_ += (log ? "  " : "    ") + l.text + "\n";
         break;
       }
       case ControlKind::Grid:
-        GridTable(static_cast<const ui::Grid&>(c));
+        GridTable(static_cast<const form::Grid&>(c));
         break;
       case ControlKind::Chart:
-        ChartSummary(static_cast<const ui::Chart&>(c));
+        ChartSummary(static_cast<const form::Chart&>(c));
         break;
       case ControlKind::Picture: {
-        const ui::Raster& image = static_cast<const ui::Picture&>(c).Image();
+        const form::Raster& image = static_cast<const form::Picture&>(c).Image();
         Line(LabelOf(c), image.Empty() ? "(empty)" : fmt::format("{} x {} pixels", image.width, image.height));
         break;
       }
       case ControlKind::Table:
-        TableText(static_cast<const ui::Table&>(c));
+        TableText(static_cast<const form::Table&>(c));
         break;
     }
   }
 
   // The headers over the rows, the marked row with a "*" in front.
-  void TableText(const ui::Table& t) {
+  void TableText(const form::Table& t) {
     if (t.Rows().empty()) {
       Line(LabelOf(t), "(empty)");
       return;
@@ -155,7 +155,7 @@ class Writer {
 
   // Rows whose data cells are all blank are left out; columns of numbers
   // are right-aligned.
-  void GridTable(const ui::Grid& g) {
+  void GridTable(const form::Grid& g) {
     std::vector<size_t> widths(size_t(g.ColCount()), 0);
     std::vector<int> numbers(size_t(g.ColCount()), 0);
     std::vector<const std::vector<std::string>*> rows;
@@ -185,9 +185,9 @@ class Writer {
     }
   }
 
-  void ChartSummary(const ui::Chart& chart) {
+  void ChartSummary(const form::Chart& chart) {
     out_ += fmt::format("  Value axis {} .. {}\n", chart.AxisMin(), chart.AxisMax());
-    for (const ui::ChartSeries& s : chart.Series()) {
+    for (const form::ChartSeries& s : chart.Series()) {
       if (!s.legend || s.points.empty()) continue;
       out_ += fmt::format("  {} {} turns, {} .. {}: last {}\n", Padded(s.title, 20), s.points.size(),
                           s.points.front().first, s.points.back().first, s.points.back().second);
@@ -196,12 +196,12 @@ class Writer {
 
   // The Base page's "Score Calculations": one row per score part.
   void ScoreTable() {
-    const ui::BasePage& base = form_.base;
+    const form::BasePage& base = form_.base;
     out_ += "\n  Score Calculations    Initial  Current  Maximal   Factor  Game Score  Final Score\n";
-    for (const ui::ScoreRow* row : base.ScoreRows()) {
+    for (const form::ScoreRow* row : base.ScoreRows()) {
       std::string line = fmt::format("  {:<20}", row->title);
-      const ui::Edit* cells[] = {&row->initial, &row->current,   &row->maximal,
-                                 &row->factor,  &row->gameScore, &row->finalScore};
+      const form::Edit* cells[] = {&row->initial, &row->current,   &row->maximal,
+                                   &row->factor,  &row->gameScore, &row->finalScore};
       for (size_t col = 0; col < std::size(cells); ++col)
         line += fmt::format(" {:>{}}", Trimmed(cells[col]->Text()), col < 4 ? 8 : 11);
       out_ += line + "\n";
@@ -213,11 +213,11 @@ class Writer {
   }
 
   void KavrelTable() {
-    const ui::KavrelPage& kavrel = form_.kavrel;
+    const form::KavrelPage& kavrel = form_.kavrel;
     out_ += "\n  Kavrel Score          Current+  Maximal   Factor  Final Score  % Score\n";
-    for (const ui::KavrelRow* row : kavrel.Rows()) {
+    for (const form::KavrelRow* row : kavrel.Rows()) {
       std::string line = fmt::format("  {:<20}", row->title);
-      const ui::Edit* cells[] = {&row->current, &row->maximal, &row->factor, &row->finalScore, &row->share};
+      const form::Edit* cells[] = {&row->current, &row->maximal, &row->factor, &row->finalScore, &row->share};
       for (size_t col = 0; col < std::size(cells); ++col)
         line += fmt::format(" {:>{}}", Trimmed(cells[col]->Text()), col < 3 ? 8 : 12);
       out_ += line + "\n";
@@ -227,26 +227,26 @@ class Writer {
   }
 
   // The controls shown in the two calculator tables instead of one by one.
-  std::set<const ui::Control*> TabledControls() const {
-    const ui::BasePage& base = form_.base;
-    std::set<const ui::Control*> tabled = {&base.gameScoreSum, &base.finalScoreSum, &base.difficultyCoefficient,
-                                           &form_.kavrel.date, &form_.kavrel.finalScoreSum};
-    for (const ui::ScoreRow* row : base.ScoreRows())
+  std::set<const form::Control*> TabledControls() const {
+    const form::BasePage& base = form_.base;
+    std::set<const form::Control*> tabled = {&base.gameScoreSum, &base.finalScoreSum, &base.difficultyCoefficient,
+                                             &form_.kavrel.date, &form_.kavrel.finalScoreSum};
+    for (const form::ScoreRow* row : base.ScoreRows())
       tabled.insert({&row->initial, &row->current, &row->maximal, &row->factor, &row->gameScore, &row->finalScore});
-    for (const ui::KavrelRow* row : form_.kavrel.Rows())
+    for (const form::KavrelRow* row : form_.kavrel.Rows())
       tabled.insert({&row->current, &row->maximal, &row->factor, &row->finalScore, &row->share});
     return tabled;
   }
 
-  const ui::Form& form_;
+  const form::Form& form_;
   std::string out_;
-  const std::set<const ui::Control*> tabled_ = TabledControls();
+  const std::set<const form::Control*> tabled_ = TabledControls();
 };
 
 }  // namespace
 
-std::string FormText(const ui::Form& form) { return Writer(form).Run(); }
+std::string FormText(const form::Form& form) { return Writer(form).Run(); }
 
-std::string PageText(const ui::Form& form, const ui::Page& page) { return Writer(form).RunPage(page); }
+std::string PageText(const form::Form& form, const form::Page& page) { return Writer(form).RunPage(page); }
 
 }  // namespace tolvane::report

@@ -10,11 +10,11 @@
 #include <ostream>
 #include <system_error>
 
+#include "form/SaveFolder.h"
+#include "form/SaveTableRun.h"
+#include "form/exports/SaveTableText.h"
 #include "save/SaveError.h"
 #include "save/Utf8Path.h"
-#include "ui/SaveFolder.h"
-#include "ui/SaveTableRun.h"
-#include "ui/exports/SaveTableText.h"
 
 namespace tolvane::report {
 
@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
-using ui::SaveRow;
+using form::SaveRow;
 
 // One row of the table: a save to read, or a folder that could not be
 // listed (its row is ready at once).
@@ -44,18 +44,18 @@ std::vector<Item> ItemsOf(const TableOptions& options, std::ostream& err) {
     const fs::path path = PathFromUtf8(arg);
     std::error_code error;
     if (!fs::is_directory(path, error)) {
-      items.push_back({path, ui::PathText(path.filename())});
+      items.push_back({path, form::PathText(path.filename())});
       continue;
     }
     try {
-      const std::vector<ui::ListedSave> saves = ui::ListSaves(path, options.recursive);
+      const std::vector<form::ListedSave> saves = form::ListSaves(path, options.recursive);
       if (saves.empty()) err << "tolvane-report: no saves in \"" << arg << "\"\n";
-      for (const ui::ListedSave& save : saves)
+      for (const form::ListedSave& save : saves)
         items.push_back({save.path, GenericText(save.path.lexically_relative(path))});
     } catch (const SaveError& e) {
       SaveRow row;
-      row.cells[ui::kFileNameColumn] = arg;
-      row.cells[ui::kErrorColumn] = e.what();
+      row.cells[form::kFileNameColumn] = arg;
+      row.cells[form::kErrorColumn] = e.what();
       items.push_back({path, arg, std::move(row)});
     }
   }
@@ -92,7 +92,7 @@ class ProgressLine {
 class RowWriter {
  public:
   RowWriter(TableFormat format, std::ostream& out) : format_(format), out_(out) {
-    if (format_ == TableFormat::Csv) out_ << ui::SaveTableCsvHeader();
+    if (format_ == TableFormat::Csv) out_ << form::SaveTableCsvHeader();
   }
   void Write(SaveRow row) {
     switch (format_) {
@@ -100,7 +100,7 @@ class RowWriter {
         kept_.push_back(std::move(row));
         return;
       case TableFormat::Csv:
-        out_ << ui::SaveTableCsvLine(row);
+        out_ << form::SaveTableCsvLine(row);
         break;
       case TableFormat::Json: {
         // As the whole array's dump(2) would indent it.
@@ -114,7 +114,7 @@ class RowWriter {
     out_.flush();
   }
   void End() {
-    if (format_ == TableFormat::Text) out_ << ui::SaveTableText(kept_);
+    if (format_ == TableFormat::Text) out_ << form::SaveTableText(kept_);
     if (format_ == TableFormat::Json) out_ << (rows_ ? "\n]\n" : "[]\n");
     out_.flush();
   }
@@ -130,15 +130,15 @@ class RowWriter {
 
 Json RowJson(const SaveRow& row) {
   Json object = Json::object();
-  for (size_t col = 0; col < ui::kSaveColumns.size(); ++col) {
-    const ui::SaveColumn& column = ui::kSaveColumns[col];
+  for (size_t col = 0; col < form::kSaveColumns.size(); ++col) {
+    const form::SaveColumn& column = form::kSaveColumns[col];
     const std::string& cell = row.cells[col];
     const std::string key(column.key);
-    if (column.sort != ui::SortKind::Number) {
+    if (column.sort != form::SortKind::Number) {
       object[key] = cell;
       continue;
     }
-    const ui::SortValue number = ui::SortValueOf(ui::SortKind::Number, cell);
+    const form::SortValue number = form::SortValueOf(form::SortKind::Number, cell);
     if (number.valid)
       object[key] = number.value;
     else if (cell.empty())
@@ -166,15 +166,15 @@ int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err
   for (size_t i = 0; i < items.size(); ++i) rows[i] = std::move(items[i].ready);
   const size_t listedFailures = items.size() - paths.size();
 
-  const ui::Form defaults;  // the calculators as the window starts
-  ui::SaveTableRun run(std::move(paths), defaults.Calculators(), {.threads = options.jobs},
-                       [&](size_t index, SaveRow row) {
-                         const size_t item = itemOf[index];
-                         row.cells[ui::kFileNameColumn] = items[item].name;
-                         const std::lock_guard<std::mutex> lock(mutex);
-                         rows[item] = std::move(row);
-                         arrived.notify_one();
-                       });
+  const form::Form defaults;  // the calculators as the window starts
+  form::SaveTableRun run(std::move(paths), defaults.Calculators(), {.threads = options.jobs},
+                         [&](size_t index, SaveRow row) {
+                           const size_t item = itemOf[index];
+                           row.cells[form::kFileNameColumn] = items[item].name;
+                           const std::lock_guard<std::mutex> lock(mutex);
+                           rows[item] = std::move(row);
+                           arrived.notify_one();
+                         });
 
   ProgressLine progress(err, options.progress, items.size());
   RowWriter writer(options.format, out);

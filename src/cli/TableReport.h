@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/SaveTable.h"
+#include "form/SaveTable.h"
 
 namespace tolvane::report {
 
@@ -29,6 +29,6 @@ int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err
 
 // One row as a JSON object: each column under its key, numbers as numbers
 // (null when empty), the other columns as strings.
-nlohmann::ordered_json RowJson(const ui::SaveRow& row);
+nlohmann::ordered_json RowJson(const form::SaveRow& row);
 
 }  // namespace tolvane::report

@@ -13,17 +13,17 @@
 #include "cli/CompareReport.h"
 #include "cli/Report.h"
 #include "cli/TableReport.h"
+#include "form/Form.h"
+#include "form/exports/HistoryCsv.h"
 #include "save/FileWrite.h"
 #include "save/Platform.h"
 #include "save/SaveError.h"
 #include "save/Utf8Path.h"
-#include "ui/Form.h"
-#include "ui/exports/HistoryCsv.h"
 #include "version/Version.h"
 
 namespace {
 
-using tolvane::ui::Form;
+using tolvane::form::Form;
 
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -37,7 +37,7 @@ std::pair<std::string, std::string> SplitAction(const std::string& option, const
 }
 
 void RunAction(Form& form, const std::string& option, const std::string& arg) {
-  using tolvane::ui::ControlKind;
+  using tolvane::form::ControlKind;
   try {
     if (option == "--select") {
       auto [name, index] = SplitAction(option, arg);
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   auto* world = app.add_option("--export-world", exportWorld,
                                "Write the World page's picture of the map as PNG to FILE, with its layers as ticked");
   app.add_option("--world-scale", worldScale, "Pixels per plot of --export-world (default: the page's)")
-      ->check(CLI::Range(1, tolvane::ui::kMaxWorldScale))
+      ->check(CLI::Range(1, tolvane::form::kMaxWorldScale))
       ->needs(world);
   auto* historiesOption =
       app.add_option("--export-histories", exportHistories,
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
             std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()), form.Image().bytes.size()));
       if (!exportMap.empty()) tolvane::WriteBytes(tolvane::PathFromUtf8(exportMap), form.MapText());
       if (!exportHistories.empty())
-        tolvane::WriteBytes(tolvane::PathFromUtf8(exportHistories), tolvane::ui::HistoriesCsv(form.Model()));
+        tolvane::WriteBytes(tolvane::PathFromUtf8(exportHistories), tolvane::form::HistoriesCsv(form.Model()));
       // A save without a picture of its map writes none; its message goes
       // with the others, and the save has loaded all the same.
       if (!exportWorld.empty() && !form.world.SavePicture(exportWorld, worldScale))

@@ -13,7 +13,7 @@
 
 #include "RunReport.h"
 #include "SaveWriter.h"
-#include "ui/Form.h"
+#include "form/Form.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
   const Outcome run = Report(kDemo + " --json");
   ASSERT_EQ(run.status, 0);
   const json j = json::parse(run.out);
-  const tolvane::ui::Form form;
+  const tolvane::form::Form form;
   ASSERT_EQ(j["tabs"].size(), form.Pages().size());
   EXPECT_EQ(j["tabs"]["Base"], true);
   EXPECT_EQ(j["tabs"]["Header"], false);
@@ -38,8 +38,8 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
   EXPECT_TRUE(j["messages"].empty());
   // Every control of the window appears, each in the shape of its kind.
   ASSERT_EQ(j["controls"].size(), form.Controls().size());
-  using tolvane::ui::ControlKind;
-  for (const tolvane::ui::Control* c : form.Controls()) {
+  using tolvane::form::ControlKind;
+  for (const tolvane::form::Control* c : form.Controls()) {
     SCOPED_TRACE(c->Name());
     const json& state = j["controls"].at(c->Name());
     switch (c->Kind()) {

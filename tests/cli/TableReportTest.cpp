@@ -14,7 +14,7 @@
 
 #include "RunReport.h"
 #include "SaveWriter.h"
-#include "ui/SaveTable.h"
+#include "form/SaveTable.h"
 
 namespace tolvane::testing {
 namespace {
@@ -31,7 +31,7 @@ std::vector<std::string> Lines(const std::string& text, const std::string& end) 
 
 std::string Keys() {
   std::string keys;
-  for (const ui::SaveColumn& column : ui::kSaveColumns) keys += (keys.empty() ? "" : ",") + std::string(column.key);
+  for (const form::SaveColumn& column : form::kSaveColumns) keys += (keys.empty() ? "" : ",") + std::string(column.key);
   return keys;
 }
 

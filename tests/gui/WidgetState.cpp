@@ -18,21 +18,21 @@
 #include <cmath>
 #include <vector>
 
-#include "app/HistoryChartView.h"
-#include "app/MainWindow.h"
-#include "app/PictureView.h"
+#include "gui/HistoryChartView.h"
+#include "gui/MainWindow.h"
+#include "gui/PictureView.h"
 
-namespace tolvane::app::testing {
+namespace tolvane::gui::testing {
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 QString Flag(bool on) { return on ? QStringLiteral("yes") : QStringLiteral("no"); }
-QString ColorText(ui::Rgb rgb) { return Q(ui::RgbText(rgb)); }
+QString ColorText(form::Rgb rgb) { return Q(form::RgbText(rgb)); }
 QString ColorText(const QColor& color) { return color.name().toUpper(); }
 
-QString Head(const ui::Control& c) { return Q(c.Name()) + QLatin1Char(' ') + Q(ui::KindName(c.Kind())) + ": "; }
+QString Head(const form::Control& c) { return Q(c.Name()) + QLatin1Char(' ') + Q(form::KindName(c.Kind())) + ": "; }
 
 QString Combo(const QStringList& items, int index, const QString& text, bool visible, int rows) {
   return QStringLiteral("[%1] index %2 text \"%3\" visible %4 rows %5")
@@ -53,36 +53,36 @@ QString Series(const QString& title, const QString& color, int width, bool legen
   return QStringLiteral("\n  %1 %2 w%3 legend %4: %5").arg(title, color).arg(width).arg(Flag(legend), points.join(' '));
 }
 
-QString OfControl(const ui::Control& control) {
+QString OfControl(const form::Control& control) {
   QString out = Head(control);
   switch (control.Kind()) {
-    case ui::ControlKind::Edit:
-      return out + '"' + Q(static_cast<const ui::Edit&>(control).Text()) + '"';
-    case ui::ControlKind::Label:
-      return out + '"' + Q(static_cast<const ui::Label&>(control).Text()) + '"';
-    case ui::ControlKind::Button: {
-      const auto& b = static_cast<const ui::Button&>(control);
+    case form::ControlKind::Edit:
+      return out + '"' + Q(static_cast<const form::Edit&>(control).Text()) + '"';
+    case form::ControlKind::Label:
+      return out + '"' + Q(static_cast<const form::Label&>(control).Text()) + '"';
+    case form::ControlKind::Button: {
+      const auto& b = static_cast<const form::Button&>(control);
       return out + '"' + Q(b.Caption()) + "\" enabled " + Flag(b.Enabled());
     }
-    case ui::ControlKind::CheckBox: {
-      const auto& c = static_cast<const ui::CheckBox&>(control);
+    case form::ControlKind::CheckBox: {
+      const auto& c = static_cast<const form::CheckBox&>(control);
       return out + '"' + Q(c.Caption()) + "\" checked " + Flag(c.Checked());
     }
-    case ui::ControlKind::ComboBox: {
-      const auto& c = static_cast<const ui::ComboBox&>(control);
+    case form::ControlKind::ComboBox: {
+      const auto& c = static_cast<const form::ComboBox&>(control);
       QStringList items;
       for (const std::string& item : c.Items()) items << Q(item);
       return out + Combo(items, c.Index(), Q(c.Text()), c.Visible(), std::max(1, c.DropDownCount()));
     }
-    case ui::ControlKind::ListBox:
-      for (const std::string& line : static_cast<const ui::ListBox&>(control).Lines()) out += "\n  " + Q(line);
+    case form::ControlKind::ListBox:
+      for (const std::string& line : static_cast<const form::ListBox&>(control).Lines()) out += "\n  " + Q(line);
       return out;
-    case ui::ControlKind::RichText:
-      for (const ui::RichLine& line : static_cast<const ui::RichText&>(control).Lines())
+    case form::ControlKind::RichText:
+      for (const form::RichLine& line : static_cast<const form::RichText&>(control).Lines())
         out += "\n  " + Line(Q(line.text), ColorText(line.color));
       return out;
-    case ui::ControlKind::Grid: {
-      const auto& g = static_cast<const ui::Grid&>(control);
+    case form::ControlKind::Grid: {
+      const auto& g = static_cast<const form::Grid&>(control);
       for (int row = 0; row < g.RowCount(); ++row) {
         QStringList cells;
         for (int col = 0; col < g.ColCount(); ++col) cells << Q(g.Cell(col, row));
@@ -90,22 +90,22 @@ QString OfControl(const ui::Control& control) {
       }
       return out;
     }
-    case ui::ControlKind::Chart: {
-      const auto& c = static_cast<const ui::Chart&>(control);
+    case form::ControlKind::Chart: {
+      const auto& c = static_cast<const form::Chart&>(control);
       out += QStringLiteral("axis %1..%2").arg(c.AxisMin()).arg(c.AxisMax());
-      for (const ui::ChartSeries& s : c.Series()) {
+      for (const form::ChartSeries& s : c.Series()) {
         QStringList points;
         for (const auto& [x, y] : s.points) points << QStringLiteral("%1,%2").arg(x).arg(y);
         out += Series(Q(s.title), ColorText(s.color), s.width, s.legend, points);
       }
       return out;
     }
-    case ui::ControlKind::Picture: {
-      const ui::Raster& image = static_cast<const ui::Picture&>(control).Image();
-      return out + PictureText(image.width, image.height, ui::RasterDigest(image));
+    case form::ControlKind::Picture: {
+      const form::Raster& image = static_cast<const form::Picture&>(control).Image();
+      return out + PictureText(image.width, image.height, form::RasterDigest(image));
     }
-    case ui::ControlKind::Table: {
-      const auto& t = static_cast<const ui::Table&>(control);
+    case form::ControlKind::Table: {
+      const auto& t = static_cast<const form::Table&>(control);
       QStringList selected;
       for (int row : t.SelectedRows()) selected << QString::number(row);
       out += QStringLiteral("sort %1 %2 marked %3 selected %4")
@@ -127,30 +127,30 @@ QString OfControl(const ui::Control& control) {
   return out;
 }
 
-QString OfWidget(const MainWindow& window, const ui::Control& control) {
+QString OfWidget(const MainWindow& window, const form::Control& control) {
   const QString name = Q(control.Name());
   const auto widgets = window.findChildren<QWidget*>(name);
   if (widgets.size() != 1) return Head(control) + QStringLiteral("%1 widgets of that name").arg(widgets.size());
   QWidget* widget = widgets.front();
   QString out = Head(control);
   switch (control.Kind()) {
-    case ui::ControlKind::Edit:
+    case form::ControlKind::Edit:
       if (auto* e = qobject_cast<QLineEdit*>(widget)) return out + '"' + e->text() + '"';
       break;
-    case ui::ControlKind::Label:
+    case form::ControlKind::Label:
       if (auto* l = qobject_cast<QLabel*>(widget)) return out + '"' + l->text() + '"';
       break;
-    case ui::ControlKind::Button:
+    case form::ControlKind::Button:
       // The button's own state: a hidden page's tab disables its widgets too.
       if (auto* b = qobject_cast<QPushButton*>(widget))
         return out + '"' + QString(b->text()).remove(QLatin1Char('&')) + "\" enabled " +
                Flag(b->isEnabledTo(b->parentWidget()));
       break;
-    case ui::ControlKind::CheckBox:
+    case form::ControlKind::CheckBox:
       if (auto* c = qobject_cast<QCheckBox*>(widget))
         return out + '"' + c->text() + "\" checked " + Flag(c->isChecked());
       break;
-    case ui::ControlKind::ComboBox:
+    case form::ControlKind::ComboBox:
       if (auto* c = qobject_cast<QComboBox*>(widget)) {
         QStringList items;
         for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
@@ -159,11 +159,11 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
         return out + Combo(items, c->currentIndex(), text, !c->isHidden(), c->maxVisibleItems());
       }
       break;
-    case ui::ControlKind::ListBox:
-    case ui::ControlKind::RichText:
+    case form::ControlKind::ListBox:
+    case form::ControlKind::RichText:
       if (auto* v = qobject_cast<QListView*>(widget)) {
         const QAbstractItemModel* m = v->model();
-        const bool rich = control.Kind() == ui::ControlKind::RichText;
+        const bool rich = control.Kind() == form::ControlKind::RichText;
         for (int row = 0; row < m->rowCount(); ++row) {
           const QModelIndex index = m->index(row, 0);
           const QString text = index.data().toString();
@@ -172,7 +172,7 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
         return out;
       }
       break;
-    case ui::ControlKind::Grid:
+    case form::ControlKind::Grid:
       if (auto* t = qobject_cast<QTableView*>(widget)) {
         // Row 0 is the horizontal header, column 0 the vertical header and
         // the cell of both the corner button.
@@ -189,7 +189,7 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
         return out;
       }
       break;
-    case ui::ControlKind::Chart:
+    case form::ControlKind::Chart:
       if (auto* c = qobject_cast<HistoryChartView*>(widget)) {
         out += QStringLiteral("axis %1..%2").arg(std::llround(c->AxisY()->min())).arg(std::llround(c->AxisY()->max()));
         for (int s = 0; s < c->SeriesCount(); ++s) {
@@ -203,17 +203,17 @@ QString OfWidget(const MainWindow& window, const ui::Control& control) {
         return out;
       }
       break;
-    case ui::ControlKind::Picture:
+    case form::ControlKind::Picture:
       if (auto* v = qobject_cast<PictureView*>(widget)) {
         // The image the view draws, in the form's byte order.
         const QImage image = v->Image().convertToFormat(QImage::Format_RGBA8888);
         const std::string digest =
-            image.isNull() ? ui::RasterDigest({})
-                           : fmt::format("{:016x}", ui::Fnv1a64(image.constBits(), size_t(image.sizeInBytes())));
+            image.isNull() ? form::RasterDigest({})
+                           : fmt::format("{:016x}", form::Fnv1a64(image.constBits(), size_t(image.sizeInBytes())));
         return out + PictureText(image.width(), image.height(), digest);
       }
       break;
-    case ui::ControlKind::Table:
+    case form::ControlKind::Table:
       if (auto* t = qobject_cast<QTableView*>(widget)) {
         // The marked row is the one in bold; the header shows the order.
         const QAbstractItemModel* m = t->model();
@@ -256,10 +256,10 @@ QString CaptionLine(const QString& name, const QString& caption) {
 
 }  // namespace
 
-QStringList FormState(const ui::Form& form) {
+QStringList FormState(const form::Form& form) {
   QStringList state;
-  for (const ui::Control* c : form.Controls()) state << OfControl(*c);
-  for (const ui::Control* c : form.Controls())
+  for (const form::Control* c : form.Controls()) state << OfControl(*c);
+  for (const form::Control* c : form.Controls())
     if (!c->Caption().empty()) state << CaptionLine(Q(c->Name()), Q(c->Caption()));
   for (size_t p = 0; p < form.Pages().size(); ++p)
     state << QStringLiteral("tab %1 \"%2\" visible %3")
@@ -269,15 +269,15 @@ QStringList FormState(const ui::Form& form) {
 }
 
 QStringList WidgetState(const MainWindow& window) {
-  const ui::Form& form = window.Form();
+  const form::Form& form = window.Form();
   QStringList state;
-  for (const ui::Control* c : form.Controls()) state << OfWidget(window, *c);
-  for (const ui::Control* c : form.Controls())
+  for (const form::Control* c : form.Controls()) state << OfWidget(window, *c);
+  for (const form::Control* c : form.Controls())
     if (!c->Caption().empty()) {
       // A button or a check box carries its caption itself.
       const QString name = Q(c->Name());
       const auto* label = window.findChild<QLabel*>(name + QStringLiteral("Caption"));
-      const auto* button = c->Kind() == ui::ControlKind::CheckBox || c->Kind() == ui::ControlKind::Button
+      const auto* button = c->Kind() == form::ControlKind::CheckBox || c->Kind() == form::ControlKind::Button
                                ? window.findChild<QAbstractButton*>(name)
                                : nullptr;
       state << CaptionLine(name, label    ? label->text()
@@ -290,10 +290,10 @@ QStringList WidgetState(const MainWindow& window) {
   return state;
 }
 
-std::vector<uint64_t> Revisions(const ui::Form& form) {
+std::vector<uint64_t> Revisions(const form::Form& form) {
   std::vector<uint64_t> revisions;
-  for (const ui::Control* c : form.Controls()) revisions.push_back(c->Revision());
+  for (const form::Control* c : form.Controls()) revisions.push_back(c->Revision());
   return revisions;
 }
 
-}  // namespace tolvane::app::testing
+}  // namespace tolvane::gui::testing

@@ -8,21 +8,21 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/Form.h"
+#include "form/Form.h"
 
-namespace tolvane::app {
+namespace tolvane::gui {
 class MainWindow;
 }
 
-namespace tolvane::app::testing {
+namespace tolvane::gui::testing {
 
 // One entry per control in layout order, then one per caption beside a
 // control, then one per tab.
-QStringList FormState(const ui::Form& form);
+QStringList FormState(const form::Form& form);
 QStringList WidgetState(const MainWindow& window);
 
 // Every control's revision: two forms that ran the same handlers the same
 // number of times have the same revisions.
-std::vector<uint64_t> Revisions(const ui::Form& form);
+std::vector<uint64_t> Revisions(const form::Form& form);
 
-}  // namespace tolvane::app::testing
+}  // namespace tolvane::gui::testing

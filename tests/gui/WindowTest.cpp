@@ -29,17 +29,17 @@
 
 #include "SaveWriter.h"
 #include "WidgetState.h"
-#include "app/HistoryChartView.h"
-#include "app/MainWindow.h"
-#include "app/PictureView.h"
-#include "app/SavesController.h"
-#include "app/Screenshots.h"
-#include "ui/exports/SaveTableText.h"
+#include "form/exports/SaveTableText.h"
+#include "gui/HistoryChartView.h"
+#include "gui/MainWindow.h"
+#include "gui/PictureView.h"
+#include "gui/SavesController.h"
+#include "gui/Screenshots.h"
 
-using tolvane::app::MainWindow;
-using tolvane::app::RecentFiles;
-using namespace tolvane::app::testing;
-namespace ui = tolvane::ui;
+using tolvane::gui::MainWindow;
+using tolvane::gui::RecentFiles;
+using namespace tolvane::gui::testing;
+namespace form = tolvane::form;
 
 namespace {
 
@@ -47,7 +47,7 @@ enum Action { kType, kTypeAndLeave, kPickNext, kClick, kTypeInList };
 
 // A control of a form, so that one row names the same control in the
 // window's form and in its twin.
-using Pick = ui::Control& (*)(ui::Form&);
+using Pick = form::Control& (*)(form::Form&);
 
 // A window that has loaded a save, ready for keyboard and mouse, with the
 // message box replaced by a list of the messages it would have shown.
@@ -61,12 +61,12 @@ struct Session {
     if (!save.isEmpty()) loaded = window.LoadPath(save);
   }
   template <typename T>
-  T* Widget(const ui::Control& control) const {
+  T* Widget(const form::Control& control) const {
     return window.findChild<T*>(QString::fromStdString(control.Name()));
   }
   // The form the window draws (the tests act on it as the user would).
-  ui::Form& form() { return window.Form(); }
-  int TabOf(const ui::Page& page) const {
+  form::Form& form() { return window.Form(); }
+  int TabOf(const form::Page& page) const {
     const auto& pages = window.Form().Pages();
     return int(std::find(pages.begin(), pages.end(), &page) - pages.begin());
   }
@@ -184,7 +184,7 @@ void WindowTest::startsEmpty() {
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   QCOMPARE(s.window.windowTitle(), QStringLiteral("Tolvane (version 1.06)"));
   QCOMPARE(s.window.Pages()->currentIndex(), 0);
-  ui::Form& form = s.form();
+  form::Form& form = s.form();
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.header)));
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.cities)));
   QVERIFY(!s.Widget<QPushButton>(form.fileBar.saveFile)->isEnabled());
@@ -221,45 +221,45 @@ void WindowTest::handlersRunFromTheirWidgetEvents_data() {
   // Attitudes page's leaders; and a display edit, whose typing changes its
   // text only.
   static const Row kRows[] = {
-      {[](ui::Form& f) -> ui::Control& { return f.base.land.initial; }, kTypeAndLeave, "7"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.population.current; }, kTypeAndLeave, "100"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.wonders.maximal; }, kTypeAndLeave, "900"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.science.factor; }, kTypeAndLeave, "3000"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.difficultyCoefficient; }, kTypeAndLeave, "2.5"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.vassalPopulationScored; }, kTypeAndLeave, "3"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.vassalLandScored; }, kTypeAndLeave, "4"},
-      {[](ui::Form& f) -> ui::Control& { return f.reloads.preSessions; }, kType, "3"},
-      {[](ui::Form& f) -> ui::Control& { return f.base.turn; }, kType, "77"},
-      {[](ui::Form& f) -> ui::Control& { return f.graph.historySelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.graph.showAi; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.world.showOwners; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.world.showCities; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.world.showResources; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCombats; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.playerLog.showCityEvents; }, kClick, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.playerLog.playerSelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.player.playerSelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.population.current; }, kTypeAndLeave, "50"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.culture.maximal; }, kTypeAndLeave, "999"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.turn.factor; }, kTypeAndLeave, "100"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.civics; }, kTypeAndLeave, "3"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.cities; }, kTypeAndLeave, "40"},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.worldSize; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.gameSpeed; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.startEra; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.kavrel.anarchy.gameSpeed; }, kTypeInList, "Quick"},
-      {[](ui::Form& f) -> ui::Control& { return f.cities.playerSelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.cities.citySelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.attitudes.leaderSelector; }, kPickNext, ""},
-      {[](ui::Form& f) -> ui::Control& { return f.attitudes.towardSelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.base.land.initial; }, kTypeAndLeave, "7"},
+      {[](form::Form& f) -> form::Control& { return f.base.population.current; }, kTypeAndLeave, "100"},
+      {[](form::Form& f) -> form::Control& { return f.base.wonders.maximal; }, kTypeAndLeave, "900"},
+      {[](form::Form& f) -> form::Control& { return f.base.science.factor; }, kTypeAndLeave, "3000"},
+      {[](form::Form& f) -> form::Control& { return f.base.difficultyCoefficient; }, kTypeAndLeave, "2.5"},
+      {[](form::Form& f) -> form::Control& { return f.base.vassalPopulationScored; }, kTypeAndLeave, "3"},
+      {[](form::Form& f) -> form::Control& { return f.base.vassalLandScored; }, kTypeAndLeave, "4"},
+      {[](form::Form& f) -> form::Control& { return f.reloads.preSessions; }, kType, "3"},
+      {[](form::Form& f) -> form::Control& { return f.base.turn; }, kType, "77"},
+      {[](form::Form& f) -> form::Control& { return f.graph.historySelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.graph.showAi; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.world.showOwners; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.world.showCities; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.world.showResources; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.playerLog.showCombats; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.playerLog.showCityEvents; }, kClick, ""},
+      {[](form::Form& f) -> form::Control& { return f.playerLog.playerSelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.player.playerSelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.population.current; }, kTypeAndLeave, "50"},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.culture.maximal; }, kTypeAndLeave, "999"},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.turn.factor; }, kTypeAndLeave, "100"},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.civics; }, kTypeAndLeave, "3"},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.cities; }, kTypeAndLeave, "40"},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.worldSize; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.gameSpeed; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.startEra; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.kavrel.anarchy.gameSpeed; }, kTypeInList, "Quick"},
+      {[](form::Form& f) -> form::Control& { return f.cities.playerSelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.cities.citySelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.attitudes.leaderSelector; }, kPickNext, ""},
+      {[](form::Form& f) -> form::Control& { return f.attitudes.towardSelector; }, kPickNext, ""},
   };
   // Each row is named after its page and what its control shows.
-  ui::Form names;
+  form::Form names;
   for (const Row& row : kRows) {
-    const ui::Control& c = row.pick(names);
+    const form::Control& c = row.pick(names);
     const QString what = QString::fromStdString(c.Description().empty() ? c.Caption() : c.Description()).simplified();
     QString page;
-    for (const ui::Page* p : names.Pages())
+    for (const form::Page* p : names.Pages())
       if (std::find(p->Controls().begin(), p->Controls().end(), &c) != p->Controls().end())
         page = QString::fromStdString(p->Caption());
     QTest::addRow("%s: %s %s", qPrintable(page), qPrintable(what), row.text)
@@ -277,12 +277,12 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
   QFETCH(QString, text);
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  ui::Form twin;
+  form::Form twin;
   QVERIFY(twin.LoadFile(example_.toStdString()));
   QCOMPARE(WidgetState(s.window), FormState(twin));
   QCOMPARE(Revisions(s.window.Form()), Revisions(twin));
 
-  ui::Control& control = pick(twin);
+  form::Control& control = pick(twin);
   QWidget* widget = s.Widget<QWidget>(control);
   QVERIFY(widget);
   s.ShowPageOf(widget);
@@ -295,7 +295,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       QTRY_VERIFY(edit->hasFocus());
       edit->selectAll();
       QTest::keyClicks(edit, text);
-      auto& twinEdit = static_cast<ui::Edit&>(control);
+      auto& twinEdit = static_cast<form::Edit&>(control);
       for (const QString& typed : Keystrokes(text)) twinEdit.SetText(typed.toStdString());
       if (action == kType) break;
       // Typing alone runs no exit handler; leaving the edit runs it once.
@@ -309,7 +309,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
     case kPickNext: {
       auto* box = qobject_cast<QComboBox*>(widget);
       QVERIFY(box);
-      auto& twinBox = static_cast<ui::ComboBox&>(control);
+      auto& twinBox = static_cast<form::ComboBox&>(control);
       const int next = twinBox.Index() + 1;
       QVERIFY(next < box->count());
       QTest::keyClick(box, Qt::Key_Down);
@@ -319,7 +319,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
     case kClick:
       QVERIFY(qobject_cast<QCheckBox*>(widget));
       QTest::mouseClick(widget, Qt::LeftButton);
-      static_cast<ui::CheckBox&>(control).Click();
+      static_cast<form::CheckBox&>(control).Click();
       break;
     case kTypeInList: {
       auto* box = qobject_cast<QComboBox*>(widget);
@@ -327,7 +327,7 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
       box->lineEdit()->setFocus(Qt::MouseFocusReason);
       box->lineEdit()->selectAll();
       QTest::keyClicks(box->lineEdit(), text);
-      for (const QString& typed : Keystrokes(text)) static_cast<ui::ComboBox&>(control).Type(typed.toStdString());
+      for (const QString& typed : Keystrokes(text)) static_cast<form::ComboBox&>(control).Type(typed.toStdString());
       break;
     }
   }
@@ -355,7 +355,7 @@ void WindowTest::programChangesRaiseNoEvents() {
 void WindowTest::calculatorMessagesGoToTheStatusBar() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  ui::Edit& preSessions = s.form().reloads.preSessions;
+  form::Edit& preSessions = s.form().reloads.preSessions;
   auto* edit = s.Widget<QLineEdit>(preSessions);
   s.ShowPageOf(edit);
   edit->setFocus(Qt::MouseFocusReason);
@@ -397,9 +397,9 @@ void WindowTest::computedFieldsAreReadOnly() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
   int computed = 0;
-  for (const ui::Control* c : s.form().Controls()) {
-    const auto* e = ui::As<ui::Edit>(c);
-    if (!e || e->Role() != ui::EditRole::Computed) continue;
+  for (const form::Control* c : s.form().Controls()) {
+    const auto* e = form::As<form::Edit>(c);
+    if (!e || e->Role() != form::EditRole::Computed) continue;
     ++computed;
     auto* edit = s.Widget<QLineEdit>(*e);
     QVERIFY2(edit->isReadOnly() && edit->focusPolicy() == Qt::NoFocus, e->Name().c_str());
@@ -475,7 +475,7 @@ void WindowTest::loadFileAsksForTheFile() {
     ++asked;
     return answer;
   });
-  const ui::FileBar& bar = s.form().fileBar;
+  const form::FileBar& bar = s.form().fileBar;
   auto* path = s.Widget<QLineEdit>(bar.savePath);
   QTest::mouseClick(s.Widget<QPushButton>(bar.loadFile), Qt::LeftButton);
   QCOMPARE(path->text(), example_);
@@ -605,7 +605,7 @@ void WindowTest::fileMenuOpensReloadsAndQuits() {
   QCOMPARE(entries(), (QStringList{"", "&Clear"}));
   QVERIFY(!action(QStringLiteral("&Clear"))->isEnabled());
 
-  const QString about = tolvane::app::AboutText();
+  const QString about = tolvane::gui::AboutText();
   for (const QString& part : {QStringLiteral("Tolvane 1.06"), QString::fromLatin1(qVersion()), QStringLiteral("MIT")})
     QVERIFY2(about.contains(part), qPrintable(part));
   QVERIFY(action(QStringLiteral("&About Tolvane")));
@@ -639,8 +639,8 @@ void WindowTest::droppedFileLoads() {
 void WindowTest::chartZoomsAndComesBack() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  const ui::Chart& axis = s.form().graph.chart;
-  auto* chart = s.Widget<tolvane::app::HistoryChartView>(axis);
+  const form::Chart& axis = s.form().graph.chart;
+  auto* chart = s.Widget<tolvane::gui::HistoryChartView>(axis);
   QVERIFY(chart);
   s.ShowPageOf(chart);
   QWidget* area = chart->viewport();
@@ -673,8 +673,8 @@ void WindowTest::chartZoomsAndComesBack() {
 void WindowTest::worldMapZoomsPansAndTellsThePlot() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  ui::WorldPage& page = s.form().world;
-  auto* map = s.Widget<tolvane::app::PictureView>(page.picture);
+  form::WorldPage& page = s.form().world;
+  auto* map = s.Widget<tolvane::gui::PictureView>(page.picture);
   QVERIFY(map);
   s.ShowPageOf(map);
   QVERIFY(QTest::qWaitForWindowExposed(&s.window));
@@ -726,8 +726,8 @@ void WindowTest::worldPictureIsSaved() {
   Session s(example_);
   QVERIFY(s.loaded);
   QString answer = dir_.filePath(QStringLiteral("world.png"));
-  tolvane::app::SaveRequest asked;
-  s.window.SetSaveDialog([&](const tolvane::app::SaveRequest& request) {
+  tolvane::gui::SaveRequest asked;
+  s.window.SetSaveDialog([&](const tolvane::gui::SaveRequest& request) {
     asked = request;
     return answer;
   });
@@ -736,7 +736,7 @@ void WindowTest::worldPictureIsSaved() {
   QTest::mouseClick(save, Qt::LeftButton);
   QCOMPARE(asked.filters, QStringLiteral("PNG image (*.png)"));
   const QImage written(answer);
-  const tolvane::ui::Raster& picture = s.form().world.picture.Image();
+  const tolvane::form::Raster& picture = s.form().world.picture.Image();
   QCOMPARE(written.size(), QSize(picture.width, picture.height));
   QCOMPARE(written.convertToFormat(QImage::Format_RGBA8888).pixel(5, 5),
            QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
@@ -758,10 +758,10 @@ void WindowTest::worldPictureIsSaved() {
 void WindowTest::chartAndItsDataAreSaved() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  ui::GraphPage& page = s.form().graph;
+  form::GraphPage& page = s.form().graph;
   QString answer;
-  s.window.SetSaveDialog([&](const tolvane::app::SaveRequest&) { return answer; });
-  auto* chart = s.Widget<tolvane::app::HistoryChartView>(page.chart);
+  s.window.SetSaveDialog([&](const tolvane::gui::SaveRequest&) { return answer; });
+  auto* chart = s.Widget<tolvane::gui::HistoryChartView>(page.chart);
   s.ShowPageOf(chart);
   QTest::mouseClick(s.Widget<QCheckBox>(page.showAi), Qt::LeftButton);
   QVERIFY(page.showAi.Checked());
@@ -815,7 +815,7 @@ void WindowTest::chartAndItsDataAreSaved() {
 void WindowTest::gridsCopyTheirCells() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  const ui::Grid& grid = s.form().leaders.leaders;
+  const form::Grid& grid = s.form().leaders.leaders;
   auto* table = s.Widget<QTableView>(grid);
   s.ShowPageOf(table);
   table->setFocus(Qt::MouseFocusReason);
@@ -860,8 +860,8 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   Write(folder, "d.CivWarlordsSave", {'n', 'o'});
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  tolvane::app::SavesController& saves = s.window.Saves();
-  const ui::SavesPage& page = s.form().saves;
+  tolvane::gui::SavesController& saves = s.window.Saves();
+  const form::SavesPage& page = s.form().saves;
   saves.SetFolderDialog([&folder] { return folder.path(); });
   QString tableFile = folder.filePath(QStringLiteral("table.csv"));
   saves.SetTableDialog([&tableFile] { return tableFile; });
@@ -891,11 +891,11 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
     const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
   };
-  table->scrollTo(table->model()->index(0, ui::kTurnColumn));
-  clickHeader(ui::kTurnColumn);
+  table->scrollTo(table->model()->index(0, form::kTurnColumn));
+  clickHeader(form::kTurnColumn);
   QCOMPARE(QStringList({fileOfRow(0), fileOfRow(1), fileOfRow(2), fileOfRow(3)}),
            QStringList({"c.CivWarlordsSave", "a.CivWarlordsSave", "b.CivWarlordsSave", "d.CivWarlordsSave"}));
-  clickHeader(ui::kTurnColumn);
+  clickHeader(form::kTurnColumn);
   QCOMPARE(fileOfRow(0), QStringLiteral("b.CivWarlordsSave"));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 
@@ -911,7 +911,7 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   QCOMPARE(page.table.Rows().size(), size_t(4));
 
   // Rows by turn, downwards: b, a, c, d. A double click opens b.
-  const QRect first = table->visualRect(table->model()->index(0, ui::kTurnColumn));
+  const QRect first = table->visualRect(table->model()->index(0, form::kTurnColumn));
   // A double click: a press and release, then the second press that doubles.
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first.center());
@@ -953,14 +953,14 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   QTRY_VERIFY(QFile::exists(tableFile));
   QFile written(tableFile);
   QVERIFY(written.open(QIODevice::ReadOnly));
-  QCOMPARE(written.readAll().toStdString(), ui::SaveTableCsv(page.ShownRows()));
+  QCOMPARE(written.readAll().toStdString(), form::SaveTableCsv(page.ShownRows()));
 
   // New factors in the score calculator: the rows are read again with them,
   // and the loaded save's row shows the final score its Base page shows.
   const int marked = page.table.MarkedRow();
   QVERIFY(marked >= 0);
   auto finalScoreOfRow = [&] {
-    return QString::fromStdString(page.table.Rows()[size_t(marked)][ui::kFinalScoreColumn]);
+    return QString::fromStdString(page.table.Rows()[size_t(marked)][form::kFinalScoreColumn]);
   };
   auto finalScoreOfPage = [&] { return QString::fromStdString(s.form().base.finalScore.Text()).trimmed(); };
   QCOMPARE(finalScoreOfRow(), finalScoreOfPage());
@@ -996,7 +996,7 @@ void WindowTest::savesReadingStopsOnCancel() {
   QVERIFY(s.active);
   s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
   s.window.Saves().OpenFolder();
-  const ui::SavesPage& page = s.form().saves;
+  const form::SavesPage& page = s.form().saves;
   QVERIFY(s.window.Saves().Reading());
   auto* cancel = s.Widget<QPushButton>(page.cancel);
   QVERIFY(cancel->isVisible() && cancel->isEnabled());
@@ -1034,11 +1034,11 @@ void WindowTest::twoSavesCompared() {
   const QString d = Write(folder, "d.CivWarlordsSave", WriteSaveFile(reloaded));
   Session s(example_);
   QVERIFY(s.active && s.loaded);
-  const ui::SavesPage& page = s.form().saves;
-  const ui::ComparePage& compare = s.form().compare;
+  const form::SavesPage& page = s.form().saves;
+  const form::ComparePage& compare = s.form().compare;
   // Shown, the Saves page lists the loaded save's folder.
   s.window.Pages()->setCurrentIndex(s.TabOf(page));
-  QCOMPARE(QString::fromStdString(ui::PathText(page.Folder())), QFileInfo(example_).path());
+  QCOMPARE(QString::fromStdString(form::PathText(page.Folder())), QFileInfo(example_).path());
   QVERIFY(s.window.Saves().WaitUntilRead(20000));
   s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
   s.window.Saves().OpenFolder();
@@ -1122,7 +1122,7 @@ void WindowTest::everyPageRenders() {
   Session s(QStringLiteral(TOLVANE_DEMO_SAVE));
   QVERIFY(s.loaded);
   QString error;
-  const QStringList written = tolvane::app::SaveScreenshots(s.window, QStringLiteral(TOLVANE_PAGE_PICTURES), &error);
+  const QStringList written = tolvane::gui::SaveScreenshots(s.window, QStringLiteral(TOLVANE_PAGE_PICTURES), &error);
   QVERIFY2(error.isEmpty(), qPrintable(error));
   QCOMPARE(written.size(), 1 + s.window.Pages()->count());
   for (const QString& file : written) {

@@ -16,15 +16,15 @@ set(expected
     "save/Reader.cpp:4: #include \"analysis/Model.h\""
     "save/Reader.cpp:5: #include \"rules/Limits.h\""
     "rules/Table.h:6: #include \"save/SaveError.h\""
-    "analysis/Walk.cpp:4: #include \"ui/Form.h\""
+    "analysis/Walk.cpp:4: #include \"form/Form.h\""
     "analysis/Walk.cpp:5: #include \"Local.h\""
     "cli/Main.cpp:2: #include <QCoreApplication>"
-    "cli/Main.cpp:4: #include \"app/TForm1.h\""
-    "ui/Page.cpp:1: #include <QString>"
-    "ui/Page.cpp:2: #include <QtWidgets/QLabel>"
-    "ui/Page.cpp:6: #include \"app/Binder.h\""
-    "ui/Page.cpp:7: #include \"cli/Report.h\""
-    "ui/exports/Map.cpp:1: #  include <app/Pages.h>")
+    "cli/Main.cpp:4: #include \"gui/TForm1.h\""
+    "form/Page.cpp:1: #include <QString>"
+    "form/Page.cpp:2: #include <QtWidgets/QLabel>"
+    "form/Page.cpp:6: #include \"gui/Binder.h\""
+    "form/Page.cpp:7: #include \"cli/Report.h\""
+    "form/exports/Map.cpp:1: #  include <gui/Pages.h>")
 set(failures "")
 foreach(line IN LISTS expected)
   string(FIND "${output}" "${here}/upward/${line}: " at)

@@ -1,5 +1,5 @@
 #include "analysis/Walk.h"
 #include "rules/Tables.h"
 #include "save/SaveReader.h"
-#include "ui/Form.h"
+#include "form/Form.h"
 #include "Local.h"

@@ -1,5 +1,5 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
 
-#include "app/TForm1.h"
-#include "ui/Form.h"
+#include "gui/TForm1.h"
+#include "form/Form.h"

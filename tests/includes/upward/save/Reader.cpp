@@ -5,4 +5,4 @@
 #include "rules/Limits.h"
 #include "save/SaveReader.h"
 
-// #include "ui/Form.h" is a comment, not an include.
+// #include "form/Form.h" is a comment, not an include.

@@ -1,0 +1,153 @@
+// The main window's logic without a toolkit: the file bar and the pages
+// (each a class of its own under form/pages), the loaded save, and the
+// messages shown to the user.
+//
+// A view (the Qt window, tolvane-report) reads the pages' controls and
+// passes the user's actions on to them; it never fills a control itself.
+// Handlers run to completion; a failure for the user (a text that is no
+// number, a score without a value, a save that cannot be read) ends up in
+// Messages().
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/Model.h"
+#include "form/LoadedSave.h"
+#include "form/MessageLog.h"
+#include "form/pages/AttitudesPage.h"
+#include "form/pages/BasePage.h"
+#include "form/pages/CitiesPage.h"
+#include "form/pages/ComparePage.h"
+#include "form/pages/FileBar.h"
+#include "form/pages/GraphPage.h"
+#include "form/pages/HeaderPage.h"
+#include "form/pages/KavrelPage.h"
+#include "form/pages/LeadersPage.h"
+#include "form/pages/MapPage.h"
+#include "form/pages/PlayerLogPage.h"
+#include "form/pages/PlayerPage.h"
+#include "form/pages/ReloadsPage.h"
+#include "form/pages/ReplayPage.h"
+#include "form/pages/SavesPage.h"
+#include "form/pages/TeamsPage.h"
+#include "form/pages/WorldPage.h"
+#include "save/SaveFile.h"
+
+namespace tolvane::form {
+
+// What the calculators keep from one load to the next: the game score's
+// factors (Base page), the Kavrel score's factors and its maximum of modern
+// technologies. A form that adopts another's settings scores its next load
+// as the other would.
+struct CalculatorSettings {
+  ScoreFactors scoreFactors;
+  std::array<int32_t, 7> kavrelFactors{};
+  int32_t modernTechnologiesMax = 0;
+  bool operator==(const CalculatorSettings&) const = default;
+};
+
+class Form {
+  // Declared before the pages, which show them.
+  MessageLog messages_;
+  Analysis analysis_;  // an empty game until the first load
+  SaveImage image_;
+  bool loaded_ = false;
+
+ public:
+  Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  FileBar fileBar;
+  BasePage base{analysis_, messages_};
+  HeaderPage header{analysis_, messages_};
+  MapPage map{analysis_, messages_};
+  WorldPage world{analysis_, messages_};
+  LeadersPage leaders{analysis_, messages_};
+  TeamsPage teams{analysis_, messages_};
+  ReplayPage replay{analysis_, messages_};
+  GraphPage graph{analysis_, messages_};
+  PlayerLogPage playerLog{analysis_, messages_};
+  ReloadsPage reloads{analysis_, messages_};
+  PlayerPage player{analysis_, messages_};
+  KavrelPage kavrel{analysis_, messages_};
+  CitiesPage cities{analysis_, messages_};
+  AttitudesPage attitudes{analysis_, messages_};
+  SavesPage saves{analysis_, messages_};
+  ComparePage compare{analysis_, messages_};
+
+  // The pages in tab order.
+  const std::vector<Page*>& Pages() const { return pages_; }
+  // Every control: the file bar's, then the pages' in tab order.
+  const std::vector<Control*>& Controls() const { return all_.All(); }
+  // The control of that window name, or nullptr.
+  const Control* Find(std::string_view name) const { return all_.Find(name); }
+  // Every message shown to the user, oldest first.
+  const std::vector<std::string>& Messages() const { return messages_.All(); }
+  // The input whose text message i refuses, or nullptr.
+  const Edit* FieldOfMessage(size_t i) const { return messages_.FieldOf(i); }
+
+  // --- The user's actions on a control named by its window name, as
+  // tolvane-report gives them. Each runs the handler the window binds to that
+  // action. A name that is not a control of the right kind throws
+  // std::invalid_argument; an item the combo box does not hold throws
+  // std::out_of_range. Nothing changes then.
+  // The user changes the text of an edit (its change handler runs).
+  void SetEditText(std::string_view name, std::string text);
+  // The focus leaves an edit (its exit handler runs).
+  void ExitEdit(std::string_view name);
+  // The user picks item `index` of a combo box (its change handler runs).
+  void SelectItem(std::string_view name, int index);
+  // The user types a text into a combo box: no item is selected any more
+  // (index -1) and its change handler runs.
+  void TypeComboText(std::string_view name, std::string text);
+  // The user clicks a check box: it toggles and its click handler runs.
+  void ClickCheckBox(std::string_view name);
+
+  // --- The file bar's actions.
+  // "Load File" with the path the user chose (UTF-8 text, as are all paths
+  // here). Reads, inflates and analyses the save; only when all of it
+  // succeeds does the form show the new save. On failure the message is
+  // added and nothing else changes. True on success.
+  bool LoadFile(const std::string& path);
+  // The second half of a load read aside (TryLoadSave with the factors of
+  // the Base page): shows the save, or adds the message of its failure and
+  // changes nothing else. True when the save is shown.
+  bool FinishLoad(LoadOutcome outcome);
+  // "Save File" (the button stays disabled): writes the decompressed image to
+  // `imagePath` unless it is empty (the dialog was cancelled), then the map
+  // text to `mapPath`. A file that cannot be written adds a message.
+  void SaveFile(const std::string& imagePath, const std::string& mapPath);
+
+  // The second half of a load: shows a save read by LoadSave (with the
+  // factors of Base()), its path and date in the file bar.
+  void Show(LoadedSave save);
+  // Takes an analysis (and the image it was made from) as the form's save
+  // and fills the pages; the file bar stays as it is.
+  void Show(Analysis analysis, SaveImage image);
+
+  // The calculators' settings now, and the settings of another form for the
+  // next load (the values shown stay until then).
+  CalculatorSettings Calculators() const;
+  void AdoptCalculators(const CalculatorSettings& settings);
+
+  // --- What the form holds.
+  bool Loaded() const { return loaded_; }
+  const Analysis& Model() const { return analysis_; }
+  const SaveImage& Image() const { return image_; }
+  // The text of "map.txt" for the loaded save ("y/x;" before any load).
+  std::string MapText() const;
+
+ private:
+  template <typename T>
+  T& Lookup(std::string_view name);
+
+  std::vector<Page*> pages_;
+  ControlList all_;
+};
+
+}  // namespace tolvane::form

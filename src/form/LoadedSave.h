@@ -1,0 +1,34 @@
+// A save read from its file and analysed, ready for a form to show. Reading
+// touches no form, so that a window can read on a worker thread and show on
+// its own.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "analysis/Model.h"
+#include "analysis/SaveAnalyse.h"
+#include "save/SaveFile.h"
+
+namespace tolvane::form {
+
+struct LoadedSave {
+  std::string path;      // as the user gave it (UTF-8)
+  std::string fileDate;  // the file's last-write time, as the file bar shows it
+  Analysis analysis;
+  SaveImage image;
+};
+
+// Reads, inflates and analyses the save at `path` (UTF-8 text), scoring
+// every player with the game score's factors. Throws SaveError with a
+// message for the user that names the file.
+LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
+
+// The same, the failure as its message: a save, or else why there is none.
+struct LoadOutcome {
+  std::optional<LoadedSave> save;
+  std::string error;
+};
+LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors);
+
+}  // namespace tolvane::form

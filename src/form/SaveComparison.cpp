@@ -1,0 +1,270 @@
+#include "form/SaveComparison.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <new>
+
+#include "form/Blanks.h"
+#include "form/Form.h"
+#include "form/Latin1.h"
+#include "form/pages/SaveView.h"
+#include "rules/GameCodes.h"
+#include "rules/Tables.h"
+
+namespace tolvane::form {
+
+namespace {
+
+// The session turns the Reloads page lists, ascending.
+std::vector<int32_t> SessionTurns(const Analysis& a) {
+  std::vector<int32_t> turns;
+  for (int32_t turn : a.sessionTurns)
+    if (turn < kNoSessionTurn) turns.push_back(turn);
+  std::sort(turns.begin(), turns.end());
+  return turns;
+}
+
+// The replay messages the Replay page has a line for.
+std::vector<const ReplayMessage*> ReplayLines(const Analysis& a) {
+  std::vector<const ReplayMessage*> lines;
+  for (const ReplayMessage& m : a.replay)
+    if (!m.text.empty()) lines.push_back(&m);
+  return lines;
+}
+
+bool SameLine(const ReplayMessage& x, const ReplayMessage& y) { return x.turn == y.turn && x.text == y.text; }
+
+// The messages of a player's log with a line on the Player Log page (its
+// filters aside).
+std::vector<const Message*> LogLines(const Analysis& a, int slot) {
+  const auto& messages = a.messages[size_t(slot)];
+  const size_t count = std::min(messages.size(), size_t(std::max(a.messageCount[size_t(slot)], 0)));
+  std::vector<const Message*> lines;
+  for (size_t j = 0; j < count; ++j)
+    if (!messages[j].text.empty()) lines.push_back(&messages[j]);
+  return lines;
+}
+
+// Whether a page with a player selector shows the slot: every player while
+// the selector is offered, else only the player it stands at.
+bool ShowsSlot(const Page& page, const ComboBox& selector, const Analysis& a, int slot) {
+  return page.Visible() && (selector.Visible() || SlotOf(selector, a, 0) == slot);
+}
+
+bool PlayerShown(const Form& form, int slot) {
+  return ShowsSlot(form.player, form.player.playerSelector, form.Model(), slot);
+}
+
+bool LogShown(const Form& form, int slot) {
+  return ShowsSlot(form.playerLog, form.playerLog.playerSelector, form.Model(), slot);
+}
+
+bool Listed(const Analysis& a, int slot) {
+  return DetailOf(a, slot) != Detail::Nothing && !a.slots[size_t(slot)].leaderName.empty();
+}
+
+std::vector<ComparedSetting> Settings(const Form& earlier, const Form& later) {
+  const struct {
+    const char* name;
+    const Edit& (*edit)(const Form&);
+  } kSettings[] = {
+      {"Game Name", [](const Form& f) -> const Edit& { return f.map.gameName; }},
+      {"Map Script", [](const Form& f) -> const Edit& { return f.map.mapScript; }},
+      {"World Size", [](const Form& f) -> const Edit& { return f.map.worldSize; }},
+      {"Map Size", [](const Form& f) -> const Edit& { return f.map.mapSize; }},
+      {"Game Speed", [](const Form& f) -> const Edit& { return f.map.gameSpeed; }},
+      {"Starting", [](const Form& f) -> const Edit& { return f.map.startTurn; }},
+      {"Era", [](const Form& f) -> const Edit& { return f.map.startEra; }},
+      {"Leader", [](const Form& f) -> const Edit& { return f.base.leader; }},
+      {"Civilization", [](const Form& f) -> const Edit& { return f.base.civilization; }},
+  };
+  std::vector<ComparedSetting> settings;
+  for (const auto& setting : kSettings)
+    settings.push_back({setting.name, std::string(Trimmed(setting.edit(earlier).Text())),
+                        std::string(Trimmed(setting.edit(later).Text()))});
+  settings.push_back(
+      {"Players", std::to_string(earlier.Model().playerCount), std::to_string(later.Model().playerCount)});
+  return settings;
+}
+
+// The first evidence that the later save does not continue the earlier
+// one, or "".
+std::string ContinuationEvidence(const Analysis& earlier, const Analysis& later, bool replayShown) {
+  const std::vector<int32_t> e = SessionTurns(earlier), l = SessionTurns(later);
+  for (size_t i = 0; i < std::max(e.size(), l.size()); ++i) {
+    const bool hasE = i < e.size(), hasL = i < l.size();
+    if (hasE && hasL && e[i] == l[i]) continue;
+    if (hasE && (!hasL || e[i] < l[i]))
+      return fmt::format("The later save has no session at turn {}, which the earlier save has.", e[i]);
+    // A session of the later save that the earlier lacks: after the earlier
+    // save's turn it is the continued game's own.
+    if (l[i] < earlier.gameTurn)
+      return fmt::format(
+          "The later save has a session at turn {}, before the earlier save's turn {}, which the earlier save does "
+          "not have.",
+          l[i], earlier.gameTurn);
+    break;
+  }
+  const auto re = ReplayLines(earlier), rl = ReplayLines(later);
+  for (size_t i = 0; i < re.size(); ++i) {
+    if (i < rl.size() && SameLine(*re[i], *rl[i])) continue;
+    if (!replayShown) return fmt::format("Replay line {} differs.", i + 1);
+    const std::string inLater =
+        i < rl.size() ? fmt::format("turn {} \"{}\" in the later one", rl[i]->turn, Latin1ToUtf8(rl[i]->text))
+                      : std::string("none in the later one");
+    return fmt::format("Replay line {} differs: turn {} \"{}\" in the earlier save, {}.", i + 1, re[i]->turn,
+                       Latin1ToUtf8(re[i]->text), inLater);
+  }
+  return {};
+}
+
+std::vector<std::string> CityNames(const Analysis& a, int slot) {
+  std::vector<std::string> names;
+  for (const City& city : a.cities[size_t(slot)]) names.push_back(city.name);
+  return names;
+}
+
+// The names in `of` that `in` does not hold (each name as often as it is
+// missing), in the order of `of`.
+std::vector<const City*> CitiesMissing(const std::vector<City>& of, std::vector<std::string> in) {
+  std::vector<const City*> missing;
+  for (const City& city : of) {
+    const auto found = std::find(in.begin(), in.end(), city.name);
+    if (found == in.end())
+      missing.push_back(&city);
+    else
+      in.erase(found);
+  }
+  return missing;
+}
+
+PlayerChange PlayerOf(const Form& earlierForm, const Form& laterForm, int slot) {
+  const Analysis &e = earlierForm.Model(), &l = laterForm.Model();
+  const auto s = size_t(slot);
+  PlayerChange player;
+  player.slot = slot;
+  player.leader = Latin1ToUtf8(Listed(l, slot) ? l.slots[s].leaderName : e.slots[s].leaderName);
+  if (DetailOf(e, slot) == Detail::Everything && DetailOf(l, slot) == Detail::Everything) {
+    // A player out of the game scores nothing on the Leaders page.
+    player.score = Change{e.playerAlive[s] ? e.playerScore[s] : 0, l.playerAlive[s] ? l.playerScore[s] : 0};
+    player.land = Change{e.ownedLandCount[s], l.ownedLandCount[s]};
+    player.population = Change{e.playerPopulation[s], l.playerPopulation[s]};
+  }
+  if (PlayerShown(earlierForm, slot) && PlayerShown(laterForm, slot)) {
+    player.gold = Change{e.playerGold[s], l.playerGold[s]};
+    std::vector<std::string> learned;
+    const int32_t te = e.GetTeam(slot), tl = l.GetTeam(slot);
+    for (int t = 0; t < kTechs; ++t) {
+      const bool before = Analysis::ValidTeam(te) && e.hasTech[size_t(te)][size_t(t)] != 0;
+      const bool after = Analysis::ValidTeam(tl) && l.hasTech[size_t(tl)][size_t(t)] != 0;
+      if (after && !before) learned.emplace_back(kTechInfo[size_t(t)].name);
+    }
+    player.technologiesLearned = std::move(learned);
+    std::vector<std::string> founded, lost;
+    // A city gained that was founded before the earlier save's turn was
+    // taken from another player.
+    for (const City* city : CitiesMissing(l.cities[s], CityNames(e, slot)))
+      founded.push_back(Latin1ToUtf8(city->name) + (city->foundedTurn < e.gameTurn ? " (taken)" : ""));
+    for (const City* city : CitiesMissing(e.cities[s], CityNames(l, slot))) lost.push_back(Latin1ToUtf8(city->name));
+    player.citiesFounded = std::move(founded);
+    player.citiesLost = std::move(lost);
+  }
+  return player;
+}
+
+// The lines of `later` after the part it shares with `earlier`.
+template <typename T, typename Same>
+size_t SharedPart(const std::vector<const T*>& earlier, const std::vector<const T*>& later, Same same) {
+  size_t i = 0;
+  while (i < earlier.size() && i < later.size() && same(*earlier[i], *later[i])) ++i;
+  return i;
+}
+
+}  // namespace
+
+std::string DurationText(int64_t seconds) {
+  const int64_t magnitude = seconds < 0 ? -seconds : seconds;
+  return fmt::format("{}{}:{:02}:{:02}", seconds < 0 ? "-" : "", magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
+}
+
+SaveComparison CompareSaves(const Form& first, const Form& second) {
+  SaveComparison c;
+  c.givenLaterFirst = first.Model().gameTurn > second.Model().gameTurn;
+  const Form& earlierForm = c.givenLaterFirst ? second : first;
+  const Form& laterForm = c.givenLaterFirst ? first : second;
+  const Analysis &e = earlierForm.Model(), &l = laterForm.Model();
+  c.earlierPath = earlierForm.fileBar.savePath.Text();
+  c.laterPath = laterForm.fileBar.savePath.Text();
+
+  c.settings = Settings(earlierForm, laterForm);
+  const auto differing =
+      std::find_if(c.settings.begin(), c.settings.end(), [](const ComparedSetting& s) { return !s.Same(); });
+  c.sameGame = differing == c.settings.end();
+  const bool replayShown = earlierForm.replay.ShowsReplay() && laterForm.replay.ShowsReplay();
+  if (!c.sameGame) {
+    c.evidence = fmt::format(
+        "The saves are of different games: the {} differs, \"{}\" in the earlier save, \"{}\" in "
+        "the later one.",
+        differing->name, differing->earlier, differing->later);
+  } else {
+    c.evidence = ContinuationEvidence(e, l, replayShown);
+    c.continues = c.evidence.empty();
+  }
+
+  c.turn = {e.gameTurn, l.gameTurn};
+  c.earlierDate = Trimmed(earlierForm.base.date.Text());
+  c.laterDate = Trimmed(laterForm.base.date.Text());
+  c.playingTime = {e.playTime, l.playTime};
+  if (earlierForm.reloads.Visible() && laterForm.reloads.Visible()) c.sessions = Change{e.sessions, l.sessions};
+
+  for (int slot = 0; slot < kSlots; ++slot)
+    if (Listed(e, slot) || Listed(l, slot)) c.players.push_back(PlayerOf(earlierForm, laterForm, slot));
+
+  if (replayShown) {
+    const auto re = ReplayLines(e), rl = ReplayLines(l);
+    std::vector<AddedLine> added;
+    for (size_t i = SharedPart(re, rl, SameLine); i < rl.size(); ++i) {
+      const ReplayMessage& m = *rl[i];
+      added.push_back(
+          {-1, "", m.turn, Latin1ToUtf8(m.text), ReplayLineText(l, m), Rgb(ReplayLineColor(m.text, m.color))});
+    }
+    c.replayAdded = std::move(added);
+  }
+  for (PlayerChange& player : c.players) {
+    if (!LogShown(earlierForm, player.slot) || !LogShown(laterForm, player.slot)) continue;
+    const auto le = LogLines(e, player.slot), ll = LogLines(l, player.slot);
+    const size_t shared = SharedPart(le, ll, [](const Message& x, const Message& y) {
+      return x.turn == y.turn && x.text == y.text && x.messageType == y.messageType;
+    });
+    player.logLinesAdded = int(ll.size() - shared);
+    for (size_t i = shared; i < ll.size(); ++i) {
+      const Message& m = *ll[i];
+      c.logAdded.push_back({player.slot, player.leader, m.turn, Latin1ToUtf8(m.text), LogLineText(l, m),
+                            Rgb(PlayerLogLineColor(m.messageType, m.color))});
+    }
+  }
+  return c;
+}
+
+ComparedForms LoadForComparison(const std::string& first, const std::string& second,
+                                const CalculatorSettings& settings) {
+  ComparedForms forms;
+  auto load = [&](const std::string& path) -> std::unique_ptr<Form> {
+    auto form = std::make_unique<Form>();
+    form->AdoptCalculators(settings);
+    if (form->LoadFile(path)) return form;
+    forms.error = form->Messages().empty() ? "The save could not be loaded." : form->Messages().back();
+    return nullptr;
+  };
+  try {
+    forms.first = load(first);
+    if (forms.first) forms.second = load(second);
+  } catch (const std::bad_alloc&) {
+    forms.error = "There is not enough memory to read this save.";
+  }
+  if (!forms.error.empty()) forms.first.reset(), forms.second.reset();
+  return forms;
+}
+
+}  // namespace tolvane::form

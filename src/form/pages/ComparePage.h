@@ -1,0 +1,53 @@
+// The "Compare" page: two saves of one game side by side. On top the
+// verdicts (same game, whether the later save continues the earlier one,
+// and the first evidence against it), then the settings that never change
+// during a game, the span between the saves, what changed for each player
+// the Leaders pages list, and the replay and log lines added, coloured as
+// on the Replay and Player Log pages.
+//
+// The window (or tolvane-report --compare) loads the two saves into forms
+// of their own and shows their comparison here; the save the other pages
+// show is not touched. Until then the page is empty and its tab hidden.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "form/Page.h"
+#include "form/SaveComparison.h"
+
+namespace tolvane::form {
+
+class ComparePage : public Page {
+ public:
+  ComparePage(const Analysis& save, MessageLog& messages);
+
+  Edit earlier{controls_, {.name = "CompareEarlierE", .caption = "Earlier save"}};
+  Edit later{controls_, {.name = "CompareLaterE", .caption = "Later save"}};
+  Edit sameGame{controls_, {.name = "CompareSameGameE", .caption = "Same game"}};
+  Edit continues{controls_, {.name = "CompareContinuesE", .caption = "Continues"}};
+  Edit evidence{controls_, {.name = "CompareEvidenceE", .caption = "Evidence"}};
+  Grid settings{controls_, {.name = "CompareSettingsGrid", .description = "Settings"}, 3, 1, 1, 1};
+  Grid span{controls_, {.name = "CompareSpanGrid", .description = "Between the saves"}, 4, 5, 1, 1};
+  Grid players{controls_, {.name = "ComparePlayersGrid", .description = "Players"}, 10, 1, 2, 1};
+  RichText replayAdded{controls_, {.name = "CompareReplayList", .description = "Replay lines added"}};
+  RichText logAdded{controls_, {.name = "CompareLogList", .description = "Log lines added"}};
+
+  // Shows a comparison and the page's tab.
+  void Show(const SaveComparison& comparison);
+  // The saves could not both be loaded: the message goes to the user, the
+  // page stays as it was.
+  void Fail(std::string message) { messages_.Add(std::move(message)); }
+  // The saves the page compares (UTF-8 paths), earlier first; empty before
+  // the first comparison.
+  const std::string& EarlierPath() const { return earlierPath_; }
+  const std::string& LaterPath() const { return laterPath_; }
+
+ private:
+  std::string earlierPath_, laterPath_;
+};
+
+// "412 → 530 (+118)", "412 (same)".
+std::string ChangeText(const Change& change);
+
+}  // namespace tolvane::form

@@ -1,0 +1,18 @@
+// The "Leaders" page: one row per slot with score, territory, population,
+// civilization texts, team and land score.
+#pragma once
+
+#include "form/Page.h"
+
+namespace tolvane::form {
+
+class LeadersPage : public Page {
+ public:
+  LeadersPage(const Analysis& save, MessageLog& messages);
+
+  Grid leaders{controls_, {.name = "LeadersGrid", .description = "Leaders"}, 10, kSlots + 1, 2, 1};
+
+  void Fill();
+};
+
+}  // namespace tolvane::form

@@ -1,0 +1,41 @@
+// The "Reloads" page: how often the game was started or reloaded. The
+// sessions found in the save, less the user's count of sessions before play
+// began, are the play sessions; the playing time shared among them is the
+// average session time.
+#pragma once
+
+#include "form/Page.h"
+
+namespace tolvane::form {
+
+class ReloadsPage : public Page {
+ public:
+  ReloadsPage(const Analysis& save, MessageLog& messages);
+
+  Edit sessions{controls_, {.name = "Edit9", .caption = "       Sessions       (Число сессий)"}};
+  Edit preSessions{
+      controls_,
+      {.name = "Edit11", .caption = "    PreSessions     (Число пресессий)", .role = EditRole::IntegerInput},
+      "1"};
+  Edit playSessions{
+      controls_, {.name = "Edit10", .caption = "    Play Sessions     (Игровые сессии)", .role = EditRole::Computed}};
+  Edit averageSessionTime{
+      controls_,
+      {.name = "Edit12", .caption = "  Average Session time   (Ср. время сессии)", .role = EditRole::Computed}};
+  ListBox sessionList{controls_, {.name = "SessionListBox", .description = "Session list"}};
+
+  void Fill();
+  // Play sessions and the average time of one, from the sessions found and
+  // the count typed as PreSessions, which must lie between 0 and the
+  // sessions (more would count a negative number of play sessions).
+  void RecountSessions();
+
+  int32_t PlaySessions() const { return playSessions_; }
+  int32_t AverageSessionTime() const { return averageSessionTime_; }  // seconds
+
+ private:
+  int32_t playSessions_ = 0;
+  int32_t averageSessionTime_ = 0;
+};
+
+}  // namespace tolvane::form

@@ -1,0 +1,38 @@
+#include "form/pages/SaveView.h"
+
+#include "form/Latin1.h"
+
+namespace tolvane::form {
+
+bool NotAvailable(const Analysis& a) { return !a.slots[0].password.empty(); }
+
+bool MetByFirstTeam(const Analysis& a, int slot) {
+  const int32_t team = a.GetTeam(slot);
+  return Analysis::ValidTeam(team) && a.hasMet[0][size_t(team)] != 0;
+}
+
+bool SeenByFirstTeam(const Analysis& a, int slot) { return !a.restrictedView || slot == 0 || MetByFirstTeam(a, slot); }
+
+Detail DetailOf(const Analysis& a, int slot) {
+  if (NotAvailable(a) && a.restrictedView) return Detail::NameOnly;
+  if (a.restrictedView && !MetByFirstTeam(a, slot)) return Detail::Nothing;
+  return a.slots[size_t(slot)].leaderType >= 0 ? Detail::Everything : Detail::NameOnly;
+}
+
+void FillPlayerSelector(ComboBox& selector, const Analysis& a) {
+  selector.Clear();
+  for (int s = 0; s < kSlots; ++s) {
+    const std::string& name = a.slots[size_t(s)].leaderName;
+    if (!name.empty()) selector.Add(Latin1ToUtf8(name));
+  }
+  if (!selector.Items().empty()) selector.SetIndex(0);
+}
+
+int SlotOf(const ComboBox& selector, const Analysis& a, int noSelection) {
+  int position = selector.Index() < 0 ? noSelection : selector.Index();
+  for (int s = 0; s < kSlots; ++s)
+    if (!a.slots[size_t(s)].leaderName.empty() && position-- == 0) return s;
+  return kBarbarianSlot;
+}
+
+}  // namespace tolvane::form

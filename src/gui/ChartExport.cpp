@@ -1,0 +1,101 @@
+#include "gui/ChartExport.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QClipboard>
+#include <QFile>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgGenerator>
+#include <stdexcept>
+
+#include "gui/HistoryChartView.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
+  throw std::runtime_error(QStringLiteral("Cannot write file \"%1\": %2.").arg(path, reason).toStdString());
+}
+
+// The name a saved chart or its data is proposed under: the history shown.
+QString ChartName(const form::GraphPage& page) {
+  const std::string& history = page.historySelector.Text();
+  return history.empty() ? QStringLiteral("chart") : Q(history);
+}
+
+}  // namespace
+
+void SaveChartPicture(const HistoryChartView& view, const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) CannotWrite(path, file.errorString());
+  const QRect area = view.viewport()->rect();
+  const QRectF shown = view.mapToScene(area).boundingRect();
+  if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(area.size());
+    svg.setViewBox(area);
+    svg.setTitle(QStringLiteral("Tolvane chart"));
+    QPainter painter(&svg);
+    view.scene()->render(&painter, QRectF(area), shown);
+  } else {
+    constexpr int kPixelRatio = 2;
+    QImage image(area.size() * kPixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(kPixelRatio);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      painter.setRenderHint(QPainter::Antialiasing);
+      view.scene()->render(&painter, QRectF(area), shown);
+    }
+    if (!image.save(&file, "PNG")) CannotWrite(path, file.errorString());
+  }
+  if (!file.flush() || file.error() != QFileDevice::NoError) CannotWrite(path, file.errorString());
+}
+
+void AddChartExports(Binder& b, form::GraphPage& page, HistoryChartView* chart, QBoxLayout* row) {
+  auto saveChart = [&b, &page, chart] {
+    b.SaveAs({QStringLiteral("Save Chart"), QStringLiteral("PNG image (*.png);;SVG image (*.svg)"),
+              ChartName(page) + QStringLiteral(".png")},
+             [chart](const std::string& path) { SaveChartPicture(*chart, Q(path)); });
+  };
+  // As CSV, for spreadsheets and for text.
+  auto copyData = [&page] {
+    const QByteArray csv = QByteArray::fromStdString(page.DataCsv());
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/csv"), csv);
+    data->setText(QString::fromUtf8(csv));
+    QApplication::clipboard()->setMimeData(data);
+  };
+  auto saveData = [&b, &page] {
+    b.SaveAs(
+        {QStringLiteral("Save Data"), QStringLiteral("CSV file (*.csv)"), ChartName(page) + QStringLiteral(".csv")},
+        [&page](const std::string& path) { page.SaveData(path); });
+  };
+  struct Export {
+    const form::Button& control;
+    std::function<void()> run;
+  };
+  const Export exports[] = {{page.saveChart, saveChart}, {page.copyData, copyData}, {page.saveData, saveData}};
+  for (const Export& e : exports) {
+    QPushButton* button = b.Button(e.control);
+    QObject::connect(button, &QPushButton::clicked, button, e.run);
+    row->addWidget(button);
+  }
+  QObject::connect(chart, &HistoryChartView::MenuRequested, chart, [chart, exports](QPoint at) {
+    QMenu menu(chart);
+    for (const Export& e : exports)
+      QObject::connect(menu.addAction(Q(e.control.Caption())), &QAction::triggered, e.run);
+    menu.exec(chart->mapToGlobal(at));
+  });
+}
+
+}  // namespace tolvane::gui

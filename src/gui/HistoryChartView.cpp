@@ -1,0 +1,159 @@
+#include "gui/HistoryChartView.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tolvane::gui {
+
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten that cuts `span` into about six
+// parts: ticks at round turns and values, whatever the zoom.
+double NiceStep(double span) {
+  constexpr double kParts = 6;
+  if (!(span > kParts)) return 1;
+  const double raw = span / kParts;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  for (double m : {1.0, 2.0, 5.0})
+    if (m * magnitude >= raw) return m * magnitude;
+  return 10 * magnitude;
+}
+
+// Zooming in narrows the ticks after the range; a wider range must get its
+// step first, or the axis would lay out a label for every old step in it.
+void RoundTicks(QValueAxis* axis) {
+  axis->setLabelFormat("%d");
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  QObject::connect(axis, &QValueAxis::rangeChanged, axis,
+                   [axis](qreal min, qreal max) { axis->setTickInterval(NiceStep(max - min)); });
+}
+
+void SetRange(QValueAxis* axis, double min, double max) {
+  axis->setTickInterval(NiceStep(max - min));
+  axis->setRange(min, max);
+}
+
+}  // namespace
+
+HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
+    : QChartView(parent), axisX_(new QValueAxis), axisY_(new QValueAxis) {
+  auto* chart = new QChart;
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->setBackgroundRoundness(0);
+  // A grey plot area, so that the white and the pale lines stay visible.
+  chart->setPlotAreaBackgroundBrush(QColor(0xC0, 0xC0, 0xC0));
+  chart->setPlotAreaBackgroundVisible(true);
+  chart->legend()->setAlignment(Qt::AlignRight);
+  RoundTicks(axisX_);
+  RoundTicks(axisY_);
+  axisX_->setTitleText(QStringLiteral("Turn"));
+  chart->addAxis(axisX_, Qt::AlignBottom);
+  chart->addAxis(axisY_, Qt::AlignLeft);
+  for (int s = 0; s < seriesCount; ++s) {
+    auto* series = new QLineSeries;
+    series->setPointsVisible(false);
+    // Near a line the pointer shows the turn, the player and the value.
+    connect(series, &QLineSeries::hovered, this, [this, s](const QPointF& at, bool inside) {
+      if (inside)
+        QToolTip::showText(QCursor::pos(), PointText(s, at), this);
+      else
+        QToolTip::hideText();
+    });
+    chart->addSeries(series);
+    series->attachAxis(axisX_);
+    series->attachAxis(axisY_);
+    series_.push_back(series);
+  }
+  setChart(chart);
+  setRenderHint(QPainter::Antialiasing);
+  setRubberBand(QChartView::RectangleRubberBand);
+}
+
+void HistoryChartView::SetValueTitle(const QString& title) { axisY_->setTitleText(title); }
+
+QString HistoryChartView::PointText(int s, QPointF at) const {
+  const QList<QPointF> points = Series(s)->points();
+  if (points.isEmpty()) return {};
+  const auto nearest = std::min_element(points.begin(), points.end(), [at](const QPointF& a, const QPointF& b) {
+    return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
+  });
+  return QStringLiteral("Turn %1\n%2: %3")
+      .arg(qRound64(nearest->x()))
+      .arg(Series(s)->name())
+      .arg(qRound64(nearest->y()));
+}
+
+bool HistoryChartView::InLegend(int s) const {
+  const auto markers = chart()->legend()->markers(Series(s));
+  return !markers.isEmpty() && markers.front()->isVisible();
+}
+
+void HistoryChartView::Show(const form::Chart& state) {
+  ResetZoom();
+  int32_t firstX = std::numeric_limits<int32_t>::max(), lastX = std::numeric_limits<int32_t>::min();
+  const auto& all = state.Series();
+  for (size_t s = 0; s < series_.size() && s < all.size(); ++s) {
+    const form::ChartSeries& from = all[s];
+    QLineSeries* to = series_[s];
+    to->setName(QString::fromStdString(from.title));
+    QPen pen(QColor(int(from.color >> 16 & 0xFF), int(from.color >> 8 & 0xFF), int(from.color & 0xFF)));
+    pen.setWidth(from.width);
+    to->setPen(pen);
+    QList<QPointF> points;
+    points.reserve(qsizetype(from.points.size()));
+    for (const auto& [x, y] : from.points) points.append(QPointF(x, y));
+    if (!from.points.empty()) {
+      firstX = std::min(firstX, from.points.front().first);
+      lastX = std::max(lastX, from.points.back().first);
+    }
+    to->replace(points);
+    for (QLegendMarker* marker : chart()->legend()->markers(to)) marker->setVisible(from.legend);
+  }
+  // The turns run along the bottom axis as far as the lines go.
+  if (firstX > lastX) firstX = 0, lastX = 1;
+  if (firstX == lastX) ++lastX;
+  full_ = {QPointF(firstX, double(state.AxisMin())), QPointF(lastX, double(state.AxisMax()))};
+  SetRange(axisX_, full_.left(), full_.right());
+  SetRange(axisY_, full_.top(), full_.bottom());
+}
+
+void HistoryChartView::ResetZoom() {
+  if (!chart()->isZoomed()) return;
+  axisX_->setTickInterval(NiceStep(full_.width()));
+  axisY_->setTickInterval(NiceStep(full_.height()));
+  chart()->zoomReset();
+}
+
+void HistoryChartView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    if (chart()->isZoomed())
+      ResetZoom();
+    else
+      Q_EMIT MenuRequested(event->pos());
+    event->accept();
+    return;
+  }
+  QChartView::mouseReleaseEvent(event);
+}
+
+// A right click is taken on its release (on a zoomed chart it shows all
+// again); the menu key opens the menu at once.
+void HistoryChartView::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->reason() != QContextMenuEvent::Mouse) Q_EMIT MenuRequested(event->pos());
+  event->accept();
+}
+
+void HistoryChartView::mouseDoubleClickEvent(QMouseEvent* event) {
+  ResetZoom();
+  event->accept();
+}
+
+}  // namespace tolvane::gui

@@ -1,0 +1,72 @@
+#include "gui/Screenshots.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTableView>
+#include <algorithm>
+
+#include "gui/MainWindow.h"
+#include "gui/SavesController.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+bool Save(const QPixmap& picture, const QString& path, QStringList& written, QString* error) {
+  if (picture.isNull() || !picture.save(path, "PNG")) {
+    if (error) *error = QStringLiteral("cannot write %1").arg(path);
+    return false;
+  }
+  written << path;
+  return true;
+}
+
+}  // namespace
+
+QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* error) {
+  QStringList written;
+  if (!QDir().mkpath(dir)) {
+    if (error) *error = QStringLiteral("cannot create %1").arg(dir);
+    return written;
+  }
+  QTabWidget* pages = window.Pages();
+  const int current = pages->currentIndex();
+  pages->setCurrentIndex(0);
+  QCoreApplication::processEvents();
+  if (!Save(window.grab(), QDir(dir).filePath(QStringLiteral("00-window.png")), written, error)) return written;
+  for (int p = 0; p < pages->count(); ++p) {
+    // A hidden page is shown just long enough to be laid out and drawn.
+    const bool visible = pages->isTabVisible(p), enabled = pages->isTabEnabled(p);
+    pages->setTabVisible(p, true);
+    pages->setTabEnabled(p, true);
+    pages->setCurrentIndex(p);
+    QCoreApplication::processEvents();
+    // The Saves page lists the loaded save's folder: every row read, in a
+    // window wide enough for every column.
+    const QSize size = window.size();
+    if (window.Form().Pages()[size_t(p)] == &window.Form().saves) {
+      window.Saves().WaitUntilRead(60000);
+      QCoreApplication::processEvents();
+      if (const auto* table = pages->widget(p)->findChild<QTableView*>()) {
+        const int hidden = table->horizontalHeader()->length() - table->viewport()->width();
+        if (hidden > 0) window.resize(std::min(window.width() + hidden + 4, 3200), window.height());
+        QCoreApplication::processEvents();
+      }
+    }
+    const QPixmap picture = pages->widget(p)->grab();
+    window.resize(size);
+    pages->setTabEnabled(p, enabled);
+    pages->setTabVisible(p, visible);
+    const QString name = QStringLiteral("%1-%2.png")
+                             .arg(p + 1, 2, 10, QLatin1Char('0'))
+                             .arg(pages->tabText(p).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+    if (!Save(picture, QDir(dir).filePath(name), written, error)) break;
+  }
+  pages->setCurrentIndex(current);
+  return written;
+}
+
+}  // namespace tolvane::gui

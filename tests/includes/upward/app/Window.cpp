@@ -1,5 +1,0 @@
-// The window may include everything.
-#include <QWidget>
-
-#include "cli/Report.h"
-#include "ui/Form.h"

@@ -1,0 +1,2 @@
+#  include <gui/Pages.h>
+#include "form/exports/Map.h"

@@ -1,0 +1,5 @@
+// The window may include everything.
+#include <QWidget>
+
+#include "cli/Report.h"
+#include "form/Form.h"

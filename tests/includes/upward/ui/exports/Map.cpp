@@ -1,2 +1,0 @@
-#  include <app/Pages.h>
-#include "ui/exports/Map.h"
