@@ -138,9 +138,8 @@ Json RowJson(const SaveRow& row) {
       object[key] = cell;
       continue;
     }
-    const form::SortValue number = form::SortValueOf(form::SortKind::Number, cell);
-    if (number.valid)
-      object[key] = number.value;
+    if (const std::optional<int64_t>& number = row.values[col])
+      object[key] = *number;
     else if (cell.empty())
       object[key] = nullptr;
     else

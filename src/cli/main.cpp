@@ -99,6 +99,10 @@ int main(int argc, char** argv) {
   app.allow_windows_style_options(false);
   app.set_version_flag("--version", std::string("tolvane-report ") + tolvane::kVersion);
   app.add_flag("--json", json, "Print the state of every control as JSON");
+  bool quiet = false;
+  auto* quietOption =
+      app.add_flag("-q,--quiet", quiet, "Print no report (for the exports); messages still go to standard error")
+          ->excludes("--json");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");
   auto* check = app.add_option("--check", checks, "Click check box NAME");
   auto* set = app.add_option(
@@ -143,6 +147,7 @@ int main(int argc, char** argv) {
   for (CLI::Option* o : {app.get_option("SAVE"), select, check, set, exportImageOption, exportMapOption, world,
                          historiesOption, tableOption})
     compareOption->excludes(o);
+  for (CLI::Option* o : {tableOption, compareOption}) o->excludes(quietOption);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
       "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
@@ -158,6 +163,12 @@ int main(int argc, char** argv) {
   try {
     app.parse(int(args.size()), args.data());
   } catch (const CLI::ParseError& e) {
+    // A third save after the two compared would be taken for the save to
+    // load: whatever the count, say what --compare takes.
+    if (compareOption->count() > 0 && (compareOption->count() != 2 || app.get_option("SAVE")->count() > 0)) {
+      std::cerr << "--compare takes two saves: --compare EARLIER LATER\nRun with --help for more information.\n";
+      return 2;
+    }
     return app.exit(e) == 0 ? 0 : 2;
   }
 
@@ -208,6 +219,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (quiet) return loaded ? 0 : 1;
   // A failed load prints no text report (there is nothing to show); the JSON
   // is always printed, with the message among its messages.
   if (json) {

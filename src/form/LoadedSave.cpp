@@ -19,7 +19,7 @@ LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors) {
     ByteBuffer().swap(bytes);  // the image holds all that is needed now
     save.analysis = SaveAnalyse(save.image, factors);
   } catch (const SaveError& e) {
-    throw SaveError(fmt::format("Cannot load \"{}\". {}", path, e.what()));
+    throw SaveError(fmt::format("Cannot load \"{}\". {}", path, e.what()), e.what());
   }
   save.fileDate = FileDateText(file);
   return save;
@@ -29,7 +29,7 @@ LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors) {
   try {
     return {LoadSave(path, factors), {}};
   } catch (const SaveError& e) {
-    return {std::nullopt, e.what()};
+    return {std::nullopt, e.what(), e.Reason()};
   }
 }
 

@@ -24,10 +24,12 @@ struct LoadedSave {
 // message for the user that names the file.
 LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
 
-// The same, the failure as its message: a save, or else why there is none.
+// The same, the failure as its message: a save, or else why there is none
+// (the message, and the reason without the file's name).
 struct LoadOutcome {
   std::optional<LoadedSave> save;
   std::string error;
+  std::string reason;
 };
 LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors);
 

@@ -9,6 +9,7 @@
 #include "form/Form.h"
 #include "form/Latin1.h"
 #include "form/pages/SaveView.h"
+#include "rules/Calendar.h"
 #include "rules/GameCodes.h"
 #include "rules/Tables.h"
 
@@ -213,8 +214,8 @@ SaveComparison CompareSaves(const Form& first, const Form& second) {
   }
 
   c.turn = {e.gameTurn, l.gameTurn};
-  c.earlierDate = Trimmed(earlierForm.base.date.Text());
-  c.laterDate = Trimmed(laterForm.base.date.Text());
+  c.earlierDate = Trimmed(DateTextPadded(e.gameDate));
+  c.laterDate = Trimmed(DateTextPadded(l.gameDate));
   c.playingTime = {e.playTime, l.playTime};
   if (earlierForm.reloads.Visible() && laterForm.reloads.Visible()) c.sessions = Change{e.sessions, l.sessions};
 

@@ -69,7 +69,7 @@ std::string PathText(const fs::path& path) {
   return {text.begin(), text.end()};
 }
 
-std::string FileTimeText(const fs::path& path) {
+FileTime FileTimeOf(const fs::path& path) {
   std::error_code error;
   const fs::file_time_type time = fs::last_write_time(path, error);
   if (error) return {};
@@ -79,7 +79,9 @@ std::string FileTimeText(const fs::path& path) {
   if (!platform::LocalTime(t, local)) return {};
   char text[32];
   const size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return std::string(text, n);
+  return {std::string(text, n), int64_t(t)};
 }
+
+std::string FileTimeText(const fs::path& path) { return FileTimeOf(path).text; }
 
 }  // namespace tolvane::form

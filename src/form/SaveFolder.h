@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,13 @@ std::vector<ListedSave> ListSaves(const std::filesystem::path& folder, bool recu
 // A path as UTF-8 text.
 std::string PathText(const std::filesystem::path& path);
 
-// The last-write time of a file in local time, "2025-03-01 18:04:11" (it
-// sorts as text); "" when the file has none.
+// The last-write time of a file: in local time, "2025-03-01 18:04:11", and
+// in seconds since 1970 (to sort by); "" and none when the file has none.
+struct FileTime {
+  std::string text;
+  std::optional<int64_t> seconds;
+};
+FileTime FileTimeOf(const std::filesystem::path& path);
 std::string FileTimeText(const std::filesystem::path& path);
 
 }  // namespace tolvane::form

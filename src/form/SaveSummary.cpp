@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "form/Blanks.h"
+#include "form/LoadedSave.h"
 #include "form/SaveFolder.h"
 
 namespace tolvane::form {
@@ -29,35 +31,51 @@ SaveRow RowOfForm(const Form& form, const std::filesystem::path& path) {
   SaveRow row;
   auto& cells = row.cells;
   cells[kFileNameColumn] = PathText(path.filename());
-  cells[kFileDateColumn] = FileTimeText(path);
-  // Each column's control and the page that shows it.
+  FileTime fileTime = FileTimeOf(path);
+  cells[kFileDateColumn] = std::move(fileTime.text);
+  row.values[kFileDateColumn] = fileTime.seconds;
+  // Each column's control, the page that shows it and the value it shows
+  // (none for a text).
+  const GameFigures& game = form.base.Figures();
+  const SessionFigures& sessions = form.reloads.Figures();
+  auto value = [](const std::optional<int32_t>& v) { return v ? std::optional<int64_t>(*v) : std::nullopt; };
+  const std::optional<int64_t> turn =
+      game.turn && game.lastTurn ? std::optional<int64_t>(TurnOrder(*game.turn, *game.lastTurn)) : std::nullopt;
   const struct {
     SaveColumnIndex column;
     const Page& page;
     const Edit& edit;
+    std::optional<int64_t> value;
   } kShown[] = {
-      {kPlayerColumn, form.base, form.base.nick},
-      {kLeaderColumn, form.base, form.base.leader},
-      {kCivilizationColumn, form.base, form.base.civilization},
-      {kDifficultyColumn, form.base, form.base.difficulty},
-      {kGameSpeedColumn, form.map, form.map.gameSpeed},
-      {kWorldSizeColumn, form.map, form.map.worldSize},
-      {kMapScriptColumn, form.map, form.map.mapScript},
-      {kTurnColumn, form.base, form.base.turn},
-      {kDateColumn, form.base, form.base.date},
-      {kGameStatusColumn, form.base, form.base.gameStatus},
-      {kGameScoreColumn, form.base, form.base.gameScore},
-      {kFinalScoreColumn, form.base, form.base.finalScore},
-      {kKavrelScoreColumn, form.kavrel, form.kavrel.finalScoreSum},
-      {kSessionsColumn, form.reloads, form.reloads.sessions},
-      {kPreSessionsColumn, form.reloads, form.reloads.preSessions},
-      {kPlaySessionsColumn, form.reloads, form.reloads.playSessions},
-      {kAverageSessionTimeColumn, form.reloads, form.reloads.averageSessionTime},
-      {kPlayingTimeColumn, form.base, form.base.playingTime},
+      {kPlayerColumn, form.base, form.base.nick, {}},
+      {kLeaderColumn, form.base, form.base.leader, {}},
+      {kCivilizationColumn, form.base, form.base.civilization, {}},
+      {kDifficultyColumn, form.base, form.base.difficulty, {}},
+      {kGameSpeedColumn, form.map, form.map.gameSpeed, {}},
+      {kWorldSizeColumn, form.map, form.map.worldSize, {}},
+      {kMapScriptColumn, form.map, form.map.mapScript, {}},
+      {kTurnColumn, form.base, form.base.turn, turn},
+      {kDateColumn, form.base, form.base.date, value(game.year)},
+      {kGameStatusColumn, form.base, form.base.gameStatus, {}},
+      {kGameScoreColumn, form.base, form.base.gameScore, value(game.gameScore)},
+      {kFinalScoreColumn, form.base, form.base.finalScore, value(game.finalScore)},
+      {kKavrelScoreColumn, form.kavrel, form.kavrel.finalScoreSum, value(form.kavrel.ScoreShown())},
+      {kSessionsColumn, form.reloads, form.reloads.sessions, value(sessions.sessions)},
+      {kPreSessionsColumn, form.reloads, form.reloads.preSessions, value(sessions.preSessions)},
+      {kPlaySessionsColumn, form.reloads, form.reloads.playSessions, value(sessions.playSessions)},
+      {kAverageSessionTimeColumn, form.reloads, form.reloads.averageSessionTime, value(sessions.averageSessionTime)},
+      {kPlayingTimeColumn, form.base, form.base.playingTime, value(game.playingTime)},
   };
   for (const auto& shown : kShown)
-    if (shown.page.Visible()) cells[shown.column] = Trimmed(shown.edit.Text());
-  if (form.leaders.Visible()) cells[kPlayersColumn] = std::to_string(PlayersListed(form.leaders));
+    if (shown.page.Visible()) {
+      cells[shown.column] = Trimmed(shown.edit.Text());
+      row.values[shown.column] = shown.value;
+    }
+  if (form.leaders.Visible()) {
+    const int players = PlayersListed(form.leaders);
+    cells[kPlayersColumn] = std::to_string(players);
+    row.values[kPlayersColumn] = players;
+  }
   row.loaded = form.Loaded();
   return row;
 }
@@ -67,9 +85,13 @@ SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSetting
   try {
     const auto form = std::make_unique<Form>();
     form->AdoptCalculators(settings);
-    const bool loaded = form->LoadFile(PathText(path));
+    // The row names the file: a save that cannot be loaded shows the reason
+    // alone.
+    LoadOutcome outcome = TryLoadSave(PathText(path), form->base.Factors());
+    const std::string reason = std::move(outcome.reason);
+    const bool loaded = form->FinishLoad(std::move(outcome));
     if (loaded) row = RowOfForm(*form, path);
-    row.cells[kErrorColumn] = Joined(form->Messages(), 0);
+    row.cells[kErrorColumn] = loaded ? Joined(form->Messages(), 0) : reason;
     row.loaded = loaded;
   } catch (const std::bad_alloc&) {
     row.cells[kErrorColumn] = "There is not enough memory to read this save.";
@@ -78,7 +100,9 @@ SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSetting
   }
   if (!row.loaded) {
     row.cells[kFileNameColumn] = PathText(path.filename());
-    row.cells[kFileDateColumn] = FileTimeText(path);
+    FileTime fileTime = FileTimeOf(path);
+    row.cells[kFileDateColumn] = std::move(fileTime.text);
+    row.values[kFileDateColumn] = fileTime.seconds;
   }
   return row;
 }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +15,9 @@
 namespace tolvane::form {
 
 // How the cells of a column compare: as text (ignoring the case of A to Z),
-// as whole numbers, as dates (a year of the game's calendar such as "1200AD"
-// or "4000BC", or a file time "2025-03-01 18:04:11"), as turns ("180/460",
-// by the current turn), or as durations ("9:41:17").
+// or by the value each cell stands for: a whole number, a date (a year of the
+// game's calendar, before Christ negative, or a file time), a turn (the
+// current turn, then the last turn) or a duration (in seconds).
 enum class SortKind { Text, Number, Date, Turn, Duration };
 
 struct SaveColumn {
@@ -80,27 +82,29 @@ inline constexpr std::array<SaveColumn, kSaveColumnCount> kSaveColumns = {{
 std::vector<std::string> SaveColumnHeaders();
 
 // One save's row: a cell per column (what the pages show, without the
-// blanks that pad their texts), and whether the save could be loaded at
-// all. A save that could not be loaded has its file name, its file date
-// when there is one, and the message in the error column.
+// blanks that pad their texts) and, beside each cell of a column that does
+// not sort as text, the value it stands for (none for an empty cell), and
+// whether the save could be loaded at all. A save that could not be loaded
+// has its file name, its file date when there is one, and the reason in the
+// error column.
 struct SaveRow {
   std::vector<std::string> cells = std::vector<std::string>(kSaveColumnCount);
+  std::vector<std::optional<int64_t>> values = std::vector<std::optional<int64_t>>(kSaveColumnCount);
   bool loaded = false;
   bool operator==(const SaveRow&) const = default;
 };
 
-// The value a cell stands for in its column's order, or nothing for a cell
-// that holds no such value (an empty cell, a text where a number belongs).
-// Text cells have no value: they compare as text.
-struct SortValue {
-  bool valid = false;
-  long long value = 0;
-};
-SortValue SortValueOf(SortKind kind, std::string_view cell);
+// The value of a turn cell: by the current turn, then by the last turn.
+int64_t TurnOrder(int32_t turn, int32_t lastTurn);
 
-// Compares two cells of a column: negative, 0 or positive as `a` sorts
-// before, with or after `b` upwards. A cell without a value sorts after every
-// cell with one.
-int CompareCells(SortKind kind, std::string_view a, std::string_view b);
+// Whether a row has something to sort by in a column: a text that is not
+// blank, or a value. Rows without one sort after all others either way.
+bool SortsBy(const SaveRow& row, size_t column);
+
+// Compares two rows by a column: negative, 0 or positive as `a` sorts
+// before, with or after `b` upwards. Text columns compare their cells'
+// text, the others the values beside them (never their text); a row
+// without anything to sort by comes after every row with something.
+int CompareRows(const SaveRow& a, const SaveRow& b, size_t column);
 
 }  // namespace tolvane::form

@@ -213,8 +213,20 @@ std::string_view KindOfSpecialFile(const std::filesystem::path& path) {
 // The system's text for an error number, e.g. "No such file or directory".
 std::string Reason(int error) { return std::generic_category().message(error); }
 
-std::string TooLarge(const std::filesystem::path& path, uint64_t size) {
-  return fmt::format("\"{}\" is {} MB, too large to be a saved game.", Utf8FromPath(path), size >> 20);
+SaveError TooLarge(const std::filesystem::path& path, uint64_t size) {
+  return SaveError(fmt::format("\"{}\" is {} MB, too large to be a saved game.", Utf8FromPath(path), size >> 20),
+                   fmt::format("It is {} MB, too large to be a saved game.", size >> 20));
+}
+
+SaveError NoSave(const std::filesystem::path& path, std::string_view kind) {
+  return SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind),
+                   fmt::format("It is {}, not a saved game.", kind));
+}
+
+// "Cannot open" or "Cannot read" the file, and the system's reason.
+SaveError Failed(std::string_view what, const std::filesystem::path& path, int error) {
+  return SaveError(fmt::format("{} \"{}\". {}.", what, Utf8FromPath(path), Reason(error)),
+                   fmt::format("{} the file. {}.", what, Reason(error)));
 }
 
 }  // namespace
@@ -222,27 +234,25 @@ std::string TooLarge(const std::filesystem::path& path, uint64_t size) {
 ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
   // Only a regular file is opened: a named pipe would block the reader until
   // some program writes to it, and a device may never end.
-  if (const std::string_view kind = KindOfSpecialFile(path); !kind.empty())
-    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind));
+  if (const std::string_view kind = KindOfSpecialFile(path); !kind.empty()) throw NoSave(path, kind);
   std::error_code sizeError;
   const uintmax_t size = std::filesystem::file_size(path, sizeError);
-  if (!sizeError && size > uintmax_t(kMaxFileLength)) throw SaveError(TooLarge(path, size));
+  if (!sizeError && size > uintmax_t(kMaxFileLength)) throw TooLarge(path, size);
   std::unique_ptr<FILE, decltype(&std::fclose)> f(platform::OpenForReading(path), std::fclose);
-  if (!f) throw SaveError(fmt::format("Cannot open \"{}\". {}.", Utf8FromPath(path), Reason(errno)));
+  if (!f) throw Failed("Cannot open", path, errno);
   // Once more on the open file: the name may have changed hands meanwhile,
   // and on Windows a device name (CON, NUL) looks like no file at all.
-  if (const std::string_view kind = platform::KindOfOpenFile(f.get()); !kind.empty())
-    throw SaveError(fmt::format("\"{}\" is {}, not a saved game.", Utf8FromPath(path), kind));
+  if (const std::string_view kind = platform::KindOfOpenFile(f.get()); !kind.empty()) throw NoSave(path, kind);
   ByteBuffer bytes(sizeError ? 0 : size_t(size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);
   // Read on to the end, whatever the size said: the file may have grown since.
   uint8_t more[1 << 16];
   for (size_t n; !std::ferror(f.get()) && (n = std::fread(more, 1, sizeof more, f.get())) > 0;) {
-    if (bytes.size() + n > size_t(kMaxFileLength)) throw SaveError(TooLarge(path, bytes.size() + n));
+    if (bytes.size() + n > size_t(kMaxFileLength)) throw TooLarge(path, bytes.size() + n);
     bytes.insert(bytes.end(), more, more + n);
   }
-  if (std::ferror(f.get())) throw SaveError(fmt::format("Cannot read \"{}\". {}.", Utf8FromPath(path), Reason(errno)));
+  if (std::ferror(f.get())) throw Failed("Cannot read", path, errno);
   return bytes;
 }
 

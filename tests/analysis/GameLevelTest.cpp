@@ -196,7 +196,10 @@ TEST(Sessions, CountsTheThreeWordsAndSortsTheirTurns) {
               {.turn = 0, .text = "Session 1"},
               {.turn = 120, .text = "Lancement de la session"},
               {.turn = 90, .text = "\xD1\xE5\xF1\xF1\xE8\xFF", .textHighByte = 0x04},
-              {.turn = 91, .text = "session in lower case"}};
+              {.turn = 91, .text = "session in lower case"},
+              // At the filler turn and beyond: no session.
+              {.turn = kNoSessionTurn, .text = "Session 9999"},
+              {.turn = kNoSessionTurn + 1, .text = "Session 10000"}};
   const Analysis a = Analyse(d);
   EXPECT_EQ(a.sessionTurns, (std::vector<int32_t>{0, 57, 90, 120}));
   EXPECT_EQ(a.sessions, 5);

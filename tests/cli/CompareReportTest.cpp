@@ -12,6 +12,7 @@ namespace {
 using nlohmann::json;
 using tolvane::testing::Outcome;
 using tolvane::testing::RunReport;
+using tolvane::testing::RunReportErrors;
 
 std::string Example(const std::string& name) {
   return std::string("'") + TOLVANE_SOURCE_DIR + "/examples/" + name + ".CivWarlordsSave'";
@@ -100,6 +101,13 @@ TEST(CompareReport, ExitStatuses) {
         "--compare " + Example("demo") + " " + Example("demo") + " --set NickE=x"}) {
     SCOPED_TRACE(args);
     EXPECT_EQ(RunReport(args).status, 2);
+  }
+  // One save, or three: the message says what --compare takes.
+  for (const std::string& args :
+       {"--compare " + Example("demo"), "--compare " + Example("demo") + " " + Example("demo") + " " + Example("demo"),
+        Example("demo") + " --compare " + Example("demo") + " " + Example("demo")}) {
+    SCOPED_TRACE(args);
+    EXPECT_EQ(RunReportErrors(args).substr(0, 26), "--compare takes two saves:");
   }
 }
 

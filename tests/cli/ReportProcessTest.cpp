@@ -212,6 +212,45 @@ TEST(ReportProcess, WorldPictureAndHistoriesExports) {
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
 }
 
+// -q (--quiet) writes the exports and prints no report; messages still go
+// to standard error, and the exit status is as without it.
+TEST(ReportProcess, QuietExportsPrintNoReport) {
+  const std::string dir = ::testing::TempDir() + "/quiet";
+  std::filesystem::create_directories(dir);
+  const std::string exports = " --export-world '" + dir + "/w.png' --export-histories '" + dir +
+                              "/h.csv' --export-map '" + dir + "/m.txt' --export-image '" + dir + "/i.img'";
+  for (const char* quiet : {" -q", " --quiet"}) {
+    SCOPED_TRACE(quiet);
+    for (const char* file : {"w.png", "h.csv", "m.txt", "i.img"}) std::filesystem::remove(dir + "/" + file);
+    const Outcome run = Report(kDemo + exports + quiet);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    for (const char* file : {"w.png", "h.csv", "m.txt", "i.img"})
+      EXPECT_FALSE(ReadAll(dir + "/" + file).empty()) << file;
+  }
+  // The same export as with the report printed.
+  EXPECT_NE(Report(kDemo + " --export-map '" + dir + "/loud.txt'").out, "");
+  EXPECT_EQ(ReadAll(dir + "/m.txt"), ReadAll(dir + "/loud.txt"));
+
+  // A picture not written and an export that fails: said on standard error.
+  auto locked = tolvane::testing::ExampleSave();
+  locked.slots[0].password = "secret";
+  tolvane::testing::WriteFile(dir + "/locked.CivWarlordsSave", tolvane::testing::WriteSaveFile(locked));
+  const std::string lockedWorld = "'" + dir + "/locked.CivWarlordsSave' -q --export-world '" + dir + "/locked.png'";
+  Outcome run = Report(lockedWorld);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(tolvane::testing::RunReportErrors(lockedWorld).find("no picture written"), std::string::npos);
+  const std::string unwritable = kDemo + " -q --export-map '" + dir + "/no such folder/m.txt'";
+  run = Report(unwritable);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(tolvane::testing::RunReportErrors(unwritable).find("Cannot write"), std::string::npos);
+  // No report at all goes with one: --json, --table and --compare are usage errors.
+  for (const std::string& args : {kDemo + " -q --json", "-q --table " + kDemo, "-q --compare " + kDemo + " " + kDemo})
+    EXPECT_EQ(Report(args).status, 2) << args;
+}
+
 // The report or an export that cannot be written whole is a failure (1),
 // not a success.
 TEST(ReportProcess, OutputThatCannotBeWrittenFails) {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -18,10 +19,12 @@
 
 #include "FormFixture.h"
 #include "SaveWriter.h"
+#include "form/FigureText.h"
 #include "form/SaveFolder.h"
 #include "form/SaveSummary.h"
 #include "form/SaveTableRun.h"
 #include "form/exports/SaveTableText.h"
+#include "rules/Calendar.h"
 #include "save/SaveError.h"
 
 namespace tolvane::form::testing {
@@ -178,13 +181,42 @@ TEST_F(SaveTableTest, RowsAreWhatThePagesShowWithTheWindowsCalculators) {
     EXPECT_EQ(rows[i].loaded, loaded);
     if (!loaded) {
       EXPECT_EQ(rows[i].cells[kFileNameColumn], "cut.CivWarlordsSave");
-      EXPECT_EQ(rows[i].cells[kErrorColumn], form.Messages().back());
+      // The row names the file: its error cell gives the reason alone.
+      EXPECT_EQ(form.Messages().back(), "Cannot load \"" + paths[i].string() + "\". " + rows[i].cells[kErrorColumn]);
       EXPECT_EQ(std::count(rows[i].cells.begin(), rows[i].cells.end(), ""), ptrdiff_t(kSaveColumnCount) - 3);
       continue;
     }
     std::vector<std::string> expected = PagesOf(form, paths[i]);
     expected[kErrorColumn] = form.Messages().empty() ? "" : form.Messages().front();
     EXPECT_EQ(rows[i].cells, expected);
+    // Beside each cell, the value that it shows and that it sorts by.
+    const Analysis& a = form.Model();
+    for (size_t column = 0; column < kSaveColumnCount; ++column) {
+      const std::optional<int64_t>& value = rows[i].values[column];
+      SCOPED_TRACE(kSaveColumns[column].key);
+      if (kSaveColumns[column].sort == SortKind::Text || expected[column].empty()) {
+        EXPECT_EQ(value, std::nullopt);
+        continue;
+      }
+      ASSERT_TRUE(value.has_value());
+      switch (column) {
+        case kTurnColumn:
+          EXPECT_EQ(*value, TurnOrder(a.gameTurn, a.endTurn));
+          break;
+        case kDateColumn:
+          EXPECT_EQ(DateTextPlain(int32_t(*value)), expected[column]);
+          break;
+        case kFileDateColumn:
+          EXPECT_EQ(*value, FileTimeOf(paths[i]).seconds);
+          break;
+        case kPlayingTimeColumn:
+        case kAverageSessionTimeColumn:
+          EXPECT_EQ(Trimmed(TimeText(int32_t(*value))), expected[column]);
+          break;
+        default:
+          EXPECT_EQ(std::to_string(*value), expected[column]);
+      }
+    }
   }
 
   const auto& plain = rows[0].cells;
@@ -206,37 +238,60 @@ TEST_F(SaveTableTest, RowsAreWhatThePagesShowWithTheWindowsCalculators) {
   EXPECT_NE(rows[5].cells[kGameStatusColumn], "Incomplete");
 }
 
-TEST(SaveTableCells, SortByTheKindOfTheirColumn) {
-  struct Case {
-    SortKind kind;
-    const char* before;
-    const char* after;
-  };
-  const Case kCases[] = {
-      {SortKind::Number, "9", "10"},
-      {SortKind::Number, "-5", "3"},
-      {SortKind::Number, "123", ""},  // no value: last
-      {SortKind::Date, "4000BC", "450BC"},
-      {SortKind::Date, "1BC", "1AD"},
-      {SortKind::Date, "975AD", "1200AD"},
-      {SortKind::Date, "2024-12-31 23:59:59", "2025-01-01 00:00:00"},
-      {SortKind::Date, "1200AD", "soon"},
-      {SortKind::Turn, "99/460", "100/460"},
-      {SortKind::Turn, "100/330", "100/460"},
-      {SortKind::Duration, "9:41:17", "10:00:00"},
-      {SortKind::Duration, "0:59:59", "1:00:00"},
-      {SortKind::Text, "apple", "Banana"},
-      {SortKind::Text, "Zulu", ""},
-  };
-  for (const Case& c : kCases) {
-    SCOPED_TRACE(std::string(c.before) + " < " + c.after);
-    EXPECT_LT(CompareCells(c.kind, c.before, c.after), 0);
-    EXPECT_GT(CompareCells(c.kind, c.after, c.before), 0);
-    EXPECT_EQ(CompareCells(c.kind, c.before, c.before), 0);
+// The Saves page sorts by the values the pages show, not by their texts:
+// turns of two and three digits, dates before and after Christ, playing
+// times of 100 hours and more, file times; text columns ignore the case.
+TEST_F(SaveTableTest, SortingTakesTheValuesNotTheTexts) {
+  const struct {
+    const char* name;
+    int32_t turns;
+    int32_t hours;
+  } kSaves[] = {{"a.CivWarlordsSave", 200, 9}, {"b.CivWarlordsSave", 99, 100}, {"c.CivWarlordsSave", 310, 35}};
+  Form form;
+  SavesPage& page = form.saves;
+  auto filed = fs::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const auto& save : kSaves) {
+    SaveDescription d = ExampleSave(2);
+    d.elapsedTurns = save.turns;
+    d.playTimeQuarterSeconds = (save.hours * 3600 + 41 * 60 + 17) * 4;
+    const fs::path path = WriteSave(save.name, d);
+    // Written later, dated earlier: the file times run against the names.
+    fs::last_write_time(path, filed -= std::chrono::hours(30));
   }
-  EXPECT_EQ(SortValueOf(SortKind::Turn, "180/460").value, SortValueOf(SortKind::Turn, " 180/460").value);
-  EXPECT_FALSE(SortValueOf(SortKind::Number, "12a").valid);
-  EXPECT_FALSE(SortValueOf(SortKind::Date, "2025-13-01x").valid);
+  ASSERT_TRUE(page.OpenFolder(dir_));
+  std::vector<std::pair<fs::path, SaveRow>> rows;
+  for (const fs::path& path : page.StartReading()) rows.emplace_back(path, SummarizeSave(path, form.Calculators()));
+  page.SetRows(std::move(rows));
+
+  auto sorted = [&page](SaveColumnIndex column) {
+    page.table.ClickHeader(column);
+    if (!page.table.SortAscending()) page.table.ClickHeader(column);
+    std::vector<std::string> names, cells;
+    for (const auto& row : page.table.Rows()) {
+      names.push_back(row[kFileNameColumn].substr(0, 1));
+      cells.push_back(row[column]);
+    }
+    // And whether the texts sorted as texts would stand otherwise: then
+    // the case shows that the values sort.
+    std::vector<std::string> asText = cells;
+    std::sort(asText.begin(), asText.end());
+    return std::pair{names, asText != cells};
+  };
+  const std::vector<std::string> byTurn = {"b", "a", "c"};
+  EXPECT_EQ(sorted(kTurnColumn), std::pair(byTurn, true));
+  EXPECT_EQ(sorted(kDateColumn), std::pair(byTurn, true));
+  EXPECT_EQ(sorted(kPlayingTimeColumn), std::pair(std::vector<std::string>{"a", "c", "b"}, true));
+  EXPECT_EQ(page.table.Rows()[0][kPlayingTimeColumn], "9:41:17");
+  EXPECT_EQ(page.table.Rows()[2][kPlayingTimeColumn], "100:41:17");
+  EXPECT_EQ(sorted(kFileDateColumn), std::pair(std::vector<std::string>{"c", "b", "a"}, false));
+
+  // Text: the case of A to Z aside; an empty cell last either way.
+  SaveRow apple, banana, none;
+  apple.cells[kPlayerColumn] = "apple";
+  banana.cells[kPlayerColumn] = "Banana";
+  EXPECT_LT(CompareRows(apple, banana, kPlayerColumn), 0);
+  EXPECT_LT(CompareRows(banana, none, kPlayerColumn), 0);
+  EXPECT_EQ(CompareRows(none, none, kPlayerColumn), 0);
 }
 
 TEST(SaveTableText, CsvRowsAndAlignedText) {

@@ -201,6 +201,21 @@ TEST(WorldRaster, BordersFollowTheWrap) {
   r = Draw(a);
   EXPECT_NE(r.At(0, 4), red);
   EXPECT_EQ(r.At(3 * kFixtureScale, 4), red);  // west edge of (3, 0): the ocean of (2, 0)
+
+  // North and south by their own wrap: the bottom plot (0, 0) of a column
+  // meets the ocean of the top plot (0, 3) across the bottom edge only when
+  // the map wraps north-south, whatever it does east-west.
+  Analysis column = MapGame(1, 4);
+  column.PlotAt(0, 0) = {.plotType = kFlat, .terrain = kGrass, .owner = 0};
+  const int32_t bottom = 4 * kFixtureScale - 1, top = 3 * kFixtureScale;  // the pixel rows of (0, 0)'s edges
+  for (const bool wrapY : {true, false}) {
+    SCOPED_TRACE(wrapY ? "wraps north-south" : "wraps east-west");
+    column.wrapY = wrapY;
+    column.wrapX = !wrapY;
+    r = Draw(column);
+    EXPECT_EQ(r.At(4, top), red);  // the ocean of (0, 1)
+    EXPECT_EQ(r.At(4, bottom) == red, wrapY);
+  }
 }
 
 // Plots and cities of a player the first team has not met show as

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include "form/FigureText.h"
 #include "form/Latin1.h"
 #include "form/NumberText.h"
 #include "form/pages/SaveView.h"
@@ -72,9 +73,13 @@ BasePage::BasePage(const Analysis& save, MessageLog& messages) : Page({"Base", "
 
 void BasePage::Fill() {
   const Analysis& a = save_;
-  turn.SetText(fmt::sprintf("%4d/%3d", a.gameTurn, a.endTurn));
+  figures_.turn = a.gameTurn, figures_.lastTurn = a.endTurn;
+  turn.SetText(TurnText(a.gameTurn, a.endTurn));
+  figures_.year = a.gameDate;
   date.SetText(DateTextPadded(a.gameDate));
-  playingTime.SetText(fmt::sprintf("%4d:%02.2d:%02.2d", a.playTime / 3600, a.playTime / 60 % 60, a.playTime % 60));
+  figures_.playingTime = a.playTime;
+  playingTime.SetText(TimeText(a.playTime));
+  figures_.gameScore = a.gameScore;
   gameScore.SetText(fmt::sprintf("%6d", a.gameScore));
   difficulty.SetText(std::string(LevelString(a.difficulty)));
   gameStatus.SetText(a.gameState == 0 ? "Incomplete" : std::string(VictoryTypeName(a.victoryType)));
@@ -118,6 +123,7 @@ void BasePage::CalculateScores() {
   gameScoreSum.SetText(Int7(r.gameSum));
   finalScoreSum.SetText(Int7(r.finalSum));
   difficultyCoefficient.SetText(fmt::sprintf("%7.1f", in.difficultyCoefficient));
+  figures_.finalScore = r.finalSum;
   finalScore.SetText(Int7(r.finalSum));
   vassalPopulationScored.SetText(Int7(in.vassalShare[0]));
   vassalLandScored.SetText(Int7(in.vassalShare[1]));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "analysis/SaveAnalyse.h"
@@ -39,6 +40,17 @@ struct ScoreResults {
   int32_t gameSum = 0;
   std::array<int32_t, 4> final{};
   int32_t finalSum = 0;
+};
+
+// What the page shows of the game as values, each set where the text that
+// shows it is set: the table of many saves and the comparison take these,
+// never the texts read back. None until the page shows the value.
+struct GameFigures {
+  std::optional<int32_t> turn, lastTurn;
+  std::optional<int32_t> year;         // before Christ negative
+  std::optional<int32_t> playingTime;  // seconds
+  std::optional<int32_t> gameScore;
+  std::optional<int32_t> finalScore;  // the calculator's result
 };
 
 class BasePage : public Page {
@@ -96,6 +108,7 @@ class BasePage : public Page {
   void SetFactors(const ScoreFactors& factors) { factors_ = factors; }
   const ScoreInputs& Inputs() const { return inputs_; }
   const ScoreResults& Results() const { return results_; }
+  const GameFigures& Figures() const { return figures_; }
 
  private:
   std::array<ScoreRow*, 4> Rows() { return {&population, &land, &science, &wonders}; }
@@ -106,6 +119,7 @@ class BasePage : public Page {
   ScoreFactors factors_;
   ScoreInputs inputs_;
   ScoreResults results_;
+  GameFigures figures_;
 };
 
 }  // namespace tolvane::form

@@ -90,6 +90,7 @@ void KavrelPage::CalculateScore() {
   if (r.sum > 0)
     for (size_t i = 0; i < rows.size(); ++i)
       rows[i]->share.SetText(fmt::sprintf("%7.2f", double(Wrap32(int64_t(r.final[i]) * 100)) / r.sum));
+  scoreShown_ = r.sum;
   finalScoreSum.SetText(Int7(r.sum));
   r.date = Turn2Date(save_.gameSpeed, in.current[kTurn]);
   date.SetText(DateTextPadded(r.date));

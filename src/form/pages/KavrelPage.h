@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "form/Page.h"
@@ -89,6 +90,8 @@ class KavrelPage : public Page {
 
   const KavrelInputs& Inputs() const { return inputs_; }
   const KavrelResults& Results() const { return results_; }
+  // The sum the page shows; none until a calculation has one.
+  const std::optional<int32_t>& ScoreShown() const { return scoreShown_; }
   // The factors and the maximum of modern technologies outlive a load.
   const std::array<int32_t, 7>& Factors() const { return factors_; }
   int32_t ModernTechnologiesMax() const { return modernTechnologiesMax_; }
@@ -111,6 +114,7 @@ class KavrelPage : public Page {
   int32_t modernTechnologiesMax_ = 150;
   KavrelInputs inputs_;
   KavrelResults results_;
+  std::optional<int32_t> scoreShown_;
 };
 
 }  // namespace tolvane::form

@@ -4,9 +4,19 @@
 // average session time.
 #pragma once
 
+#include <optional>
+
 #include "form/Page.h"
 
 namespace tolvane::form {
+
+// The page's counts and times as values, each set where the text that shows
+// it is set; none while the page does not show it (PreSessions: while its
+// text is no count the page accepts).
+struct SessionFigures {
+  std::optional<int32_t> sessions, preSessions, playSessions;
+  std::optional<int32_t> averageSessionTime;  // seconds
+};
 
 class ReloadsPage : public Page {
  public:
@@ -32,10 +42,12 @@ class ReloadsPage : public Page {
 
   int32_t PlaySessions() const { return playSessions_; }
   int32_t AverageSessionTime() const { return averageSessionTime_; }  // seconds
+  const SessionFigures& Figures() const { return figures_; }
 
  private:
   int32_t playSessions_ = 0;
   int32_t averageSessionTime_ = 0;
+  SessionFigures figures_;
 };
 
 }  // namespace tolvane::form

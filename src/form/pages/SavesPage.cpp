@@ -187,23 +187,15 @@ void SavesPage::ShowRows() {
     if (Matches(entries_[i].row)) shown_.push_back(i);
   const int column = table.SortColumn();
   if (column >= 0) {
-    // A cell without a value goes last either way; equal cells keep the
-    // folder's order.
-    const SortKind kind = kSaveColumns[size_t(column)].sort;
+    // A row without anything to sort by goes last either way; equal rows
+    // keep the folder's order.
     const bool up = table.SortAscending();
-    std::vector<SortValue> values(entries_.size());
-    for (size_t i : shown_) values[i] = SortValueOf(kind, entries_[i].row.cells[size_t(column)]);
     std::stable_sort(shown_.begin(), shown_.end(), [&](size_t a, size_t b) {
-      const std::string& ta = entries_[a].row.cells[size_t(column)];
-      const std::string& tb = entries_[b].row.cells[size_t(column)];
-      const bool hasA = kind == SortKind::Text ? ta.find_first_not_of(' ') != std::string::npos : values[a].valid;
-      const bool hasB = kind == SortKind::Text ? tb.find_first_not_of(' ') != std::string::npos : values[b].valid;
+      const SaveRow &ra = entries_[a].row, &rb = entries_[b].row;
+      const bool hasA = SortsBy(ra, size_t(column)), hasB = SortsBy(rb, size_t(column));
       if (hasA != hasB) return hasA;
       if (!hasA) return false;
-      const int order = kind == SortKind::Text              ? CompareCells(kind, ta, tb)
-                        : values[a].value < values[b].value ? -1
-                        : values[a].value > values[b].value ? 1
-                                                            : 0;
+      const int order = CompareRows(ra, rb, size_t(column));
       return up ? order < 0 : order > 0;
     });
   }
