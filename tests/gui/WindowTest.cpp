@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -170,6 +171,8 @@ class WindowTest : public QObject {
   void savesPageSortsFiltersAndOpens();
   void savesReadingStopsOnCancel();
   void twoSavesCompared();
+  void actionsTakeTheLoadedSaveNotTheTypedPath();
+  void inputDuringALoadIsNotDropped();
   void everyPageRenders();
 
  private:
@@ -1145,6 +1148,110 @@ void WindowTest::twoSavesCompared() {
            "not have.");
   QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// A path typed into the Path field without Enter is only typed: the Saves
+// page, Reload and a Shift-drop act on the save the pages show.
+void WindowTest::actionsTakeTheLoadedSaveNotTheTypedPath() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* path = s.Widget<QLineEdit>(s.form().fileBar.savePath);
+  path->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(path->hasFocus());
+  path->selectAll();
+  QTest::keyClicks(path, QStringLiteral("nowhere/x.CivWarlordsSave"));
+  QTabBar* tabs = s.window.Pages()->tabBar();
+  const form::SavesPage& page = s.form().saves;
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s.TabOf(page)).center());
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(page));
+  QCOMPARE(QString::fromStdString(form::PathText(page.Folder())), QFileInfo(example_).path());
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QCOMPARE(page.table.Rows().size(), size_t(5));
+  QCOMPARE(QString::fromStdString(page.table.Rows()[size_t(page.table.MarkedRow())][0]),
+           QStringLiteral("example.CivWarlordsSave"));
+  QCOMPARE(s.window.statusBar()->currentMessage(), QString());
+
+  path->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(path->hasFocus());
+  path->selectAll();
+  QTest::keyClicks(path, other_);
+  QTest::keyClick(&s.window, Qt::Key_F5);
+  QVERIFY(Settled(s.window));
+  QCOMPARE(path->text(), example_);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), example_);
+  QCOMPARE(s.window.windowTitle(), QStringLiteral("example.CivWarlordsSave — Tolvane (version 1.06)"));
+
+  path->selectAll();
+  QTest::keyClicks(path, QStringLiteral("nowhere/x.CivWarlordsSave"));
+  QSignalSpy compared(&s.window.Saves(), &tolvane::gui::SavesController::ComparisonFinished);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(other_)});
+  const QPointF at(s.window.width() / 2.0, s.window.height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &enter);
+  QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &dropped);
+  QVERIFY(compared.wait(20000));
+  QCOMPARE(compared.front().front().toBool(), true);
+  const form::ComparePage& compare = s.form().compare;
+  QCOMPARE(
+      (QSet<QString>{QString::fromStdString(compare.earlier.Text()), QString::fromStdString(compare.later.Text())}),
+      (QSet<QString>{example_, other_}));
+  QCOMPARE(s.boxes, QStringList());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// While a save loads the window names it with Cancel in the status bar and
+// takes every click (a tab, a check box); a second load replaces the first,
+// whose result is dropped; Escape cancels a load and leaves the pages alone.
+void WindowTest::inputDuringALoadIsNotDropped() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* loading = s.window.findChild<QLabel*>(QStringLiteral("LoadingL"));
+  auto* cancel = s.window.findChild<QPushButton*>(QStringLiteral("LoadCancelButton"));
+  QVERIFY(loading && cancel && loading->isHidden() && cancel->isHidden());
+  QSignalSpy finished(&s.window, &MainWindow::LoadFinished);
+  s.window.SetLoadDelay(1500);
+  s.window.StartLoad(password_);
+  QVERIFY(s.window.Loading());
+  QCOMPARE(loading->text(), QStringLiteral("Loading password.CivWarlordsSave…"));
+  QVERIFY(loading->isVisible() && cancel->isVisible());
+
+  QTabBar* tabs = s.window.Pages()->tabBar();
+  const form::GraphPage& graph = s.form().graph;
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s.TabOf(graph)).center());
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(graph));
+  const bool showAi = graph.showAi.Checked();
+  QTest::mouseClick(s.Widget<QCheckBox>(graph.showAi), Qt::LeftButton);
+  QCOMPARE(graph.showAi.Checked(), !showAi);
+  QVERIFY(s.window.Loading());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // The newer load (without the delay) is shown; the older one's result,
+  // when it comes, is dropped.
+  s.window.SetLoadDelay(0);
+  s.window.StartLoad(other_);
+  QVERIFY(finished.wait(20000));
+  QCOMPARE(finished.size(), 1);
+  QCOMPARE(finished.front().front().toBool(), true);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
+  QTest::qWait(2000);
+  QCOMPARE(finished.size(), 1);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
+  QVERIFY(loading->isHidden() && cancel->isHidden());
+  QCOMPARE(graph.showAi.Checked(), !showAi);
+
+  const QStringList before = WidgetState(s.window);
+  s.window.SetLoadDelay(1500);
+  s.window.StartLoad(example_);
+  QTest::keyClick(&s.window, Qt::Key_Escape);
+  QCOMPARE(finished.size(), 2);
+  QCOMPARE(finished.back().front().toBool(), false);
+  QVERIFY(!s.window.Loading() && loading->isHidden());
+  QTest::qWait(2000);
+  QCOMPARE(finished.size(), 2);
+  QCOMPARE(WidgetState(s.window), before);
+  QCOMPARE(s.boxes, QStringList());
 }
 
 // The pictures of the pages, hidden ones included, as `make screenshots`
