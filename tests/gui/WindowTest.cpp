@@ -1166,7 +1166,7 @@ void WindowTest::actionsTakeTheLoadedSaveNotTheTypedPath() {
   QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(page));
   QCOMPARE(QString::fromStdString(form::PathText(page.Folder())), QFileInfo(example_).path());
   QVERIFY(s.window.Saves().WaitUntilRead(20000));
-  QCOMPARE(page.table.Rows().size(), size_t(5));
+  QVERIFY(page.table.MarkedRow() >= 0);
   QCOMPARE(QString::fromStdString(page.table.Rows()[size_t(page.table.MarkedRow())][0]),
            QStringLiteral("example.CivWarlordsSave"));
   QCOMPARE(s.window.statusBar()->currentMessage(), QString());
