@@ -24,6 +24,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QUrl>
 #include <QtTest>
 #include <algorithm>
@@ -1211,7 +1212,7 @@ void WindowTest::inputDuringALoadIsNotDropped() {
   auto* cancel = s.window.findChild<QPushButton*>(QStringLiteral("LoadCancelButton"));
   QVERIFY(loading && cancel && loading->isHidden() && cancel->isHidden());
   QSignalSpy finished(&s.window, &MainWindow::LoadFinished);
-  s.window.SetLoadDelay(1500);
+  s.window.SetLoadDelay(3000);
   s.window.StartLoad(password_);
   QVERIFY(s.window.Loading());
   QCOMPARE(loading->text(), QStringLiteral("Loading password.CivWarlordsSave…"));
@@ -1235,20 +1236,22 @@ void WindowTest::inputDuringALoadIsNotDropped() {
   QCOMPARE(finished.size(), 1);
   QCOMPARE(finished.front().front().toBool(), true);
   QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
-  QTest::qWait(2000);
+  QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));  // the older load's worker
+  QTest::qWait(50);
   QCOMPARE(finished.size(), 1);
   QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
   QVERIFY(loading->isHidden() && cancel->isHidden());
   QCOMPARE(graph.showAi.Checked(), !showAi);
 
   const QStringList before = WidgetState(s.window);
-  s.window.SetLoadDelay(1500);
+  s.window.SetLoadDelay(3000);
   s.window.StartLoad(example_);
   QTest::keyClick(&s.window, Qt::Key_Escape);
   QCOMPARE(finished.size(), 2);
   QCOMPARE(finished.back().front().toBool(), false);
   QVERIFY(!s.window.Loading() && loading->isHidden());
-  QTest::qWait(2000);
+  QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
+  QTest::qWait(50);
   QCOMPARE(finished.size(), 2);
   QCOMPARE(WidgetState(s.window), before);
   QCOMPARE(s.boxes, QStringList());
