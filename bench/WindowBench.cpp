@@ -16,9 +16,11 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -72,6 +74,19 @@ class TimedApplication : public QApplication {
 using bench::Large;
 using bench::ZlibInflate;
 
+// Loads a save as the window does and waits for it to be shown.
+bool Load(gui::MainWindow& window, const QString& path) {
+  QEventLoop loop;
+  bool loaded = false;
+  QObject::connect(&window, &gui::MainWindow::LoadFinished, &loop, [&loop, &loaded](bool ok) {
+    loaded = ok;
+    loop.quit();
+  });
+  window.StartLoad(path);
+  loop.exec();
+  return loaded;
+}
+
 // The argument is the page on show while the save loads: Base, the Replay
 // with its thousands of lines, the Graph with every player's line ("Show
 // AI" checked), the World page with its map.
@@ -89,7 +104,7 @@ void WindowLoadFile(benchmark::State& state) {
   if (page == &form.graph) window.findChild<QCheckBox*>(QString::fromStdString(form.graph.showAi.Name()))->click();
   const QString path = QString::fromStdString(f.path);
   for (auto _ : state) {
-    window.LoadPath(path);
+    Load(window, path);
     QCoreApplication::processEvents();
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * f.image.bodyLength);
@@ -103,7 +118,7 @@ void WorldZoomStep(benchmark::State& state) {
   const QTemporaryDir settings;
   gui::MainWindow window(settings.filePath(QStringLiteral("settings.ini")));
   window.show();
-  if (!window.LoadPath(QString::fromStdString(Large().path))) state.SkipWithError("the large save did not load");
+  if (!Load(window, QString::fromStdString(Large().path))) state.SkipWithError("the large save did not load");
   form::Form& form = window.Form();
   const auto& pages = form.Pages();
   window.Pages()->setCurrentIndex(int(std::find(pages.begin(), pages.end(), &form.world) - pages.begin()));
@@ -154,7 +169,7 @@ void SavesPageFill(benchmark::State& state) {
   window.SetMessageBox([&state](const QString& text) { state.SkipWithError(qPrintable(text)); });
   window.show();
   const QString folder = QString::fromStdString(saves.folder.string());
-  window.Saves().SetFolderDialog([&folder] { return folder; });
+  window.SetFolderDialog([&folder](const QString&) { return folder; });
   auto* app = static_cast<TimedApplication*>(QCoreApplication::instance());
   qint64 longest = 0;
   int64_t longestEventWall = 0, longestEventCpu = 0;
@@ -172,7 +187,7 @@ void SavesPageFill(benchmark::State& state) {
     tick.start();
     app->longestWall = app->longestCpu = 0;
     // Open Folder… as a click runs it: listing the folder is an event of its own.
-    QTimer::singleShot(0, &window, [&window] { window.Saves().OpenFolder(); });
+    QTimer::singleShot(0, &window, [&window] { window.Saves().OpenFolderAction()->trigger(); });
     QCoreApplication::processEvents();
     if (!window.Saves().WaitUntilRead(120000)) state.SkipWithError("the saves were not read in time");
     tick.stop();

@@ -52,6 +52,8 @@ void RunAction(Form& form, const std::string& option, const std::string& arg) {
       form.SelectItem(name, i);
     } else if (option == "--check") {
       form.ClickCheckBox(arg);
+    } else if (option == "--click") {
+      form.ClickButton(arg);
     } else {
       auto [name, text] = SplitAction(option, arg);
       const auto* control = form.Find(name);
@@ -89,7 +91,7 @@ int main(int argc, char** argv) {
   std::string save, exportImage, exportMap, exportWorld, exportHistories;
   int worldScale = 0;
   bool json = false;
-  std::vector<std::string> selects, checks, sets;
+  std::vector<std::string> selects, checks, clicks, sets;
   app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up")
       ->check(CLI::Validator(
           [](const std::string& path) { return path.empty() ? std::string("an empty path names no file") : ""; }, "",
@@ -105,9 +107,11 @@ int main(int argc, char** argv) {
           ->excludes("--json");
   auto* select = app.add_option("--select", selects, "Select item INDEX of combo box NAME (NAME=INDEX)");
   auto* check = app.add_option("--check", checks, "Click check box NAME");
+  auto* click = app.add_option("--click", clicks,
+                               "Click button NAME (a button that asks for a file or folder is answered 'cancelled')");
   auto* set = app.add_option(
       "--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
-  for (auto* o : {select, check, set})
+  for (auto* o : {select, check, click, set})
     o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   auto* exportImageOption = app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
   auto* exportMapOption = app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
@@ -134,7 +138,7 @@ int main(int argc, char** argv) {
   app.add_option("--format", format, "With --table: text (aligned columns), csv or json")
       ->check(CLI::IsMember({"text", "csv", "json"}))
       ->needs(tableOption);
-  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, set, exportImageOption,
+  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, click, set, exportImageOption,
                          exportMapOption, world, historiesOption})
     tableOption->excludes(o);
   std::vector<std::string> compared;
@@ -144,7 +148,7 @@ int main(int argc, char** argv) {
                             ->type_name("EARLIER LATER")
                             ->expected(2)
                             ->allow_extra_args(false);
-  for (CLI::Option* o : {app.get_option("SAVE"), select, check, set, exportImageOption, exportMapOption, world,
+  for (CLI::Option* o : {app.get_option("SAVE"), select, check, click, set, exportImageOption, exportMapOption, world,
                          historiesOption, tableOption})
     compareOption->excludes(o);
   for (CLI::Option* o : {tableOption, compareOption}) o->excludes(quietOption);
@@ -192,8 +196,8 @@ int main(int argc, char** argv) {
   std::map<const CLI::Option*, size_t> next;
   try {
     for (const CLI::Option* o : app.parse_order()) {
-      if (o != select && o != check && o != set) continue;
-      const auto& values = o == select ? selects : o == check ? checks : sets;
+      if (o != select && o != check && o != click && o != set) continue;
+      const auto& values = o == select ? selects : o == check ? checks : o == click ? clicks : sets;
       const size_t i = next[o]++;
       if (i < values.size()) RunAction(form, o->get_name(), values[i]);
     }

@@ -110,6 +110,10 @@ void Button::SetEnabled(bool enabled) {
   Changed();
 }
 
+void Button::Click() {
+  if (enabled_ && onClick_) onClick_();
+}
+
 CheckBox::CheckBox(ControlList& list, const ControlIdentity& identity, bool checked)
     : Control(list, ControlKind::CheckBox, identity), checked_(checked) {}
 

@@ -152,9 +152,13 @@ class Button : public Control {
   Button(ControlList& list, const ControlIdentity& identity);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // The user's click: the click event runs, unless the button is disabled.
+  void Click();
+  void OnClick(Handler h) { onClick_ = std::move(h); }
 
  private:
   bool enabled_ = true;
+  Handler onClick_;
 };
 
 class CheckBox : public Control {

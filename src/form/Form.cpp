@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "form/SaveComparison.h"
 #include "form/exports/MapText.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -20,6 +21,37 @@ Form::Form()
   fileBar.saveFile.SetEnabled(false);
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
+  saves.SetLoadedPath(&shown_.path);
+  BindButtons();
+}
+
+void Form::BindButtons() {
+  fileBar.loadFile.OnClick([this] {
+    const std::string path = dialogs_->AskOpenFile();
+    if (!path.empty()) Load(path);
+  });
+  // A cancelled dialog still writes "map.txt".
+  fileBar.saveFile.OnClick([this] {
+    SaveFile(dialogs_->AskSaveFile({"Save File", "Saves (*.CivWarlordsSave)", ""}), "map.txt");
+  });
+  saves.openFolder.OnClick([this] {
+    const std::string folder = dialogs_->AskFolder(saves.Folder().empty() ? "" : PathText(saves.Folder()));
+    if (!folder.empty()) OpenSavesFolder(folder);
+  });
+  saves.saveTable.OnClick([this] {
+    const std::string path =
+        dialogs_->AskSaveFile({"Save Table", "CSV files (*.csv)",
+                               PathText(saves.Folder().empty() ? "saves.csv" : saves.Folder() / "saves.csv")});
+    if (path.empty()) return;
+    const size_t before = messages_.All().size();
+    const size_t rows = saves.ShownRows().size();
+    saves.WriteTable(PathFromUtf8(path));
+    if (messages_.All().size() == before) dialogs_->Notify(fmt::format("The table of {} saves went to {}", rows, path));
+  });
+  saves.OnOpen([this](const std::filesystem::path& save) { Load(PathText(save)); });
+  saves.compare.OnClick([this] {
+    if (const auto pair = saves.ComparedSaves()) Compare(PathText(pair->first), PathText(pair->second));
+  });
 }
 
 template <typename T>
@@ -44,6 +76,77 @@ void Form::TypeComboText(std::string_view name, std::string text) { Lookup<Combo
 
 void Form::ClickCheckBox(std::string_view name) { Lookup<CheckBox>(name).Click(); }
 
+void Form::ClickButton(std::string_view name) { Lookup<Button>(name).Click(); }
+
+void Form::Load(const std::string& path) {
+  if (jobs_.load)
+    jobs_.load(path);
+  else
+    LoadFile(path);
+}
+
+void Form::Compare(const std::string& first, const std::string& second) {
+  if (jobs_.compare)
+    jobs_.compare(first, second);
+  else
+    FinishComparison(LoadForComparison(first, second, Calculators()));
+}
+
+void Form::CompareWithLoaded(const std::string& dropped) {
+  if (loaded_) Compare(shown_.path, dropped);
+}
+
+bool Form::FinishComparison(const ComparedForms& forms) {
+  if (!forms.error.empty()) {
+    compare.Fail(forms.error);
+    return false;
+  }
+  compare.Show(CompareSaves(*forms.first, *forms.second));
+  return true;
+}
+
+namespace {
+
+// The folder of a save: "." for a bare file name.
+std::filesystem::path FolderOf(const std::string& save) {
+  std::filesystem::path folder = PathFromUtf8(save).parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+}  // namespace
+
+bool Form::FollowLoadedSave() {
+  if (!loaded_ || followedLoad_ == loads_) return false;
+  followedLoad_ = loads_;
+  const std::filesystem::path folder = FolderOf(shown_.path);
+  return !saves.Lists(folder) && saves.OpenFolder(folder);
+}
+
+bool Form::OpenSavesFolder(const std::string& folder) {
+  followedLoad_ = loads_;
+  return saves.OpenFolder(PathFromUtf8(folder));
+}
+
+std::optional<std::string> Form::NeighbourSave(int step) {
+  if (loaded_) {
+    const std::filesystem::path folder = FolderOf(shown_.path);
+    if (!saves.Lists(folder)) {
+      followedLoad_ = loads_;
+      if (!saves.OpenFolder(folder)) return std::nullopt;
+    }
+  }
+  const std::optional<std::filesystem::path> save = saves.NeighbourSave(step);
+  if (!save) return std::nullopt;
+  return PathText(*save);
+}
+
+void Form::StepSave(int step) {
+  if (const std::optional<std::string> save = NeighbourSave(step))
+    Load(*save);
+  else
+    dialogs_->Notify(step > 0 ? "No next save in the folder." : "No previous save in the folder.");
+}
+
 bool Form::LoadFile(const std::string& path) { return FinishLoad(TryLoadSave(path, base.Factors())); }
 
 bool Form::FinishLoad(LoadOutcome outcome) {
@@ -60,13 +163,16 @@ bool Form::FinishLoad(LoadOutcome outcome) {
 void Form::Show(LoadedSave save) {
   fileBar.savePath.SetText(save.path);
   fileBar.fileDate.SetText(save.fileDate);
+  shown_.path = std::move(save.path);
+  shown_.fileDate = std::move(save.fileDate);
+  ++loads_;
   Show(std::move(save.analysis), std::move(save.image));
-  saves.MarkLoaded(save.path);
+  saves.MarkLoaded();
 }
 
 void Form::Show(Analysis analysis, SaveImage image) {
-  analysis_ = std::move(analysis);
-  image_ = std::move(image);
+  shown_.analysis = std::move(analysis);
+  shown_.image = std::move(image);
   loaded_ = true;
   base.Fill();
   header.Fill();
@@ -96,7 +202,7 @@ void Form::AdoptCalculators(const CalculatorSettings& settings) {
 std::string Form::MapText() const { return form::MapText(analysis_); }
 
 void Form::SaveFile(const std::string& imagePath, const std::string& mapPath) {
-  const auto& bytes = image_.bytes;
+  const auto& bytes = shown_.image.bytes;
   try {
     if (!imagePath.empty())
       WriteBytes(PathFromUtf8(imagePath), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});

@@ -11,11 +11,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "analysis/Model.h"
+#include "form/Dialogs.h"
 #include "form/LoadedSave.h"
 #include "form/MessageLog.h"
 #include "form/pages/AttitudesPage.h"
@@ -50,11 +53,15 @@ struct CalculatorSettings {
   bool operator==(const CalculatorSettings&) const = default;
 };
 
+struct ComparedForms;
+
 class Form {
   // Declared before the pages, which show them.
   MessageLog messages_;
-  Analysis analysis_;  // an empty game until the first load
-  SaveImage image_;
+  // The save the pages show, set as a whole by a successful load only: an
+  // empty game without a path until the first load.
+  LoadedSave shown_;
+  Analysis& analysis_ = shown_.analysis;
   bool loaded_ = false;
 
  public:
@@ -107,6 +114,46 @@ class Form {
   void TypeComboText(std::string_view name, std::string text);
   // The user clicks a check box: it toggles and its click handler runs.
   void ClickCheckBox(std::string_view name);
+  // The user clicks a button: its click handler runs unless it is disabled.
+  void ClickButton(std::string_view name);
+
+  // --- Where the actions ask the user (files, folders) and how a load and
+  // a comparison run. By default every question is answered "cancelled" and
+  // a load or a comparison runs at once; the window asks with its dialogs
+  // and runs them as jobs that end in FinishLoad / FinishComparison.
+  struct Jobs {
+    std::function<void(const std::string& path)> load;
+    std::function<void(const std::string& first, const std::string& second)> compare;
+  };
+  void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : &noDialogs_; }
+  void SetJobs(Jobs jobs) { jobs_ = std::move(jobs); }
+
+  // "Load File" with a path (typed, chosen, dropped, recent, Reload): runs
+  // the load as the jobs run it.
+  void Load(const std::string& path);
+  // Compares two saves (UTF-8 paths, in the order given) on the Compare
+  // page, the pages of the loaded save untouched; as the jobs run it.
+  void Compare(const std::string& first, const std::string& second);
+  // A save dropped with Shift held: the loaded save compared with it.
+  void CompareWithLoaded(const std::string& dropped);
+  // The second half of a comparison: shows it, or the message of the save
+  // that failed. True when both saves loaded.
+  bool FinishComparison(const ComparedForms& forms);
+
+  // --- The Saves page's folder and the next and previous save.
+  // The Saves page lists the loaded save's folder, unless it lists that
+  // folder already or the user opened a folder since that save was loaded.
+  // True when the page lists a folder anew.
+  bool FollowLoadedSave();
+  // "Open Folder…" with the folder chosen: it stays on the page until the
+  // next load.
+  bool OpenSavesFolder(const std::string& folder);
+  // The save `step` places after (1) or before (-1) the loaded one in its
+  // own folder, as the Saves page orders and filters it; the page lists
+  // that folder first when it lists another. None at either end.
+  std::optional<std::string> NeighbourSave(int step);
+  // "Next Save" / "Previous Save": loads that save, or notes that there is none.
+  void StepSave(int step);
 
   // --- The file bar's actions.
   // "Load File" with the path the user chose (UTF-8 text, as are all paths
@@ -137,8 +184,13 @@ class Form {
 
   // --- What the form holds.
   bool Loaded() const { return loaded_; }
+  // The save the pages show (set only by a successful load), or nullptr.
+  const LoadedSave* Shown() const { return loaded_ ? &shown_ : nullptr; }
+  // Its path as it was loaded (UTF-8); "" before the first load. The Path
+  // field is the user's input and may hold anything else.
+  const std::string& LoadedPath() const { return shown_.path; }
   const Analysis& Model() const { return analysis_; }
-  const SaveImage& Image() const { return image_; }
+  const SaveImage& Image() const { return shown_.image; }
   // The text of "map.txt" for the loaded save ("y/x;" before any load).
   std::string MapText() const;
 
@@ -146,8 +198,16 @@ class Form {
   template <typename T>
   T& Lookup(std::string_view name);
 
+  void BindButtons();
+
   std::vector<Page*> pages_;
   ControlList all_;
+  Dialogs noDialogs_;
+  Dialogs* dialogs_ = &noDialogs_;
+  Jobs jobs_;
+  // Loads so far, and the load whose save's folder the Saves page last
+  // followed (or since which the user opened a folder).
+  uint64_t loads_ = 0, followedLoad_ = 0;
 };
 
 }  // namespace tolvane::form

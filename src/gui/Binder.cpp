@@ -308,9 +308,10 @@ QLabel* Binder::Text(const QString& text, Tint tint) {
   return label;
 }
 
-QPushButton* Binder::Button(const form::Button& control, bool mnemonic) {
+QPushButton* Binder::Button(form::Button& control, bool mnemonic) {
   auto* button = new QPushButton;
   button->setObjectName(Q(control.Name()));
+  connect(button, &QPushButton::clicked, this, [this, &control] { run_([&control] { control.Click(); }); });
   // The caption's first letter is the button's mnemonic (Alt+L for "Load File").
   Bind(control, [button, &control, mnemonic] {
     button->setText((mnemonic ? QStringLiteral("&") : QString()) + Q(control.Caption()));

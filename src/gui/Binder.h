@@ -65,7 +65,7 @@ class Binder : public QObject {
   QLabel* Label(const form::Label& control);
   // Without a mnemonic where the first letter is taken (the status bar's
   // Cancel beside the Saves page's Compare).
-  QPushButton* Button(const form::Button& control, bool mnemonic = true);
+  QPushButton* Button(form::Button& control, bool mnemonic = true);
   QCheckBox* Check(form::CheckBox& control);
   // The anarchy lists are editable; the others are plain drop-down lists.
   QComboBox* Combo(form::ComboBox& control, bool editable = false);

@@ -81,7 +81,7 @@ void AddChartExports(Binder& b, form::GraphPage& page, HistoryChartView* chart, 
         [&page](const std::string& path) { page.SaveData(path); });
   };
   struct Export {
-    const form::Button& control;
+    form::Button& control;
     std::function<void()> run;
   };
   const Export exports[] = {{page.saveChart, saveChart}, {page.copyData, copyData}, {page.saveData, saveData}};

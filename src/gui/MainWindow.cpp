@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -18,9 +17,11 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -40,20 +41,29 @@ QString DroppedFile(const QMimeData* data) {
   return data->urls().front().toLocalFile();
 }
 
-// The busy cursor for as long as a load runs.
-struct BusyCursor {
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kLastFolderKey = QStringLiteral("lastFolder");
 
 QString Title() { return QStringLiteral("Tolvane (version %1)").arg(QString::fromLatin1(kVersion)); }
 
 }  // namespace
+
+// The form's questions, answered by the window's dialogs (or the answers
+// tests give), and its notes, shown in the status bar after the action.
+struct MainWindow::Dialogs : form::Dialogs {
+  explicit Dialogs(MainWindow& window) : window_(window) {}
+  std::string AskOpenFile() override { return window_.openDialog_().toStdString(); }
+  std::string AskFolder(const std::string& start) override {
+    return window_.folderDialog_(QString::fromStdString(start)).toStdString();
+  }
+  std::string AskSaveFile(const form::SaveFileRequest& request) override {
+    return window_.saveFileDialog_(request).toStdString();
+  }
+  void Notify(const std::string& text) override { window_.note_ = QString::fromStdString(text); }
+
+ private:
+  MainWindow& window_;
+};
 
 QString AboutText() {
   return QStringLiteral(
@@ -71,7 +81,8 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
                                        : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)),
       recent_(new RecentFiles(*settings_, this)),
       form_(std::make_unique<form::Form>()),
-      binder_(new Binder([this](const Action& action) { Run(action); }, this)) {
+      binder_(new Binder([this](const Action& action) { Run(action); }, this)),
+      dialogs_(std::make_unique<Dialogs>(*this)) {
   setWindowTitle(Title());
   setWindowIcon(QIcon(QStringLiteral(":/tolvane.svg")));
   messageBox_ = [this](const QString& text) { QMessageBox::warning(this, QApplication::applicationName(), text); };
@@ -79,10 +90,19 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
     return QFileDialog::getOpenFileName(this, QStringLiteral("Load File"), LastFolder(),
                                         QStringLiteral("Saves (*.CivWarlordsSave);;All files (*)"));
   };
+  folderDialog_ = [this](const QString& start) {
+    return QFileDialog::getExistingDirectory(this, QStringLiteral("Open Folder"), start);
+  };
+  saveFileDialog_ = [this](const form::SaveFileRequest& request) {
+    return QFileDialog::getSaveFileName(this, QString::fromStdString(request.title),
+                                        QString::fromStdString(request.proposed),
+                                        QString::fromStdString(request.filters));
+  };
   binder_->SetMessageBox([this](const QString& text) { messageBox_(text); });
   binder_->SetSaveDialog([this](const SaveRequest& request) {
-    return AskSavePath(this, QString::fromStdString(form_->fileBar.savePath.Text()), request);
+    return AskSavePath(this, QString::fromStdString(form_->LoadedPath()), request);
   });
+  form_->SetDialogs(dialogs_.get());
 
   pages_ = new QTabWidget;
   pages_->setObjectName(QStringLiteral("PageControls"));
@@ -101,8 +121,23 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
   for (QWidget* child : findChildren<QWidget*>()) child->setAcceptDrops(false);
   setAcceptDrops(true);
 
-  saves_ = new SavesController(*this, *form_, *binder_,
-                               [this](const Action& action) { return Run(action, /*byUser=*/false); });
+  saves_ =
+      new SavesController(*this, *form_, *binder_, [this](const Action& action) { Run(action, /*byUser=*/false); });
+  form_->SetJobs({.load = [this](const std::string& path) { StartLoad(QString::fromStdString(path)); },
+                  .compare = [this](const std::string& first,
+                                    const std::string& second) { saves_->StartComparison(first, second); }});
+  // While a save loads: its name and Cancel (or Escape) in the status bar.
+  loadingText_ = new QLabel;
+  loadingText_->setObjectName(QStringLiteral("LoadingL"));
+  loadCancel_ = new QPushButton(QStringLiteral("Cancel"));
+  loadCancel_->setObjectName(QStringLiteral("LoadCancelButton"));
+  loadCancel_->setToolTip(QStringLiteral("Stop loading (Esc)"));
+  connect(loadCancel_, &QPushButton::clicked, this, &MainWindow::CancelLoad);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), loadCancel_), &QShortcut::activated, loadCancel_,
+          &QPushButton::click);
+  statusBar()->addPermanentWidget(loadingText_);
+  statusBar()->addPermanentWidget(loadCancel_);
+  ShowLoading({});
   CreateMenus();
 
   binder_->Refresh(/*all=*/true);
@@ -120,9 +155,9 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
 
 QString MainWindow::LastFolder() const { return settings_->value(kLastFolderKey).toString(); }
 
-void MainWindow::Remember(const QString& path) {
+void MainWindow::Remember() {
+  const QString path = QString::fromStdString(form_->LoadedPath());
   const QFileInfo file(path);
-  loadedPath_ = file.absoluteFilePath();
   reload_->setEnabled(true);
   setWindowFilePath(file.absoluteFilePath());
   setWindowTitle(file.fileName() + QStringLiteral(" — ") + Title());
@@ -146,15 +181,16 @@ MainWindow::~MainWindow() {
 // The File menu (opening, the folder's saves, quitting) and the Help menu.
 void MainWindow::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  QAction* open = file->addAction(QStringLiteral("&Open…"), this, [this] {
-    if (loadButton_->isEnabled()) ChooseAndLoad();
-  });
+  QAction* open =
+      file->addAction(QStringLiteral("&Open…"), this, [this] { Run([this] { form_->fileBar.loadFile.Click(); }); });
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   recentMenu_ = file->addMenu(QStringLiteral("Open &Recent"));
   connect(recent_, &RecentFiles::Changed, this, &MainWindow::FillRecentMenu);
   FillRecentMenu();
   reload_ = file->addAction(QStringLiteral("Re&load"), this, [this] {
-    if (!loadedPath_.isEmpty()) LoadPath(loadedPath_);
+    Run([this] {
+      if (form_->Loaded()) form_->Load(form_->LoadedPath());
+    });
   });
   reload_->setShortcut(QKeySequence(Qt::Key_F5));
   reload_->setEnabled(false);
@@ -183,10 +219,8 @@ void MainWindow::FillRecentMenu() {
   for (int i = 0; i < files.size(); ++i) {
     const QString path = files[i];
     const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QStringLiteral("1&0");
-    recentMenu_->addAction(number + QLatin1Char(' ') + QDir::toNativeSeparators(path), this, [this, path] {
-      if (!loadButton_->isEnabled()) return;
-      if (!LoadPath(path) && !QFileInfo::exists(path)) recent_->Remove(path);
-    });
+    recentMenu_->addAction(number + QLatin1Char(' ') + QDir::toNativeSeparators(path), this,
+                           [this, path] { Run([this, path] { form_->Load(path.toStdString()); }); });
   }
   recentMenu_->addSeparator();
   QAction* clear = recentMenu_->addAction(QStringLiteral("&Clear"), recent_, &RecentFiles::Clear);
@@ -206,7 +240,8 @@ QWidget* MainWindow::TopRow() {
   // open a save.
   path->setPlaceholderText(QStringLiteral("Drop a save onto the window, or open one with Ctrl+O"));
   connect(path, &QLineEdit::returnPressed, this, [this, path] {
-    if (!path->text().trimmed().isEmpty()) LoadPath(path->text().trimmed());
+    const QString typed = path->text().trimmed();
+    if (!typed.isEmpty()) Run([this, typed] { form_->Load(typed.toStdString()); });
   });
   grid->addWidget(path, 0, 1, 1, 5);
   QPushButton* load = loadButton_ = binder_->Button(bar.loadFile);
@@ -217,17 +252,18 @@ QWidget* MainWindow::TopRow() {
   grid->addWidget(binder_->Edit(bar.fileDate, 18), 1, 3);
   grid->addWidget(save, 1, 5);
   grid->setColumnStretch(4, 1);
-
-  connect(load, &QPushButton::clicked, this, &MainWindow::ChooseAndLoad);
-  connect(save, &QPushButton::clicked, this, &MainWindow::ChooseAndExport);
   return top;
 }
 
 bool MainWindow::Run(const Action& action, bool byUser) {
   // A handler runs to completion before the next; a focus change that the
   // refresh itself causes is no action of the user.
-  if (running_) return false;
+  if (running_) {
+    if (!byUser) waiting_.push_back([this, action] { Run(action, /*byUser=*/false); });
+    return false;
+  }
   running_ = true;
+  note_.clear();
   const size_t before = form_->Messages().size();
   try {
     action();
@@ -240,7 +276,18 @@ bool MainWindow::Run(const Action& action, bool byUser) {
   // The program's own actions (rows that arrive) leave the status bar alone
   // unless they have something to say.
   if (byUser || form_->Messages().size() > before) ShowMessages(before, /*inBox=*/false);
+  if (!note_.isEmpty()) statusBar()->showMessage(note_, 5000);
+  note_.clear();
+  RunWaiting();
   return true;
+}
+
+void MainWindow::RunWaiting() {
+  while (!running_ && !waiting_.empty()) {
+    const std::function<void()> work = std::move(waiting_.front());
+    waiting_.erase(waiting_.begin());
+    work();
+  }
 }
 
 void MainWindow::Refresh() {
@@ -282,56 +329,70 @@ void MainWindow::ShowMessages(size_t from, bool inBox) {
   }
 }
 
-bool MainWindow::LoadPath(const QString& path) {
-  if (running_) return false;
+void MainWindow::StartLoad(const QString& path) {
+  const uint64_t load = ++load_;
+  ShowLoading(QFileInfo(path).fileName());
+  auto* watcher = new QFutureWatcher<form::LoadOutcome>(this);
+  connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, load, path] {
+    watcher->deleteLater();
+    if (load != load_) return;  // replaced by a newer load, or cancelled
+    auto outcome = std::make_shared<form::LoadOutcome>(watcher->future().takeResult());
+    auto finish = [this, load, path, outcome] { FinishLoad(load, path, std::move(*outcome)); };
+    // A dialog open in an action holds the form: the load is shown after it.
+    if (running_)
+      waiting_.push_back(finish);
+    else
+      finish();
+  });
+  watcher->setFuture(
+      QtConcurrent::run([file = path.toStdString(), factors = form_->base.Factors(), delay = loadDelay_] {
+        if (delay > 0) QThread::msleep(static_cast<unsigned long>(delay));
+        return form::TryLoadSave(file, factors);
+      }));
+}
+
+void MainWindow::CancelLoad() {
+  if (!loading_) return;
+  ++load_;
+  ShowLoading({});
+  Q_EMIT LoadFinished(false);
+}
+
+void MainWindow::ShowLoading(const QString& name) {
+  loading_ = !name.isEmpty();
+  loadingText_->setText(loading_ ? QStringLiteral("Loading %1…").arg(name) : QString());
+  loadingText_->setVisible(loading_);
+  loadCancel_->setVisible(loading_);
+  // Escape is the load's while it runs.
+  saves_->SetEscapeCancels(!loading_);
+}
+
+void MainWindow::FinishLoad(uint64_t load, const QString& path, form::LoadOutcome outcome) {
+  if (load != load_) return;
+  ShowLoading({});
   running_ = true;
   const size_t before = form_->Messages().size();
   bool loaded = false;
-  {
-    // The file is read and analysed on a worker thread; the window goes on
-    // drawing itself meanwhile (a save on a slow network share takes its
-    // time) but takes no input until the save is shown.
-    const BusyCursor busy;
-    QFutureWatcher<form::LoadOutcome> watcher;
-    QEventLoop wait;
-    connect(&watcher, &QFutureWatcherBase::finished, &wait, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run(
-        [file = path.toStdString(), factors = form_->base.Factors()] { return form::TryLoadSave(file, factors); }));
-    if (!watcher.isFinished()) wait.exec(QEventLoop::ExcludeUserInputEvents);
-    try {
-      loaded = form_->FinishLoad(watcher.future().takeResult());
-    } catch (const std::exception& e) {
-      messageBox_(QString::fromStdString(e.what()));
-    }
-    Refresh();
+  try {
+    loaded = form_->FinishLoad(std::move(outcome));
+  } catch (const std::exception& e) {
+    messageBox_(QString::fromStdString(e.what()));
   }
+  Refresh();
   running_ = false;
-  if (loaded) Remember(path);
+  if (loaded)
+    Remember();
+  else if (!QFileInfo::exists(path))
+    recent_->Remove(path);  // a save that is gone leaves the recent ones
   ShowMessages(before, /*inBox=*/!loaded);
   if (loaded) saves_->SaveLoaded();
-  return loaded;
+  Q_EMIT LoadFinished(loaded);
+  RunWaiting();
 }
 
 void MainWindow::OpenAtStart(const QStringList& paths) {
   if (paths.isEmpty()) return;
-  QTimer::singleShot(0, this, [this, path = paths.front()] { LoadPath(path); });
-}
-
-void MainWindow::ChooseAndLoad() {
-  const QString path = openDialog_();
-  if (!path.isEmpty()) LoadPath(path);
-}
-
-// "Save File": the decompressed save under a name of the user's choice,
-// then "map.txt".
-void MainWindow::ChooseAndExport() {
-  QFileDialog dialog(this, QStringLiteral("Save File"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("CivWarlordsSave"));
-  const std::string path = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0).toStdString() : "";
-  const size_t before = form_->Messages().size();
-  form_->SaveFile(path, "map.txt");
-  ShowMessages(before, /*inBox=*/true);
+  QTimer::singleShot(0, this, [this, path = paths.front()] { StartLoad(path); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -353,13 +414,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // With Shift held, the loaded save is compared with the dropped one.
   if (event->modifiers().testFlag(Qt::ShiftModifier) && form_->Loaded()) {
-    QTimer::singleShot(0, this, [this, path, loaded = form_->fileBar.savePath.Text()] {
-      saves_->Compare(loaded, path.toStdString());
-    });
+    Run([this, path] { form_->CompareWithLoaded(path.toStdString()); });
     return;
   }
-  // The drop completes first; the load may then take its time.
-  QTimer::singleShot(0, this, [this, path] { LoadPath(path); });
+  Run([this, path] { form_->Load(path.toStdString()); });
 }
 
 }  // namespace tolvane::gui

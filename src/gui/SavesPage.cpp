@@ -1,10 +1,14 @@
 // The "Saves" page: the folder and the filter over the table of its saves.
 // Reading the saves and the folder's watch are the SavesController's.
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <algorithm>
+#include <filesystem>
+#include <memory>
 
 #include "gui/Pages.h"
 
@@ -29,7 +33,31 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   for (const form::SaveColumn& column : form::kSaveColumns)
     rightAligned.push_back(column.sort == form::SortKind::Number || column.sort == form::SortKind::Turn ||
                            column.sort == form::SortKind::Duration);
-  grid->addWidget(b.Table(page.table, std::move(rightAligned)), 1, 0, 1, 7);
+  QTableView* table = b.Table(page.table, std::move(rightAligned));
+  grid->addWidget(table, 1, 0, 1, 7);
+  // Double-click or Enter loads the row's save.
+  QObject::connect(table, &QTableView::activated, table,
+                   [&b, &page](const QModelIndex& index) { b.Run([&page, row = index.row()] { page.OpenRow(row); }); });
+  // The current row stays with its save while the rows come and move; only
+  // the current row moves, the selection is the page's.
+  auto current = std::make_shared<std::filesystem::path>();
+  QObject::connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, table,
+                   [&page, current](const QModelIndex& index) {
+                     if (index.isValid()) *current = page.PathOfRow(index.row()).value_or(std::filesystem::path());
+                   });
+  auto keepCurrent = [table, &page, current] {
+    if (current->empty()) return;
+    const QModelIndex now = table->currentIndex();
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+      if (page.PathOfRow(row) == *current) {
+        if (now.row() != row)
+          table->selectionModel()->setCurrentIndex(table->model()->index(row, std::max(0, now.column())),
+                                                   QItemSelectionModel::NoUpdate);
+        return;
+      }
+  };
+  QObject::connect(table->model(), &QAbstractItemModel::dataChanged, table, keepCurrent);
+  QObject::connect(table->model(), &QAbstractItemModel::modelReset, table, keepCurrent);
   grid->addWidget(b.Label(page.count), 2, 0, 1, 7);
   grid->setColumnStretch(2, 1);
   grid->setRowStretch(1, 1);

@@ -4,15 +4,31 @@
 // when given, and writes a picture of every page into DIR.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QEventLoop>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 #include "gui/MainWindow.h"
 #include "gui/SavesController.h"
 #include "gui/Screenshots.h"
 
 namespace {
+
+// Starts a job and runs the events until `finished` tells how it ended.
+template <typename Sender, typename Signal>
+bool Await(const Sender* sender, Signal finished, const std::function<void()>& start) {
+  QEventLoop loop;
+  bool succeeded = false;
+  QObject::connect(sender, finished, &loop, [&loop, &succeeded](bool ok) {
+    succeeded = ok;
+    loop.quit();
+  });
+  start();
+  loop.exec();
+  return succeeded;
+}
 
 int WritePictures(const QString& dir, const QString& save, const QString& earlier, const QSize& size) {
   // The pictures do not depend on the user's settings, nor change them.
@@ -21,8 +37,12 @@ int WritePictures(const QString& dir, const QString& save, const QString& earlie
   window.SetMessageBox([](const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
   if (size.isValid()) window.resize(size);
   window.show();
-  if (!save.isEmpty() && !window.LoadPath(save)) return 1;
-  if (!earlier.isEmpty() && !window.Saves().Compare(earlier.toStdString(), save.toStdString())) return 1;
+  using tolvane::gui::MainWindow;
+  using tolvane::gui::SavesController;
+  if (!save.isEmpty() && !Await(&window, &MainWindow::LoadFinished, [&] { window.StartLoad(save); })) return 1;
+  if (!earlier.isEmpty() && !Await(&window.Saves(), &SavesController::ComparisonFinished,
+                                   [&] { window.Form().Compare(earlier.toStdString(), save.toStdString()); }))
+    return 1;
   QString error;
   const QStringList written = tolvane::gui::SaveScreenshots(window, dir, &error);
   for (const QString& path : written) std::printf("%s\n", qPrintable(path));

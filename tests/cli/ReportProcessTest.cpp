@@ -95,6 +95,9 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
 
 TEST(ReportProcess, ActionsRunInOrderThroughTheHandlers) {
   const json plain = json::parse(Report(kDemo + " --json").out);
+  // "Load File" asks for a file and gets "cancelled"; "Compare" is disabled
+  // without two rows selected: neither changes anything.
+  EXPECT_EQ(json::parse(Report(kDemo + " --json --click Button1 --click CompareButton").out), plain);
   const Outcome run = Report(kDemo +
                              " --json --set Edit11=abc --select PlayerInfoSelect=1 --check ShowAICheckBox"
                              " --set Edit11=1 --set AnarchyWorldSizeBox=Huge --set NewCivicsE=2");
@@ -147,7 +150,7 @@ TEST(ReportProcess, ExitStatusAndExports) {
   EXPECT_EQ(Report("''").status, 2);
   EXPECT_EQ(Report("'' --json").out, "");
   for (const char* args : {"--frobnicate", "--select NoSuchBox=0", "--select GraphSelect=7", "--set Edit11",
-                           "--check Edit3", "--select GraphSelect=x"})
+                           "--check Edit3", "--select GraphSelect=x", "--click Edit3", "--click NoSuchButton"})
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
 }
 

@@ -17,11 +17,14 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QUrl>
 #include <QtTest>
 #include <algorithm>
@@ -43,6 +46,21 @@ namespace form = tolvane::form;
 
 namespace {
 
+// Loads a save as every load of the window runs (on a worker thread) and
+// waits until it ends; true when its save is shown.
+bool Load(MainWindow& window, const QString& path) {
+  QSignalSpy finished(&window, &MainWindow::LoadFinished);
+  window.StartLoad(path);
+  return finished.wait(20000) && finished.front().front().toBool();
+}
+
+// Waits until the load that an event of the user started (if any) ends.
+bool Settled(MainWindow& window) {
+  if (!window.Loading()) return true;
+  QSignalSpy finished(&window, &MainWindow::LoadFinished);
+  return finished.wait(20000);
+}
+
 enum Action { kType, kTypeAndLeave, kPickNext, kClick, kTypeInList };
 
 // A control of a form, so that one row names the same control in the
@@ -58,7 +76,7 @@ struct Session {
     window.show();
     window.activateWindow();
     active = QTest::qWaitForWindowActive(&window);
-    if (!save.isEmpty()) loaded = window.LoadPath(save);
+    if (!save.isEmpty()) loaded = Load(window, save);
   }
   template <typename T>
   T* Widget(const form::Control& control) const {
@@ -154,6 +172,8 @@ class WindowTest : public QObject {
   void savesPageSortsFiltersAndOpens();
   void savesReadingStopsOnCancel();
   void twoSavesCompared();
+  void actionsTakeTheLoadedSaveNotTheTypedPath();
+  void inputDuringALoadIsNotDropped();
   void everyPageRenders();
 
  private:
@@ -199,7 +219,7 @@ void WindowTest::showsEachLoadedSave() {
   const QString demo = QStringLiteral(TOLVANE_DEMO_SAVE);
   QVERIFY2(QFile::exists(demo), qPrintable(demo));
   for (const QString& save : {demo, example_, password_, other_, firstTurn_, restricted_, demo}) {
-    QVERIFY2(s.window.LoadPath(save), qPrintable(save));
+    QVERIFY2(Load(s.window, save), qPrintable(save));
     QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   }
   QVERIFY(s.boxes.isEmpty());
@@ -456,7 +476,7 @@ void WindowTest::unreadableSaveKeepsThePages() {
   Session s(example_);
   QVERIFY(s.loaded);
   const QStringList before = WidgetState(s.window);
-  QVERIFY(!s.window.LoadPath(path));
+  QVERIFY(!Load(s.window, path));
   QCOMPARE(s.boxes.size(), 1);
   QCOMPARE(s.boxes.front(), QString::fromStdString(s.window.Form().Messages().back()));
   QVERIFY(!s.boxes.front().isEmpty());
@@ -478,9 +498,11 @@ void WindowTest::loadFileAsksForTheFile() {
   const form::FileBar& bar = s.form().fileBar;
   auto* path = s.Widget<QLineEdit>(bar.savePath);
   QTest::mouseClick(s.Widget<QPushButton>(bar.loadFile), Qt::LeftButton);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), example_);
   answer = other_;
   QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), other_);
   answer = example_;
   QTest::keyClick(&s.window, Qt::Key_L, Qt::AltModifier);  // the button shows its press, then clicks
@@ -509,6 +531,7 @@ void WindowTest::commandLineAndPathFieldLoad() {
   path->selectAll();
   QTest::keyClicks(path, other_);
   QTest::keyClick(path, Qt::Key_Return);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), other_);
   QVERIFY(s.form().MapText() != firstMap);  // the other save's map
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
@@ -527,10 +550,10 @@ void WindowTest::settingsOutliveTheWindow() {
     window.SetMessageBox([&boxes](const QString& text) { boxes << text; });
     window.show();
     window.resize(700, 560);
-    QVERIFY(window.LoadPath(example_));
-    QVERIFY(window.LoadPath(other_));
-    QVERIFY(window.LoadPath(example_));
-    QVERIFY(!window.LoadPath(dir_.filePath(QStringLiteral("missing.CivWarlordsSave"))));
+    QVERIFY(Load(window, example_));
+    QVERIFY(Load(window, other_));
+    QVERIFY(Load(window, example_));
+    QVERIFY(!Load(window, dir_.filePath(QStringLiteral("missing.CivWarlordsSave"))));
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(window.windowTitle(), QStringLiteral("example.CivWarlordsSave — Tolvane (version 1.06)"));
     QCOMPARE(window.windowFilePath(), example_);
@@ -568,6 +591,7 @@ void WindowTest::fileMenuOpensReloadsAndQuits() {
   QVERIFY(reload && !reload->isEnabled());
   s.window.SetOpenDialog([&save] { return save; });
   QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier);
+  QVERIFY(Settled(s.window));
   QCOMPARE(QString::fromStdString(s.form().fileBar.savePath.Text()), save);
   QVERIFY(reload->isEnabled());
   // The Saves page, once shown, lists the loaded save's folder, its row marked.
@@ -591,12 +615,14 @@ void WindowTest::fileMenuOpensReloadsAndQuits() {
   later.elapsedTurns = 200;
   Write(folder, "game.CivWarlordsSave", WriteSaveFile(later));
   QTest::keyClick(&s.window, Qt::Key_F5);
+  QVERIFY(Settled(s.window));
   QVERIFY(s.form().base.turn.Text() != turn);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 
   const QString gone = folder.filePath(QStringLiteral("gone.CivWarlordsSave"));
   s.window.Recent().Add(gone);
   recent->actions().front()->trigger();
+  QVERIFY(Settled(s.window));
   QCOMPARE(s.boxes.size(), 1);
   QCOMPARE(s.window.Recent().Files(), QStringList{save});
   QCOMPARE(entries().size(), 3);
@@ -862,9 +888,9 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   QVERIFY(s.active && s.loaded);
   tolvane::gui::SavesController& saves = s.window.Saves();
   const form::SavesPage& page = s.form().saves;
-  saves.SetFolderDialog([&folder] { return folder.path(); });
+  s.window.SetFolderDialog([&folder](const QString&) { return folder.path(); });
   QString tableFile = folder.filePath(QStringLiteral("table.csv"));
-  saves.SetTableDialog([&tableFile] { return tableFile; });
+  s.window.SetSaveFileDialog([&tableFile](const form::SaveFileRequest&) { return tableFile; });
   auto* path = s.Widget<QLineEdit>(s.form().fileBar.savePath);
   auto* table = s.Widget<QTableView>(page.table);
   QVERIFY(table);
@@ -915,11 +941,13 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   // A double click: a press and release, then the second press that doubles.
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first.center());
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), b);
   QCOMPARE(loadedRow(), 0);
   table->setFocus();
   table->setCurrentIndex(table->model()->index(2, 0));
   QTest::keyClick(table, Qt::Key_Return);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), c);
   QCOMPARE(loadedRow(), 2);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
@@ -928,11 +956,15 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   // next after c is none (d cannot be loaded).
   s.window.Pages()->setCurrentIndex(0);
   QTest::keyClick(&s.window, Qt::Key_PageUp, Qt::AltModifier);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), a);
   QCOMPARE(s.window.Pages()->currentIndex(), 0);
   QTest::keyClick(&s.window, Qt::Key_PageDown, Qt::AltModifier);
+  QVERIFY(Settled(s.window));
   QCOMPARE(path->text(), c);
   QTest::keyClick(&s.window, Qt::Key_PageDown, Qt::AltModifier);
+  QVERIFY(!s.window.Loading());
+  QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("No next save in the folder."));
   QCOMPARE(path->text(), c);
   QCOMPARE(s.boxes, QStringList());
   // The tab bar's keys still go from tab to tab and load nothing.
@@ -980,7 +1012,7 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
 
   // A folder that cannot be listed leaves the table and the pages as they are.
   const QStringList before = WidgetState(s.window);
-  saves.SetFolderDialog([&folder] { return folder.filePath(QStringLiteral("missing")); });
+  s.window.SetFolderDialog([&folder](const QString&) { return folder.filePath(QStringLiteral("missing")); });
   QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
   QVERIFY(s.window.statusBar()->currentMessage().contains(QStringLiteral("Cannot list the folder")));
   QCOMPARE(WidgetState(s.window), before);
@@ -994,8 +1026,8 @@ void WindowTest::savesReadingStopsOnCancel() {
   for (int i = 0; i < 60; ++i) Write(folder, qPrintable(QStringLiteral("copy %1.CivWarlordsSave").arg(i)), save);
   Session s;
   QVERIFY(s.active);
-  s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
-  s.window.Saves().OpenFolder();
+  s.window.SetFolderDialog([&folder](const QString&) { return folder.path(); });
+  s.window.Saves().OpenFolderAction()->trigger();
   const form::SavesPage& page = s.form().saves;
   QVERIFY(s.window.Saves().Reading());
   auto* cancel = s.Widget<QPushButton>(page.cancel);
@@ -1040,8 +1072,8 @@ void WindowTest::twoSavesCompared() {
   s.window.Pages()->setCurrentIndex(s.TabOf(page));
   QCOMPARE(QString::fromStdString(form::PathText(page.Folder())), QFileInfo(example_).path());
   QVERIFY(s.window.Saves().WaitUntilRead(20000));
-  s.window.Saves().SetFolderDialog([&folder] { return folder.path(); });
-  s.window.Saves().OpenFolder();
+  s.window.SetFolderDialog([&folder](const QString&) { return folder.path(); });
+  s.window.Saves().OpenFolderAction()->trigger();
   QVERIFY(s.window.Saves().WaitUntilRead(20000));
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(compare)));
   const std::string turnShown = s.form().base.turn.Text();
@@ -1074,7 +1106,10 @@ void WindowTest::twoSavesCompared() {
   QCOMPARE(page.table.SelectedRows(), (std::vector<int>{2, 3}));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 
+  QSignalSpy compared(&s.window.Saves(), &tolvane::gui::SavesController::ComparisonFinished);
   QTest::mouseClick(button, Qt::LeftButton);
+  QVERIFY(compared.wait(20000));
+  QCOMPARE(compared.front().front().toBool(), true);
   QCOMPARE(s.window.statusBar()->currentMessage(), QString());
   QCOMPARE(QString::fromStdString(compare.earlier.Text()), a);
   QVERIFY(s.window.Pages()->isTabVisible(s.TabOf(compare)));
@@ -1114,6 +1149,112 @@ void WindowTest::twoSavesCompared() {
            "not have.");
   QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// A path typed into the Path field without Enter is only typed: the Saves
+// page, Reload and a Shift-drop act on the save the pages show.
+void WindowTest::actionsTakeTheLoadedSaveNotTheTypedPath() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* path = s.Widget<QLineEdit>(s.form().fileBar.savePath);
+  path->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(path->hasFocus());
+  path->selectAll();
+  QTest::keyClicks(path, QStringLiteral("nowhere/x.CivWarlordsSave"));
+  QTabBar* tabs = s.window.Pages()->tabBar();
+  const form::SavesPage& page = s.form().saves;
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s.TabOf(page)).center());
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(page));
+  QCOMPARE(QString::fromStdString(form::PathText(page.Folder())), QFileInfo(example_).path());
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QVERIFY(page.table.MarkedRow() >= 0);
+  QCOMPARE(QString::fromStdString(page.table.Rows()[size_t(page.table.MarkedRow())][0]),
+           QStringLiteral("example.CivWarlordsSave"));
+  QCOMPARE(s.window.statusBar()->currentMessage(), QString());
+
+  path->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(path->hasFocus());
+  path->selectAll();
+  QTest::keyClicks(path, other_);
+  QTest::keyClick(&s.window, Qt::Key_F5);
+  QVERIFY(Settled(s.window));
+  QCOMPARE(path->text(), example_);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), example_);
+  QCOMPARE(s.window.windowTitle(), QStringLiteral("example.CivWarlordsSave — Tolvane (version 1.06)"));
+
+  path->selectAll();
+  QTest::keyClicks(path, QStringLiteral("nowhere/x.CivWarlordsSave"));
+  QSignalSpy compared(&s.window.Saves(), &tolvane::gui::SavesController::ComparisonFinished);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(other_)});
+  const QPointF at(s.window.width() / 2.0, s.window.height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &enter);
+  QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+  QCoreApplication::sendEvent(&s.window, &dropped);
+  QVERIFY(compared.wait(20000));
+  QCOMPARE(compared.front().front().toBool(), true);
+  const form::ComparePage& compare = s.form().compare;
+  QCOMPARE(
+      (QSet<QString>{QString::fromStdString(compare.earlier.Text()), QString::fromStdString(compare.later.Text())}),
+      (QSet<QString>{example_, other_}));
+  QCOMPARE(s.boxes, QStringList());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// While a save loads the window names it with Cancel in the status bar and
+// takes every click (a tab, a check box); a second load replaces the first,
+// whose result is dropped; Escape cancels a load and leaves the pages alone.
+void WindowTest::inputDuringALoadIsNotDropped() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* loading = s.window.findChild<QLabel*>(QStringLiteral("LoadingL"));
+  auto* cancel = s.window.findChild<QPushButton*>(QStringLiteral("LoadCancelButton"));
+  QVERIFY(loading && cancel && loading->isHidden() && cancel->isHidden());
+  QSignalSpy finished(&s.window, &MainWindow::LoadFinished);
+  s.window.SetLoadDelay(3000);
+  s.window.StartLoad(password_);
+  QVERIFY(s.window.Loading());
+  QCOMPARE(loading->text(), QStringLiteral("Loading password.CivWarlordsSave…"));
+  QVERIFY(loading->isVisible() && cancel->isVisible());
+
+  QTabBar* tabs = s.window.Pages()->tabBar();
+  const form::GraphPage& graph = s.form().graph;
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(s.TabOf(graph)).center());
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(graph));
+  const bool showAi = graph.showAi.Checked();
+  QTest::mouseClick(s.Widget<QCheckBox>(graph.showAi), Qt::LeftButton);
+  QCOMPARE(graph.showAi.Checked(), !showAi);
+  QVERIFY(s.window.Loading());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // The newer load (without the delay) is shown; the older one's result,
+  // when it comes, is dropped.
+  s.window.SetLoadDelay(0);
+  s.window.StartLoad(other_);
+  QVERIFY(finished.wait(20000));
+  QCOMPARE(finished.size(), 1);
+  QCOMPARE(finished.front().front().toBool(), true);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
+  QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));  // the older load's worker
+  QTest::qWait(50);
+  QCOMPARE(finished.size(), 1);
+  QCOMPARE(QString::fromStdString(s.form().LoadedPath()), other_);
+  QVERIFY(loading->isHidden() && cancel->isHidden());
+  QCOMPARE(graph.showAi.Checked(), !showAi);
+
+  const QStringList before = WidgetState(s.window);
+  s.window.SetLoadDelay(3000);
+  s.window.StartLoad(example_);
+  QTest::keyClick(&s.window, Qt::Key_Escape);
+  QCOMPARE(finished.size(), 2);
+  QCOMPARE(finished.back().front().toBool(), false);
+  QVERIFY(!s.window.Loading() && loading->isHidden());
+  QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
+  QTest::qWait(50);
+  QCOMPARE(finished.size(), 2);
+  QCOMPARE(WidgetState(s.window), before);
+  QCOMPARE(s.boxes, QStringList());
 }
 
 // The pictures of the pages, hidden ones included, as `make screenshots`

@@ -9,6 +9,7 @@
 #include "form/exports/SaveTableText.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
+#include "save/Utf8Path.h"
 
 namespace tolvane::form {
 
@@ -131,6 +132,7 @@ std::vector<fs::path> SavesPage::StartReading() {
       entry.state = State::Reading;
       paths.push_back(entry.file.path);
     }
+  if (paths.empty()) return paths;
   reading_ += paths.size();
   ShowProgress();
   return paths;
@@ -158,10 +160,7 @@ void SavesPage::CancelReading() {
   ShowProgress();
 }
 
-void SavesPage::MarkLoaded(const fs::path& path) {
-  loaded_ = KeyOf(path);
-  ShowRows();
-}
+bool SavesPage::Lists(const fs::path& path) const { return !folder_.empty() && KeyOf(path) == KeyOf(folder_); }
 
 SavesPage::Entry* SavesPage::Find(const fs::path& path) {
   const auto it = index_.find(KeyOf(path).native());
@@ -207,8 +206,9 @@ void SavesPage::ShowRows() {
     failed += entry.state == State::Read && !entry.row.loaded;
     unread += entry.state == State::Skipped;
   }
+  const fs::path loaded = loadedPath_ && !loadedPath_->empty() ? KeyOf(PathFromUtf8(*loadedPath_)) : fs::path();
   for (size_t i : shown_) {
-    if (!loaded_.empty() && entries_[i].key == loaded_) marked = int(rows.size());
+    if (!loaded.empty() && entries_[i].key == loaded) marked = int(rows.size());
     rows.push_back(entries_[i].row.cells);
   }
   table.SetRows(std::move(rows), marked);
@@ -236,6 +236,11 @@ void SavesPage::ShowProgress() {
 std::optional<fs::path> SavesPage::PathOfRow(int row) const {
   if (row < 0 || size_t(row) >= shown_.size()) return std::nullopt;
   return entries_[shown_[size_t(row)]].file.path;
+}
+
+void SavesPage::OpenRow(int row) {
+  const std::optional<fs::path> save = PathOfRow(row);
+  if (save && onOpen_) onOpen_(*save);
 }
 
 std::optional<fs::path> SavesPage::NeighbourSave(int step) const {

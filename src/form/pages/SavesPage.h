@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -53,6 +54,8 @@ class SavesPage : public Page {
   // changed, say).
   void ReadAllAgain();
   const std::filesystem::path& Folder() const { return folder_; }
+  // The page lists that folder (the same folder however it is written).
+  bool Lists(const std::filesystem::path& folder) const;
   // The saves listed, in the folder's order.
   std::vector<std::filesystem::path> Listed() const;
 
@@ -69,8 +72,16 @@ class SavesPage : public Page {
   size_t ReadingTotal() const { return readingDone_ + reading_; }
 
   // --- The rows.
-  // Marks the row of the save the pages show (no row when it is not listed).
-  void MarkLoaded(const std::filesystem::path& path);
+  // Where the page finds the path of the save the pages show (UTF-8, ""
+  // for none): the form's loaded save.
+  void SetLoadedPath(const std::string* path) { loadedPath_ = path; }
+  // Marks the row of the save the pages show anew (no row when it is not
+  // listed), after a load.
+  void MarkLoaded() { ShowRows(); }
+  // The user opens a row (a double-click, Enter): the page's open event
+  // runs with its save (the form loads it). Nothing for no such row.
+  void OpenRow(int row);
+  void OnOpen(std::function<void(const std::filesystem::path&)> h) { onOpen_ = std::move(h); }
   // The save of a row as shown (filtered and sorted); none for no such row.
   std::optional<std::filesystem::path> PathOfRow(int row) const;
   // The save `step` rows after (1) or before (-1) the marked row, as shown,
@@ -114,7 +125,8 @@ class SavesPage : public Page {
   std::vector<Entry> entries_;                                            // in folder order
   std::unordered_map<std::filesystem::path::string_type, size_t> index_;  // entries_ by key
   std::vector<size_t> shown_;                                             // the entries shown, in the order shown
-  std::filesystem::path loaded_;
+  const std::string* loadedPath_ = nullptr;
+  std::function<void(const std::filesystem::path&)> onOpen_;
   std::vector<std::filesystem::path> selected_;  // keys of the selected entries
   size_t reading_ = 0, readingDone_ = 0;
 };
