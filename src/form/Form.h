@@ -148,6 +148,7 @@ class Form {
 
   std::vector<Page*> pages_;
   ControlList all_;
+  std::vector<bool> shownAtStart_;  // each page's tab at start-up
 };
 
 }  // namespace tolvane::form

@@ -1,21 +1,17 @@
-// A page-by-page text of the window for a terminal: each page in tab order,
-// its values beside their captions, grids as aligned tables, the two score
-// calculators as tables, logs line by line.
+#include "form/exports/FormText.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <cctype>
 #include <set>
 
-#include "cli/Report.h"
 #include "form/Blanks.h"
+#include "form/Form.h"
 
-namespace tolvane::report {
+namespace tolvane::form {
 
 namespace {
-
-using form::ControlKind;
-using form::Trimmed;
 
 // Characters on a terminal, counting each UTF-8 sequence once.
 size_t Width(std::string_view s) {
@@ -249,4 +245,4 @@ std::string FormText(const form::Form& form) { return Writer(form).Run(); }
 
 std::string PageText(const form::Form& form, const form::Page& page) { return Writer(form).RunPage(page); }
 
-}  // namespace tolvane::report
+}  // namespace tolvane::form
