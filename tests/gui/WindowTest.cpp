@@ -736,9 +736,10 @@ void WindowTest::chartHoverShowsTurnAndValues() {
   QVERIFY(label);
   const QRectF plot = chart->chart()->plotArea();
   for (const double across : {0.5, 0.23}) {
-    const QPointF inPlot(plot.left() + plot.width() * across, plot.top() + plot.height() * 0.8);
-    QTest::mouseMove(chart->viewport(), chart->mapFromScene(inPlot));
-    const int turn = int(std::lround(chart->chart()->mapToValue(inPlot).x()));
+    const QPoint pointer =
+        chart->mapFromScene(QPointF(plot.left() + plot.width() * across, plot.top() + plot.height() * 0.8));
+    QTest::mouseMove(chart->viewport(), pointer);
+    const int turn = int(std::lround(chart->chart()->mapToValue(chart->mapToScene(pointer)).x()));
     QTRY_COMPARE(chart->GuideTurn(), std::optional<int>(turn));
     QVERIFY(label->isVisible());
     QStringList expected{QStringLiteral("Turn %1").arg(turn)};
