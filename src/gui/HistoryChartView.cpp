@@ -137,6 +137,15 @@ void HistoryChartView::leaveEvent(QEvent* event) {
   Hover(QPointF(-1, -1));
 }
 
+// Over the plot the hover label says more than the chart's tooltip.
+bool HistoryChartView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && guideTurn_) {
+    event->accept();
+    return true;
+  }
+  return QChartView::event(event);
+}
+
 void HistoryChartView::drawForeground(QPainter* painter, const QRectF& rect) {
   QChartView::drawForeground(painter, rect);
   if (!guideTurn_) return;

@@ -50,6 +50,7 @@ class HistoryChartView : public QChartView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
   void drawForeground(QPainter* painter, const QRectF& rect) override;
 
  private:

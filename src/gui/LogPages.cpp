@@ -84,15 +84,13 @@ QWidget* BuildReloadsPage(Binder& b, form::ReloadsPage& page) {
   auto* turns = new QVBoxLayout;
   turns->setSpacing(2);
   turns->addWidget(Binder::Text(QString::fromStdString(page.sessionTurns.Description())));
-  QTableView* turnGrid = b.Grid(page.sessionTurns);
-  turnGrid->setMinimumWidth(Binder::Scaled(175));
-  turns->addWidget(turnGrid, 1);
+  turns->addWidget(b.Grid(page.sessionTurns), 1);
   auto* layout = new QHBoxLayout;
   layout->addLayout(grid);
   layout->addSpacing(12);
-  layout->addLayout(list, 2);
+  layout->addLayout(list, 3);
   layout->addSpacing(8);
-  layout->addLayout(turns, 1);
+  layout->addLayout(turns, 2);
   return kit::Page(page, layout);
 }
 

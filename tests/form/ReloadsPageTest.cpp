@@ -24,8 +24,8 @@ TEST_F(ReloadsPageTest, SessionListNumbersSessionsWithTheirYears) {
   const Grid& grid = form_.reloads.sessionTurns;
   ASSERT_EQ(grid.RowCount(), 4);
   EXPECT_EQ(Row(grid, 0), (Strings{"№", "Turn", "Year"}));
-  EXPECT_EQ(Row(grid, 2), (Strings{"2", "57", "-1720"}));
-  EXPECT_EQ(Row(grid, 3), (Strings{"3", "120", "125"}));
+  EXPECT_EQ(Row(grid, 2), (Strings{"  2", "   57", " -1720"}));
+  EXPECT_EQ(Row(grid, 3), (Strings{"  3", "  120", "   125"}));
   EXPECT_EQ(form_.reloads.sessions.Text(), "     4");
   EXPECT_EQ(form_.reloads.preSessions.Text(), "1");
   EXPECT_EQ(form_.reloads.playSessions.Text(), "     3");

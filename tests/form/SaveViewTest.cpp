@@ -82,8 +82,8 @@ TEST_F(SaveViewTest, ViewNoteSaysWhatIsHiddenAndWhy) {
   } kCases[] = {
       {"password", true, false, hidden},
       {"restricted view", false, true,
-       restricted + "the pages show only the players the first team has met, no replay, and the Player, Player Log and "
-                    "Cities pages only the first player."},
+       restricted + "the pages show only the players the first team has met, no replay, and the Player and Player Log "
+                    "pages only the first player."},
       {"both", true, true, hidden + " " + restricted + "the Leaders and Teams pages show only the players' names."},
       {"neither", false, false, ""},
   };

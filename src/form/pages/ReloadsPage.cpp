@@ -36,9 +36,10 @@ void ReloadsPage::Fill() {
     const int32_t year = Turn2Date(a.gameSpeed, turn);
     sessionList.Add(fmt::sprintf("%3d%6d", ++k, year));
     sessionTurns.SetRowCount(k + 1);
-    sessionTurns.SetCell(0, k, std::to_string(k));
-    sessionTurns.SetCell(1, k, std::to_string(turn));
-    sessionTurns.SetCell(2, k, std::to_string(year));
+    // Numbers padded to the right, as in the other grids.
+    sessionTurns.SetCell(0, k, fmt::format("{:>3}", k));
+    sessionTurns.SetCell(1, k, fmt::format("{:>5}", turn));
+    sessionTurns.SetCell(2, k, fmt::format("{:>6}", year));
   }
   sessions.SetText(fmt::sprintf("%6d", a.sessions));
   preSessions.SetText(fmt::format("{}", a.preSessions));  // recounts

@@ -38,8 +38,8 @@ std::string ViewNote(const Analysis& a, const std::vector<std::string>& hiddenPa
                 ? "An administrator's password restricts the view of this running game: the Leaders and Teams pages "
                   "show only the players' names."
                 : "An administrator's password restricts the view of this running game: the pages show only the "
-                  "players the first team has met, no replay, and the Player, Player Log and Cities pages only the "
-                  "first player.";
+                  "players the first team has met, no replay, and the Player and Player Log pages only the first "
+                  "player.";
   }
   return note;
 }
