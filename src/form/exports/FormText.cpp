@@ -108,7 +108,7 @@ class Writer {
         if (log)
           out_ += "  Turn Date    Event\n";
         else
-          Line(LabelOf(c), lines.empty() ? "(empty)" : "");
+          Line(RichTextLabel(c), lines.empty() ? "(empty)" : "");
         for (const form::RichLine& l : lines) out_ += (log ? "  " : "    ") + l.text + "\n";
         break;
       }
@@ -127,6 +127,14 @@ class Writer {
         TableText(static_cast<const form::Table&>(c));
         break;
     }
+  }
+
+  // The Compare page's lists stand under their headings ("Replay lines
+  // added" or "... that differ from the earlier save").
+  std::string RichTextLabel(const form::Control& c) const {
+    if (&c == &form_.compare.replayAdded) return form_.compare.replayHeading.Text();
+    if (&c == &form_.compare.logAdded) return form_.compare.logHeading.Text();
+    return LabelOf(c);
   }
 
   // The headers over the rows, the marked row with a "*" in front.
@@ -222,11 +230,13 @@ class Writer {
                         Trimmed(kavrel.finalScoreSum.Text()));
   }
 
-  // The controls shown in the two calculator tables instead of one by one.
+  // The controls shown in the two calculator tables instead of one by one,
+  // and the headings the Compare page's lists stand under.
   std::set<const form::Control*> TabledControls() const {
     const form::BasePage& base = form_.base;
-    std::set<const form::Control*> tabled = {&base.gameScoreSum, &base.finalScoreSum, &base.difficultyCoefficient,
-                                             &form_.kavrel.date, &form_.kavrel.finalScoreSum};
+    std::set<const form::Control*> tabled = {
+        &base.gameScoreSum,          &base.finalScoreSum,          &base.difficultyCoefficient, &form_.kavrel.date,
+        &form_.kavrel.finalScoreSum, &form_.compare.replayHeading, &form_.compare.logHeading};
     for (const form::ScoreRow* row : base.ScoreRows())
       tabled.insert({&row->initial, &row->current, &row->maximal, &row->factor, &row->gameScore, &row->finalScore});
     for (const form::KavrelRow* row : form_.kavrel.Rows())
