@@ -3,16 +3,9 @@
 #pragma once
 
 #include <iosfwd>
-#include <nlohmann/json.hpp>
 #include <string>
 
-#include "form/SaveComparison.h"
-
 namespace tolvane::report {
-
-// The comparison with descriptive keys, numbers as numbers; a value that a
-// page of either save hides is null.
-nlohmann::ordered_json ComparisonJson(const form::SaveComparison& comparison);
 
 // Loads both saves, each into a fresh form, and prints their comparison to
 // `out` (the Compare page as text, or the JSON object). Returns the exit

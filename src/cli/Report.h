@@ -6,15 +6,16 @@
 #include <string>
 
 #include "form/Form.h"
+#include "form/exports/FormText.h"
 
 namespace tolvane::report {
 
 // {"tabs": {caption: visible}, "controls": {name: state}, "messages": [...]}.
 nlohmann::ordered_json FormJson(const form::Form& form);
 
-// The pages in tab order, each control with its caption and contents.
-std::string FormText(const form::Form& form);
-// One page of the form as FormText prints it.
-std::string PageText(const form::Form& form, const form::Page& page);
+// The readable text: the pages in tab order, each control with its caption
+// and contents (form/exports/FormText.h).
+using form::FormText;
+using form::PageText;
 
 }  // namespace tolvane::report

@@ -6,6 +6,7 @@
 
 #include "form/SaveComparison.h"
 #include "form/exports/MapText.h"
+#include "form/pages/SaveView.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
 #include "save/Utf8Path.h"
@@ -19,6 +20,7 @@ Form::Form()
   for (Page* page : pages_)
     for (Control* c : page->Controls()) all_.Add(c);
   fileBar.saveFile.SetEnabled(false);
+  for (const Page* page : pages_) shownAtStart_.push_back(page->Visible());
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
   saves.SetLoadedPath(&shown_.path);
@@ -188,6 +190,11 @@ void Form::Show(Analysis analysis, SaveImage image) {
   kavrel.Fill();
   cities.Fill();
   attitudes.Fill();
+  // The tabs shown at start-up that this save hides.
+  std::vector<std::string> hidden;
+  for (size_t p = 0; p < pages_.size(); ++p)
+    if (shownAtStart_[p] && !pages_[p]->Visible()) hidden.push_back(pages_[p]->Caption());
+  fileBar.viewNote.SetText(ViewNote(analysis_, hidden));
 }
 
 CalculatorSettings Form::Calculators() const {

@@ -189,6 +189,30 @@ std::string DurationText(int64_t seconds) {
   return fmt::format("{}{}:{:02}:{:02}", seconds < 0 ? "-" : "", magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
 }
 
+std::string VerdictText(const SaveComparison& c) {
+  if (c.continues && *c.continues) return "Continues";
+  // The evidence is a sentence of its own; after the colon it goes on in
+  // lower case.
+  std::string evidence = c.evidence;
+  if (!evidence.empty() && evidence[0] >= 'A' && evidence[0] <= 'Z') evidence[0] = char(evidence[0] - 'A' + 'a');
+  if (!c.sameGame) {
+    const auto differing =
+        std::find_if(c.settings.begin(), c.settings.end(), [](const ComparedSetting& s) { return !s.Same(); });
+    if (differing != c.settings.end())
+      evidence = fmt::format("the {} differs, \"{}\" in the earlier save, \"{}\" in the later one.", differing->name,
+                             differing->earlier, differing->later);
+    return "Different games: " + evidence;
+  }
+  return "Does not continue: " + evidence;
+}
+
+Rgb VerdictColor(const SaveComparison& c) {
+  if (!c.sameGame) return kPurple;
+  return c.continues && *c.continues ? kGreen : kRed;
+}
+
+bool LinesDiffer(const SaveComparison& c) { return !(c.continues && *c.continues); }
+
 SaveComparison CompareSaves(const Form& first, const Form& second) {
   SaveComparison c;
   c.givenLaterFirst = first.Model().gameTurn > second.Model().gameTurn;

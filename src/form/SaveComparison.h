@@ -90,6 +90,16 @@ struct SaveComparison {
   std::vector<AddedLine> logAdded;
 };
 
+// The verdicts in one line: "Continues", "Does not continue: " or
+// "Different games: " followed by the evidence.
+std::string VerdictText(const SaveComparison& comparison);
+// The line's colour: green, red, or purple for different games.
+Rgb VerdictColor(const SaveComparison& comparison);
+// The later save does not continue the earlier one (or is of another game):
+// the replay and log lines after the part both share are not lines added
+// but lines that differ from the earlier save.
+bool LinesDiffer(const SaveComparison& comparison);
+
 // Compares the saves that two forms show, `first` and `second` in the order
 // the user gave them.
 SaveComparison CompareSaves(const Form& first, const Form& second);

@@ -4,6 +4,8 @@
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QMenu>
@@ -31,30 +33,48 @@ QString ChartName(const form::GraphPage& page) {
   return history.empty() ? QStringLiteral("chart") : Q(history);
 }
 
+// The title line over the chart, then the chart as the view shows it.
+void PaintChart(QPainter& painter, const HistoryChartView& view, const QString& title, int titleHeight) {
+  const QRect area = view.viewport()->rect();
+  painter.fillRect(QRect(0, 0, area.width(), titleHeight), Qt::white);
+  QFont font = view.font();
+  font.setBold(true);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(QRect(8, 0, area.width() - 16, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(font).elidedText(title, Qt::ElideMiddle, area.width() - 16));
+  view.scene()->render(&painter, QRectF(area.translated(0, titleHeight)), view.mapToScene(area).boundingRect());
+}
+
 }  // namespace
 
-void SaveChartPicture(const HistoryChartView& view, const QString& path) {
+QString ChartTitle(const QString& saveName, const form::GraphPage& page) {
+  return QStringLiteral("%1 — %2").arg(saveName, Q(page.TitleLine()));
+}
+
+void SaveChartPicture(const HistoryChartView& view, const QString& path, const QString& title) {
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) CannotWrite(path, file.errorString());
   const QRect area = view.viewport()->rect();
-  const QRectF shown = view.mapToScene(area).boundingRect();
+  const int titleHeight = QFontMetrics(view.font()).height() * 2;
+  const QSize size(area.width(), area.height() + titleHeight);
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(area.size());
-    svg.setViewBox(area);
-    svg.setTitle(QStringLiteral("Tolvane chart"));
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
     QPainter painter(&svg);
-    view.scene()->render(&painter, QRectF(area), shown);
+    PaintChart(painter, view, title, titleHeight);
   } else {
     constexpr int kPixelRatio = 2;
-    QImage image(area.size() * kPixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size * kPixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(kPixelRatio);
     image.fill(Qt::white);
     {
       QPainter painter(&image);
       painter.setRenderHint(QPainter::Antialiasing);
-      view.scene()->render(&painter, QRectF(area), shown);
+      PaintChart(painter, view, title, titleHeight);
     }
     if (!image.save(&file, "PNG")) CannotWrite(path, file.errorString());
   }
@@ -65,7 +85,11 @@ void AddChartExports(Binder& b, form::GraphPage& page, HistoryChartView* chart, 
   auto saveChart = [&b, &page, chart] {
     b.SaveAs({QStringLiteral("Save Chart"), QStringLiteral("PNG image (*.png);;SVG image (*.svg)"),
               ChartName(page) + QStringLiteral(".png")},
-             [chart](const std::string& path) { SaveChartPicture(*chart, Q(path)); });
+             [chart, &page](const std::string& path) {
+               // The save's name as the window's title shows it.
+               const QString save = QFileInfo(chart->window()->windowFilePath()).fileName();
+               SaveChartPicture(*chart, Q(path), ChartTitle(save, page));
+             });
   };
   // As CSV, for spreadsheets and for text.
   auto copyData = [&page] {

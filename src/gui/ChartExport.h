@@ -14,10 +14,15 @@ namespace tolvane::gui {
 
 class HistoryChartView;
 
-// Writes the chart as the view draws it (its size, its zoom) to a file: SVG
-// when the name ends in ".svg", else PNG at twice the screen's pixels.
-// Throws std::runtime_error, naming the file, when it cannot be written.
-void SaveChartPicture(const HistoryChartView& view, const QString& path);
+// Writes the chart as the view draws it (its size, its zoom) under a title
+// line to a file: SVG when the name ends in ".svg", else PNG at twice the
+// screen's pixels. Throws std::runtime_error, naming the file, when it
+// cannot be written.
+void SaveChartPicture(const HistoryChartView& view, const QString& path, const QString& title);
+
+// The title line of a saved chart: "NAME — Score, turn 120", NAME the
+// save's file name.
+QString ChartTitle(const QString& saveName, const form::GraphPage& page);
 
 // Adds the page's three export buttons to `row` and the same three actions
 // to the chart's context menu.

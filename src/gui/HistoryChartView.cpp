@@ -2,7 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
-#include <QToolTip>
+#include <QPainter>
 #include <QtCharts/QLegend>
 #include <QtCharts/QLegendMarker>
 #include <algorithm>
@@ -43,7 +43,15 @@ void SetRange(QValueAxis* axis, double min, double max) {
 }  // namespace
 
 HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
-    : QChartView(parent), axisX_(new QValueAxis), axisY_(new QValueAxis) {
+    : QChartView(parent), axisX_(new QValueAxis), axisY_(new QValueAxis), hover_(new QLabel(viewport())) {
+  // The label beside the guide; the pointer passes through it.
+  hover_->setObjectName(QStringLiteral("HistoryChartHover"));
+  hover_->setTextFormat(Qt::PlainText);
+  hover_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  hover_->setStyleSheet(
+      QStringLiteral("QLabel { background: rgba(255, 255, 240, 235); border: 1px solid #808080; padding: 3px; }"));
+  hover_->hide();
+  viewport()->setMouseTracking(true);
   auto* chart = new QChart;
   chart->setAnimationOptions(QChart::NoAnimation);
   chart->setMargins(QMargins(4, 4, 4, 4));
@@ -60,13 +68,6 @@ HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
   for (int s = 0; s < seriesCount; ++s) {
     auto* series = new QLineSeries;
     series->setPointsVisible(false);
-    // Near a line the pointer shows the turn, the player and the value.
-    connect(series, &QLineSeries::hovered, this, [this, s](const QPointF& at, bool inside) {
-      if (inside)
-        QToolTip::showText(QCursor::pos(), PointText(s, at), this);
-      else
-        QToolTip::hideText();
-    });
     chart->addSeries(series);
     series->attachAxis(axisX_);
     series->attachAxis(axisY_);
@@ -79,16 +80,80 @@ HistoryChartView::HistoryChartView(int seriesCount, QWidget* parent)
 
 void HistoryChartView::SetValueTitle(const QString& title) { axisY_->setTitleText(title); }
 
-QString HistoryChartView::PointText(int s, QPointF at) const {
-  const QList<QPointF> points = Series(s)->points();
-  if (points.isEmpty()) return {};
-  const auto nearest = std::min_element(points.begin(), points.end(), [at](const QPointF& a, const QPointF& b) {
-    return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
-  });
-  return QStringLiteral("Turn %1\n%2: %3")
-      .arg(qRound64(nearest->x()))
-      .arg(Series(s)->name())
-      .arg(qRound64(nearest->y()));
+std::optional<int> HistoryChartView::TurnAt(QPointF at, double* x) const {
+  const QPointF scene = mapToScene(at.toPoint());
+  if (!chart()->plotArea().contains(scene)) return std::nullopt;
+  const int turn = int(std::lround(chart()->mapToValue(scene).x()));
+  if (x) *x = chart()->mapToPosition(QPointF(turn, 0)).x();
+  return turn;
+}
+
+QString HistoryChartView::HoverText(QPointF at) const {
+  const std::optional<int> turn = TurnAt(at);
+  if (!turn) return {};
+  QStringList lines{QStringLiteral("Turn %1").arg(*turn)};
+  for (const QLineSeries* series : series_) {
+    if (!series->isVisible() || series->count() == 0) continue;
+    const QList<QPointF> points = series->points();
+    const auto found = std::lower_bound(points.begin(), points.end(), double(*turn),
+                                        [](const QPointF& p, double x) { return p.x() < x; });
+    if (found != points.end() && qRound(found->x()) == *turn)
+      lines << QStringLiteral("%1: %2").arg(series->name()).arg(qRound64(found->y()));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+void HistoryChartView::Hover(QPointF at) {
+  double x = 0;
+  const std::optional<int> turn = TurnAt(at, &x);
+  if (turn != guideTurn_ || x != guideX_) {
+    guideTurn_ = turn;
+    guideX_ = x;
+    viewport()->update();
+  }
+  if (!turn) {
+    hover_->hide();
+    return;
+  }
+  hover_->setText(HoverText(at));
+  hover_->adjustSize();
+  // Right of the pointer, or left of it where the right has no room; never
+  // below the view's bottom.
+  const QSize size = hover_->size(), room = viewport()->size();
+  QPoint place = at.toPoint() + QPoint(14, 10);
+  if (place.x() + size.width() > room.width()) place.setX(int(at.x()) - 14 - size.width());
+  place.setY(std::max(0, std::min(place.y(), room.height() - size.height())));
+  hover_->move(place);
+  hover_->show();
+}
+
+void HistoryChartView::mouseMoveEvent(QMouseEvent* event) {
+  QChartView::mouseMoveEvent(event);
+  Hover(event->position());
+}
+
+void HistoryChartView::leaveEvent(QEvent* event) {
+  QChartView::leaveEvent(event);
+  Hover(QPointF(-1, -1));
+}
+
+// Over the plot the hover label says more than the chart's tooltip.
+bool HistoryChartView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip && guideTurn_) {
+    event->accept();
+    return true;
+  }
+  return QChartView::event(event);
+}
+
+void HistoryChartView::drawForeground(QPainter* painter, const QRectF& rect) {
+  QChartView::drawForeground(painter, rect);
+  if (!guideTurn_) return;
+  const QRectF plot = chart()->plotArea();
+  painter->save();
+  painter->setPen(QPen(QColor(0x40, 0x40, 0x40), 1, Qt::DashLine));
+  painter->drawLine(QPointF(guideX_, plot.top()), QPointF(guideX_, plot.bottom()));
+  painter->restore();
 }
 
 bool HistoryChartView::InLegend(int s) const {
@@ -98,6 +163,7 @@ bool HistoryChartView::InLegend(int s) const {
 
 void HistoryChartView::Show(const form::Chart& state) {
   ResetZoom();
+  Hover(QPointF(-1, -1));
   int32_t firstX = std::numeric_limits<int32_t>::max(), lastX = std::numeric_limits<int32_t>::min();
   const auto& all = state.Series();
   for (size_t s = 0; s < series_.size() && s < all.size(); ++s) {

@@ -1,12 +1,16 @@
 // The Graph page's line chart: one line per slot, a legend of the lines the
 // page draws, a value axis with the limits the page sets. The user zooms by
 // dragging a rectangle; a right click or a double click shows all again.
+// Over the plot a vertical guide marks the turn under the pointer, and a
+// label beside it gives that turn and each line's value there.
 #pragma once
 
+#include <QLabel>
 #include <QRectF>
 #include <QtCharts/QChartView>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
+#include <optional>
 #include <vector>
 
 #include "form/Controls.h"
@@ -28,9 +32,11 @@ class HistoryChartView : public QChartView {
   bool InLegend(int s) const;
   // The value axis' title: the history shown.
   void SetValueTitle(const QString& title);
-  // The text the pointer near point `at` of series s shows: the turn, the
-  // player and the value of the turn nearest to it.
-  QString PointText(int s, QPointF at) const;
+  // What the pointer at `at` (viewport pixels) shows: the turn under it and
+  // each drawn line's value at that turn, one line each; "" outside the plot.
+  QString HoverText(QPointF at) const;
+  // The turn the guide marks, none while the pointer is off the plot.
+  std::optional<int> GuideTurn() const { return guideTurn_; }
   // Shows the whole chart again after a zoom.
   void ResetZoom();
 
@@ -42,12 +48,23 @@ class HistoryChartView : public QChartView {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+  void drawForeground(QPainter* painter, const QRectF& rect) override;
 
  private:
   std::vector<QLineSeries*> series_;
   QValueAxis* axisX_;
   QValueAxis* axisY_;
   QRectF full_;  // the chart unzoomed: turns across, values up
+  // The turn the pointer is over, and where it lies on the plot (in scene
+  // coordinates).
+  std::optional<int> TurnAt(QPointF at, double* x = nullptr) const;
+  void Hover(QPointF at);
+  std::optional<int> guideTurn_;
+  double guideX_ = 0;
+  QLabel* hover_;
 };
 
 }  // namespace tolvane::gui

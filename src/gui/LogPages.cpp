@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/ChartExport.h"
@@ -74,10 +75,22 @@ QWidget* BuildReloadsPage(Binder& b, form::ReloadsPage& page) {
     kit::Put(grid, b.Number(*row.edit, 10, row.tint), r++, 1);
   }
   grid->setRowStretch(r, 1);
+  // The list of sessions (number and year) under its caption, and beside it
+  // the same sessions with the turn each began.
+  auto* list = new QVBoxLayout;
+  list->setSpacing(2);
+  list->addWidget(Binder::Text(QStringLiteral("Sessions: number and year each began")));
+  list->addWidget(b.List(page.sessionList), 1);
+  auto* turns = new QVBoxLayout;
+  turns->setSpacing(2);
+  turns->addWidget(Binder::Text(QString::fromStdString(page.sessionTurns.Description())));
+  turns->addWidget(b.Grid(page.sessionTurns), 1);
   auto* layout = new QHBoxLayout;
   layout->addLayout(grid);
   layout->addSpacing(12);
-  layout->addWidget(b.List(page.sessionList), 1);
+  layout->addLayout(list, 3);
+  layout->addSpacing(8);
+  layout->addLayout(turns, 2);
   return kit::Page(page, layout);
 }
 

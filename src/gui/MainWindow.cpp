@@ -252,6 +252,13 @@ QWidget* MainWindow::TopRow() {
   grid->addWidget(binder_->Edit(bar.fileDate, 18), 1, 3);
   grid->addWidget(save, 1, 5);
   grid->setColumnStretch(4, 1);
+  // A save that hides pages says so over them; the line is gone otherwise.
+  QLabel* note = binder_->Label(bar.viewNote);
+  note->setTextFormat(Qt::PlainText);
+  note->setWordWrap(true);
+  note->setStyleSheet(QStringLiteral("QLabel { background: #FFF4C8; border: 1px solid #C8A000; padding: 3px; }"));
+  binder_->Watch(bar.viewNote, [note, &bar] { note->setVisible(!bar.viewNote.Text().empty()); });
+  grid->addWidget(note, 2, 0, 1, 6);
   return top;
 }
 

@@ -1,11 +1,18 @@
 // tolvane-report --compare on the demo folder's saves: the Compare page as
-// text, the JSON object's verdicts in either order, and the exit statuses.
+// text, the JSON object's verdicts in either order, the exit statuses, and
+// the same comparison saved from the page.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "RunReport.h"
+#include "form/Form.h"
+#include "form/SaveComparison.h"
 
 namespace {
 
@@ -45,6 +52,12 @@ TEST(CompareReport, JsonVerdictsOnTheDemoSavesInEitherOrder) {
     EXPECT_EQ(j["same_game"], c.sameGame);
     EXPECT_EQ(j["continues"], c.continues);
     EXPECT_EQ(j["evidence"], c.evidence);
+    // The page's verdict line, and what its lists of lines hold.
+    const std::string verdict = j["verdict"];
+    EXPECT_EQ(verdict.substr(0, verdict.find(':')), c.continues == true ? "Continues"
+                                                    : c.sameGame        ? "Does not continue"
+                                                                        : "Different games");
+    EXPECT_EQ(j["lines_differ"], c.continues != true);
   }
 }
 
@@ -84,7 +97,37 @@ TEST(CompareReport, TextIsTheComparePage) {
   EXPECT_NE(run.out.find("\n  Evidence                                   The later save has a session at turn 104"),
             std::string::npos);
   EXPECT_NE(run.out.find("\n  Game Name    Seven Rivers Seven Rivers\n"), std::string::npos);
-  EXPECT_NE(run.out.find("Replay lines added\n"), std::string::npos);
+  // The later save does not continue the earlier: its lines are not added
+  // lines but lines that differ.
+  EXPECT_NE(run.out.find("\n  Verdict                                    Does not continue: the later save has a "
+                         "session at turn 104"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("\n  Replay lines that differ from the earlier save\n"), std::string::npos);
+}
+
+// The window's "Save Comparison…" writes what --compare prints, as text and
+// as JSON.
+TEST(CompareReport, SavedComparisonIsWhatTheReportPrints) {
+  const std::string dir = std::string(TOLVANE_SOURCE_DIR) + "/examples/";
+  const tolvane::form::ComparedForms forms =
+      tolvane::form::LoadForComparison(dir + "demo-turn-120.CivWarlordsSave", dir + "demo-reloaded.CivWarlordsSave",
+                                       tolvane::form::Form().Calculators());
+  ASSERT_EQ(forms.error, "");
+  tolvane::form::Form window;
+  window.compare.Show(tolvane::form::CompareSaves(*forms.first, *forms.second));
+  const auto saved = std::filesystem::temp_directory_path() / ("tolvane-compared-" + std::to_string(getpid()));
+  for (const char* type : {".txt", ".json"}) {
+    SCOPED_TRACE(type);
+    const std::string path = saved.string() + type;
+    window.compare.WriteComparison(path);
+    std::ifstream in(path, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::filesystem::remove(path);
+    const Outcome run = RunReport("--compare " + Example("demo-turn-120") + " " + Example("demo-reloaded") +
+                                  (type == std::string(".json") ? " --json" : ""));
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(text, run.out);
+  }
 }
 
 TEST(CompareReport, ExitStatuses) {

@@ -118,15 +118,15 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
     ++kinds[c->Kind()];
   }
   EXPECT_EQ(controls.front(), &form.fileBar.savePath);
-  EXPECT_EQ(controls.back(), &form.compare.logAdded);
-  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 202},
-                                               {ControlKind::Label, 4},
-                                               {ControlKind::Button, 10},
+  EXPECT_EQ(controls.back(), &form.compare.saveComparison);
+  EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 200},
+                                               {ControlKind::Label, 10},
+                                               {ControlKind::Button, 11},
                                                {ControlKind::CheckBox, 6},
                                                {ControlKind::ComboBox, 10},
                                                {ControlKind::ListBox, 3},
                                                {ControlKind::RichText, 5},
-                                               {ControlKind::Grid, 8},
+                                               {ControlKind::Grid, 9},
                                                {ControlKind::Chart, 1},
                                                {ControlKind::Picture, 1},
                                                {ControlKind::Table, 1}}));

@@ -20,6 +20,12 @@ Analysis ThreeSessions() {
 TEST_F(ReloadsPageTest, SessionListNumbersSessionsWithTheirYears) {
   Show(ThreeSessions());
   EXPECT_EQ(form_.reloads.sessionList.Lines(), (Strings{"  1 -4000", "  2 -1720", "  3   125"}));
+  // The grid beside the list: each session with its turn and year.
+  const Grid& grid = form_.reloads.sessionTurns;
+  ASSERT_EQ(grid.RowCount(), 4);
+  EXPECT_EQ(Row(grid, 0), (Strings{"№", "Turn", "Year"}));
+  EXPECT_EQ(Row(grid, 2), (Strings{"  2", "   57", " -1720"}));
+  EXPECT_EQ(Row(grid, 3), (Strings{"  3", "  120", "   125"}));
   EXPECT_EQ(form_.reloads.sessions.Text(), "     4");
   EXPECT_EQ(form_.reloads.preSessions.Text(), "1");
   EXPECT_EQ(form_.reloads.playSessions.Text(), "     3");

@@ -5,11 +5,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "FormFixture.h"
 #include "SaveWriter.h"
 #include "form/SaveComparison.h"
+#include "form/exports/ComparisonReport.h"
 
 namespace tolvane::form::testing {
 namespace {
@@ -26,6 +29,11 @@ ReplayMessageDesc ReplayLine(int32_t turn, std::string text, int32_t color = 0) 
   m.text = std::move(text);
   m.color = color;
   return m;
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void SortReplay(SaveDescription& d) {
@@ -226,6 +234,65 @@ TEST_F(SaveComparisonTest, PlayersChangesSpanAndAddedLines) {
   EXPECT_EQ(Row(form.compare.players, 2)[8], "Hamburg");
   EXPECT_EQ(Row(form.compare.span, 3)[3], "+1:02:05");
   EXPECT_EQ(Texts(form.compare.logAdded)[0], "Ilsa:  141  620AD A new city has been founded on turn 141");
+}
+
+// The page's verdict line and what its lists are called follow the verdict;
+// "Save Comparison…" writes what the page shows, as text or as JSON by the
+// file's extension.
+TEST_F(SaveComparisonTest, VerdictLineHeadingsAndTheSavedComparison) {
+  const struct {
+    const char* name;
+    std::function<void(SaveDescription&)> later;
+    std::string verdict;
+    Rgb color;
+    bool differ;
+  } kCases[] = {
+      {"continues", [](SaveDescription&) {}, "Continues", kGreen, false},
+      {"reloaded",
+       [](SaveDescription& d) {
+         d.replay.push_back(ReplayLine(105, "Session started", 34));
+         SortReplay(d);
+       },
+       "Does not continue: the later save has a session at turn 105, before the earlier save's turn 120, which the "
+       "earlier save does not have.",
+       kRed, true},
+      {"another game", [](SaveDescription& d) { d.mapScript = "Pangaea"; },
+       "Different games: the Map Script differs, \"Continents\" in the earlier save, \"Pangaea\" in the later one.",
+       kPurple, true},
+  };
+  const std::string earlier = Write("earlier", ExampleSave());
+  Form form;  // one page shows each comparison in turn
+  EXPECT_FALSE(form.compare.saveComparison.Enabled());
+  int n = 0;
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    SaveDescription d = Continued();
+    c.later(d);
+    const SaveComparison r = Compare(earlier, Write("later" + std::to_string(n++), d));
+    form.compare.Show(r);
+    EXPECT_EQ(form.compare.verdict.Text(), c.verdict);
+    EXPECT_EQ(form.compare.VerdictLineColor(), c.color);
+    const char* lines = c.differ ? " lines that differ from the earlier save" : " lines added";
+    EXPECT_EQ(form.compare.replayHeading.Text(), std::string("Replay") + lines);
+    EXPECT_EQ(form.compare.logHeading.Text(), std::string("Log") + lines);
+    EXPECT_EQ(Row(form.compare.players, 0)[9], c.differ ? "Log lines that differ" : "Log lines added");
+    // The replay lines listed are the later save's from the first line the
+    // earlier save does not share.
+    ASSERT_TRUE(r.replayAdded);
+    EXPECT_EQ(Texts(form.compare.replayAdded).front(), r.replayAdded->front().line);
+    if (c.differ && r.sameGame) EXPECT_EQ(r.replayAdded->front().turn, 105);
+
+    EXPECT_TRUE(form.compare.saveComparison.Enabled());
+    const fs::path text = dir_ / "comparison.txt", json = dir_ / "comparison.JSON";
+    form.compare.WriteComparison(text.string());
+    form.compare.WriteComparison(json.string());
+    EXPECT_EQ(ReadAll(text), ComparisonText(r));
+    EXPECT_NE(ComparisonText(r).find(c.verdict), std::string::npos);
+    const std::string saved = ReadAll(json);
+    EXPECT_EQ(saved, ComparisonJson(r));
+    EXPECT_EQ(saved.front(), '{');
+    EXPECT_NE(saved.find("\"lines_differ\": " + std::string(c.differ ? "true" : "false")), std::string::npos);
+  }
 }
 
 TEST_F(SaveComparisonTest, RestrictedViewAndNotAvailableHideWhatTheirPagesHide) {

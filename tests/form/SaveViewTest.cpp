@@ -68,6 +68,35 @@ TEST_F(SaveViewTest, NotAvailableModeHidesTheGamesCourse) {
   EXPECT_NE(form_.base.population.gameScore.Text(), "");
 }
 
+// The line over the pages names what the save keeps hidden and why; the
+// next save shown in full clears it (the cases run on one form).
+TEST_F(SaveViewTest, ViewNoteSaysWhatIsHiddenAndWhy) {
+  const std::string hidden =
+      "The first player's password protects this save: the pages World, Replay, Graph, Player Log, Reloads, Player "
+      "and Kavrel are hidden.";
+  const std::string restricted = "An administrator's password restricts the view of this running game: ";
+  const struct {
+    const char* name;
+    bool password, restrictedView;
+    std::string note;
+  } kCases[] = {
+      {"password", true, false, hidden},
+      {"restricted view", false, true,
+       restricted + "the pages show only the players the first team has met, no replay, and the Player and Player Log "
+                    "pages only the first player."},
+      {"both", true, true, hidden + " " + restricted + "the Leaders and Teams pages show only the players' names."},
+      {"neither", false, false, ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    Analysis a = SmallGame();
+    if (c.password) a.slots[0].password = "secret";
+    a.restrictedView = c.restrictedView;
+    Show(a);
+    EXPECT_EQ(form_.fileBar.viewNote.Text(), c.note);
+  }
+}
+
 TEST_F(SaveViewTest, SelectorsListNamedSlotsAndStartOnTheFirst) {
   Show(SmallGame());
   for (const ComboBox* box :

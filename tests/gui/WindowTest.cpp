@@ -28,7 +28,9 @@
 #include <QUrl>
 #include <QtTest>
 #include <algorithm>
+#include <cmath>
 #include <memory>
+#include <optional>
 
 #include "SaveWriter.h"
 #include "WidgetState.h"
@@ -140,6 +142,16 @@ QStringList Keystrokes(const QString& text) {
   return prefixes;
 }
 
+// Whether a widget as drawn holds a pixel of the colour `is` accepts.
+template <typename Is>
+bool Painted(QWidget* widget, Is is) {
+  const QImage image = widget->grab().toImage();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (is(image.pixelColor(x, y))) return true;
+  return false;
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Pick)
@@ -157,6 +169,7 @@ class WindowTest : public QObject {
   void calculatorMessagesGoToTheStatusBar();
   void computedFieldsAreReadOnly();
   void hiddenTabsStayOutOfReach();
+  void viewNoteSaysWhatIsHidden();
   void unreadableSaveKeepsThePages_data();
   void unreadableSaveKeepsThePages();
   void loadFileAsksForTheFile();
@@ -165,6 +178,7 @@ class WindowTest : public QObject {
   void fileMenuOpensReloadsAndQuits();
   void droppedFileLoads();
   void chartZoomsAndComesBack();
+  void chartHoverShowsTurnAndValues();
   void worldMapZoomsPansAndTellsThePlot();
   void worldPictureIsSaved();
   void chartAndItsDataAreSaved();
@@ -461,6 +475,47 @@ void WindowTest::hiddenTabsStayOutOfReach() {
   }
 }
 
+// A save that hides pages says so in a line over them, loaded as the user
+// loads it (a path typed into the Path field and Enter); a save shown in
+// full takes the line away.
+void WindowTest::viewNoteSaysWhatIsHidden() {
+  Session s;
+  QVERIFY(s.active);
+  const form::Label& note = s.form().fileBar.viewNote;
+  auto* line = s.Widget<QLabel>(note);
+  QVERIFY(line);
+  QVERIFY(!line->isVisible());
+  auto load = [&s](const QString& path) {
+    auto* field = s.Widget<QLineEdit>(s.form().fileBar.savePath);
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    QTest::keyClicks(field, path);
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_COMPARE(QString::fromStdString(s.form().fileBar.savePath.Text()), path);
+  };
+  load(password_);
+  QVERIFY(line->isVisible());
+  QVERIFY(line->text().startsWith(QStringLiteral("The first player's password protects this save: the pages ")));
+  for (const form::Page* page : s.form().Pages()) {
+    // Every tab the save hides is named, and none that a fresh window hides.
+    const QString caption = QString::fromStdString(page->Caption());
+    bool named = false;
+    for (const char* after : {",", " and", " are"})
+      named = named || line->text().contains(QLatin1Char(' ') + caption + QLatin1String(after));
+    const bool hiddenBySave = !s.window.Pages()->isTabVisible(s.TabOf(*page)) && page != &s.form().header &&
+                              page != &s.form().cities && page != &s.form().compare;
+    QVERIFY2(named == hiddenBySave, page->Caption().c_str());
+  }
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  load(example_);
+  QVERIFY(!line->isVisible());
+  QCOMPARE(line->text(), QString());
+  load(restricted_);
+  QVERIFY(line->isVisible());
+  QVERIFY(line->text().startsWith(QStringLiteral("An administrator's password restricts the view")));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
 void WindowTest::unreadableSaveKeepsThePages_data() {
   QTest::addColumn<QString>("path");
   auto file = tolvane::testing::WriteSaveFile(tolvane::testing::ExampleSave());
@@ -692,6 +747,40 @@ void WindowTest::chartZoomsAndComesBack() {
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 
+// Anywhere over the plot the pointer shows a guide at the turn under it and
+// a label with that turn and each line's value there, as the page's chart
+// holds them; off the plot both go.
+void WindowTest::chartHoverShowsTurnAndValues() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  form::GraphPage& page = s.form().graph;
+  auto* chart = s.Widget<tolvane::gui::HistoryChartView>(page.chart);
+  s.ShowPageOf(chart);
+  QTest::mouseClick(s.Widget<QCheckBox>(page.showAi), Qt::LeftButton);  // every player's line
+  QCoreApplication::processEvents();
+  auto* label = chart->viewport()->findChild<QLabel*>(QStringLiteral("HistoryChartHover"));
+  QVERIFY(label);
+  const QRectF plot = chart->chart()->plotArea();
+  for (const double across : {0.5, 0.23}) {
+    const QPoint pointer =
+        chart->mapFromScene(QPointF(plot.left() + plot.width() * across, plot.top() + plot.height() * 0.8));
+    QTest::mouseMove(chart->viewport(), pointer);
+    const int turn = int(std::lround(chart->chart()->mapToValue(chart->mapToScene(pointer)).x()));
+    QTRY_COMPARE(chart->GuideTurn(), std::optional<int>(turn));
+    QVERIFY(label->isVisible());
+    QStringList expected{QStringLiteral("Turn %1").arg(turn)};
+    for (const form::ChartSeries& series : page.chart.Series())
+      for (const auto& [x, y] : series.points)
+        if (x == turn) expected << QStringLiteral("%1: %2").arg(QString::fromStdString(series.title)).arg(y);
+    QVERIFY(expected.size() > 2);
+    QCOMPARE(label->text(), expected.join(QLatin1Char('\n')));
+  }
+  QTest::mouseMove(chart->viewport(), chart->mapFromScene(plot.topLeft() - QPointF(2, 2)));
+  QTRY_VERIFY(!chart->GuideTurn());
+  QVERIFY(!label->isVisible());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
 // The map: the wheel zooms about the pointer and dragging pans, both from
 // the cached image (the form draws nothing anew); the plot under the
 // pointer is told; a double click shows the whole map; a check box draws
@@ -797,7 +886,9 @@ void WindowTest::chartAndItsDataAreSaved() {
   QTest::mouseClick(s.Widget<QPushButton>(page.saveChart), Qt::LeftButton);
   const QImage png(answer);
   QVERIFY(!png.isNull());
-  QCOMPARE(png.size(), chart->viewport()->size() * 2);
+  // The chart as shown under a title line.
+  QCOMPARE(png.width(), chart->viewport()->width() * 2);
+  QVERIFY(png.height() > chart->viewport()->height() * 2);
   QSet<QRgb> colors;
   for (int y = 0; y < png.height(); y += 4)
     for (int x = 0; x < png.width(); x += 4) colors << png.pixel(x, y);
@@ -807,6 +898,8 @@ void WindowTest::chartAndItsDataAreSaved() {
   QSvgRenderer svg(answer);
   QVERIFY(svg.isValid());
   QVERIFY(ReadText(answer).contains(QStringLiteral("<svg")));
+  // The title names the save, the history and the turn.
+  QVERIFY(ReadText(answer).contains(QStringLiteral("example.CivWarlordsSave — Score, turn 120")));
 
   const QString csv = QString::fromStdString(page.DataCsv());
   QVERIFY(csv.startsWith(QStringLiteral("turn,Ilsa,Bertil,")));
@@ -1119,6 +1212,19 @@ void WindowTest::twoSavesCompared() {
   QCOMPARE(QString::fromStdString(compare.later.Text()), b);
   QCOMPARE(compare.continues.Text(), "Yes");
   QCOMPARE(s.Widget<QLineEdit>(compare.sameGame)->text(), QStringLiteral("Yes"));
+  auto* verdict = s.Widget<QLabel>(compare.verdict);
+  QVERIFY(verdict->isVisible());
+  QCOMPARE(verdict->text(), QStringLiteral("Continues"));
+  QVERIFY(Painted(verdict, [](const QColor& c) { return c.green() > 90 && c.red() < 60 && c.blue() < 60; }));
+  // Both paths in full in their tooltips.
+  QCOMPARE(s.Widget<QLabel>(compare.earlier)->toolTip(), a);
+  QCOMPARE(s.Widget<QLabel>(compare.later)->toolTip(), b);
+  // "Save Comparison…" writes the JSON when the name chosen ends in .json.
+  QString answer = folder.filePath(QStringLiteral("compared.json"));
+  s.window.SetSaveDialog([&answer](const tolvane::gui::SaveRequest&) { return answer; });
+  QTest::mouseClick(s.Widget<QPushButton>(compare.saveComparison), Qt::LeftButton);
+  QVERIFY(ReadText(answer).startsWith(QLatin1Char('{')));
+  QVERIFY(ReadText(answer).contains(QStringLiteral("\"verdict\": \"Continues\"")));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   // The loaded save's pages are as they were.
   QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
@@ -1147,6 +1253,10 @@ void WindowTest::twoSavesCompared() {
   QCOMPARE(compare.evidence.Text(),
            "The later save has a session at turn 100, before the earlier save's turn 120, which the earlier save does "
            "not have.");
+  QVERIFY(verdict->text().startsWith(QStringLiteral("Does not continue: the later save has a session at turn 100")));
+  QVERIFY(Painted(verdict, [](const QColor& c) { return c.red() > 150 && c.green() < 60 && c.blue() < 60; }));
+  QCOMPARE(s.Widget<QLabel>(compare.replayHeading)->text(),
+           QStringLiteral("Replay lines that differ from the earlier save"));
   QCOMPARE(s.Widget<QLineEdit>(s.form().fileBar.savePath)->text(), example_);
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }

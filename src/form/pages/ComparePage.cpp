@@ -2,7 +2,13 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
+
+#include "form/exports/ComparisonReport.h"
+#include "save/FileWrite.h"
+#include "save/Utf8Path.h"
 
 namespace tolvane::form {
 
@@ -30,6 +36,7 @@ std::string ChangeText(const Change& change) {
 ComparePage::ComparePage(const Analysis& save, MessageLog& messages)
     : Page({"Compare", "CompareSheet"}, save, messages) {
   SetVisible(false);
+  saveComparison.SetEnabled(false);
   int col = 0;
   for (const auto& [header, width] : {std::pair{"Setting", 90}, {"Earlier", 120}, {"Later", 120}}) {
     settings.SetCell(col, 0, header);
@@ -66,6 +73,8 @@ void ComparePage::Show(const SaveComparison& c) {
   sameGame.SetText(c.sameGame ? "Yes" : "No");
   continues.SetText(!c.continues ? "" : *c.continues ? "Yes" : "No");
   evidence.SetText(c.evidence);
+  verdictColor_ = VerdictColor(c);
+  verdict.SetText(VerdictText(c));
 
   settings.SetRowCount(int(c.settings.size()) + 1);
   for (size_t i = 0; i < c.settings.size(); ++i) {
@@ -105,6 +114,12 @@ void ComparePage::Show(const SaveComparison& c) {
     for (int col = 0; col < players.ColCount(); ++col) players.SetCell(col, row, cells[col]);
   }
 
+  // After the first difference the later save's lines are its own, not
+  // lines added to the earlier save's.
+  const bool differ = LinesDiffer(c);
+  replayHeading.SetText(differ ? "Replay lines that differ from the earlier save" : "Replay lines added");
+  logHeading.SetText(differ ? "Log lines that differ from the earlier save" : "Log lines added");
+  players.SetCell(9, 0, differ ? "Log lines that differ" : "Log lines added");
   replayAdded.Clear();
   if (c.replayAdded) {
     for (const AddedLine& line : *c.replayAdded) {
@@ -120,7 +135,17 @@ void ComparePage::Show(const SaveComparison& c) {
     logAdded.SetColor(line.color);
     logAdded.Append(line.leader + ": " + line.line);
   }
+  shown_ = c;
+  saveComparison.SetEnabled(true);
   SetVisible(true);
+}
+
+void ComparePage::WriteComparison(const std::string& path) const {
+  if (!shown_) return;
+  const bool json = path.size() >= 5 && std::equal(path.end() - 5, path.end(), ".json", [](char a, char b) {
+                      return std::tolower(static_cast<unsigned char>(a)) == b;
+                    });
+  WriteBytes(PathFromUtf8(path), json ? ComparisonJson(*shown_) : ComparisonText(*shown_));
 }
 
 }  // namespace tolvane::form

@@ -57,6 +57,8 @@ void GraphPage::DrawHistory() {
   chart.SetAxis(min, max);
 }
 
+std::string GraphPage::TitleLine() const { return fmt::format("{}, turn {}", historySelector.Text(), save_.gameTurn); }
+
 std::string GraphPage::DataCsv() const { return ChartCsv(chart); }
 
 void GraphPage::SaveData(const std::string& path) const { WriteBytes(PathFromUtf8(path), DataCsv()); }

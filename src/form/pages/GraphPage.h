@@ -33,6 +33,9 @@ class GraphPage : public Page {
   void Fill();
   // Draws the selected history of the players shown.
   void DrawHistory();
+  // What the chart shows, for its title: "Score, turn 120" (the history and
+  // the save's turn).
+  std::string TitleLine() const;
   // The lines drawn as CSV: a column of turns, then one per line.
   std::string DataCsv() const;
   // Writes DataCsv() to a file; throws SaveError when it cannot be written.

@@ -3,6 +3,9 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include <string>
+#include <utility>
+
 #include "form/FigureText.h"
 #include "form/NumberText.h"
 #include "form/pages/SaveView.h"
@@ -14,16 +17,31 @@ namespace tolvane::form {
 
 ReloadsPage::ReloadsPage(const Analysis& save, MessageLog& messages) : Page({"Reloads", "TabSheet7"}, save, messages) {
   preSessions.OnChange([this] { RecountSessions(); });
+  int col = 0;
+  for (const auto& [header, width] : {std::pair{"№", 30}, {"Turn", 50}, {"Year", 60}}) {
+    sessionTurns.SetCell(col, 0, header);
+    sessionTurns.SetColWidth(col++, width);
+  }
 }
 
 void ReloadsPage::Fill() {
   const Analysis& a = save_;
   SetVisible(!NotAvailable(a));
-  // One line per session message: its number and the year it began.
+  // One line per session message: its number and the year it began; the
+  // grid adds the turn.
   sessionList.Clear();
+  sessionTurns.SetRowCount(1);
   int k = 0;
-  for (int32_t turn : a.sessionTurns)
-    if (turn < kNoSessionTurn) sessionList.Add(fmt::sprintf("%3d%6d", ++k, Turn2Date(a.gameSpeed, turn)));
+  for (int32_t turn : a.sessionTurns) {
+    if (turn >= kNoSessionTurn) continue;
+    const int32_t year = Turn2Date(a.gameSpeed, turn);
+    sessionList.Add(fmt::sprintf("%3d%6d", ++k, year));
+    sessionTurns.SetRowCount(k + 1);
+    // Numbers padded to the right, as in the other grids.
+    sessionTurns.SetCell(0, k, fmt::format("{:>3}", k));
+    sessionTurns.SetCell(1, k, fmt::format("{:>5}", turn));
+    sessionTurns.SetCell(2, k, fmt::format("{:>6}", year));
+  }
   figures_.sessions = a.sessions;
   sessions.SetText(fmt::sprintf("%6d", a.sessions));
   preSessions.SetText(fmt::format("{}", a.preSessions));  // recounts

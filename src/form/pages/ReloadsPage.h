@@ -33,6 +33,9 @@ class ReloadsPage : public Page {
       controls_,
       {.name = "Edit12", .caption = "  Average Session time   (Ср. время сессии)", .role = EditRole::Computed}};
   ListBox sessionList{controls_, {.name = "SessionListBox", .description = "Session list"}};
+  // The sessions of the list again, each with the turn it began: "№",
+  // "Turn", "Year".
+  Grid sessionTurns{controls_, {.name = "SessionTurnsGrid", .description = "Sessions by turn"}, 3, 1, 1, 1};
 
   void Fill();
   // Play sessions and the average time of one, from the sessions found and

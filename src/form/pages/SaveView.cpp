@@ -1,5 +1,7 @@
 #include "form/pages/SaveView.h"
 
+#include <fmt/format.h>
+
 #include "form/Latin1.h"
 
 namespace tolvane::form {
@@ -17,6 +19,29 @@ Detail DetailOf(const Analysis& a, int slot) {
   if (NotAvailable(a) && a.restrictedView) return Detail::NameOnly;
   if (a.restrictedView && !MetByFirstTeam(a, slot)) return Detail::Nothing;
   return a.slots[size_t(slot)].leaderType >= 0 ? Detail::Everything : Detail::NameOnly;
+}
+
+std::string ViewNote(const Analysis& a, const std::vector<std::string>& hiddenPages) {
+  std::string note;
+  if (NotAvailable(a)) {
+    std::string pages;
+    for (size_t i = 0; i < hiddenPages.size(); ++i)
+      pages += (i == 0 ? "" : i + 1 == hiddenPages.size() ? " and " : ", ") + hiddenPages[i];
+    note = hiddenPages.empty() ? "The first player's password protects this save."
+                               : fmt::format("The first player's password protects this save: the {} {} hidden.",
+                                             hiddenPages.size() == 1 ? "page " + pages : "pages " + pages,
+                                             hiddenPages.size() == 1 ? "is" : "are");
+  }
+  if (a.restrictedView) {
+    if (!note.empty()) note += " ";
+    note += NotAvailable(a)
+                ? "An administrator's password restricts the view of this running game: the Leaders and Teams pages "
+                  "show only the players' names."
+                : "An administrator's password restricts the view of this running game: the pages show only the "
+                  "players the first team has met, no replay, and the Player and Player Log pages only the first "
+                  "player.";
+  }
+  return note;
 }
 
 void FillPlayerSelector(ComboBox& selector, const Analysis& a) {

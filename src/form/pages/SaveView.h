@@ -7,6 +7,9 @@
 // the first team has met.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "analysis/Model.h"
 #include "form/Controls.h"
 
@@ -26,6 +29,11 @@ bool SeenByFirstTeam(const Analysis& a, int slot);
 // How much of a slot the Leaders and Teams grids show.
 enum class Detail { Nothing, NameOnly, Everything };
 Detail DetailOf(const Analysis& a, int slot);
+
+// The line above the pages for a save that is not available or seen in the
+// restricted view: what is hidden and why; "" for any other save.
+// `hiddenPages` are the captions of the tabs the save hides.
+std::string ViewNote(const Analysis& a, const std::vector<std::string>& hiddenPages);
 
 // Fills a player selector with the names of the named slots in slot order
 // and selects the first.

@@ -1,21 +1,17 @@
-// A page-by-page text of the window for a terminal: each page in tab order,
-// its values beside their captions, grids as aligned tables, the two score
-// calculators as tables, logs line by line.
+#include "form/exports/FormText.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <cctype>
 #include <set>
 
-#include "cli/Report.h"
 #include "form/Blanks.h"
+#include "form/Form.h"
 
-namespace tolvane::report {
+namespace tolvane::form {
 
 namespace {
-
-using form::ControlKind;
-using form::Trimmed;
 
 // Characters on a terminal, counting each UTF-8 sequence once.
 size_t Width(std::string_view s) {
@@ -112,7 +108,7 @@ class Writer {
         if (log)
           out_ += "  Turn Date    Event\n";
         else
-          Line(LabelOf(c), lines.empty() ? "(empty)" : "");
+          Line(RichTextLabel(c), lines.empty() ? "(empty)" : "");
         for (const form::RichLine& l : lines) out_ += (log ? "  " : "    ") + l.text + "\n";
         break;
       }
@@ -131,6 +127,14 @@ class Writer {
         TableText(static_cast<const form::Table&>(c));
         break;
     }
+  }
+
+  // The Compare page's lists stand under their headings ("Replay lines
+  // added" or "... that differ from the earlier save").
+  std::string RichTextLabel(const form::Control& c) const {
+    if (&c == &form_.compare.replayAdded) return form_.compare.replayHeading.Text();
+    if (&c == &form_.compare.logAdded) return form_.compare.logHeading.Text();
+    return LabelOf(c);
   }
 
   // The headers over the rows, the marked row with a "*" in front.
@@ -226,11 +230,13 @@ class Writer {
                         Trimmed(kavrel.finalScoreSum.Text()));
   }
 
-  // The controls shown in the two calculator tables instead of one by one.
+  // The controls shown in the two calculator tables instead of one by one,
+  // and the headings the Compare page's lists stand under.
   std::set<const form::Control*> TabledControls() const {
     const form::BasePage& base = form_.base;
-    std::set<const form::Control*> tabled = {&base.gameScoreSum, &base.finalScoreSum, &base.difficultyCoefficient,
-                                             &form_.kavrel.date, &form_.kavrel.finalScoreSum};
+    std::set<const form::Control*> tabled = {
+        &base.gameScoreSum,          &base.finalScoreSum,          &base.difficultyCoefficient, &form_.kavrel.date,
+        &form_.kavrel.finalScoreSum, &form_.compare.replayHeading, &form_.compare.logHeading};
     for (const form::ScoreRow* row : base.ScoreRows())
       tabled.insert({&row->initial, &row->current, &row->maximal, &row->factor, &row->gameScore, &row->finalScore});
     for (const form::KavrelRow* row : form_.kavrel.Rows())
@@ -249,4 +255,4 @@ std::string FormText(const form::Form& form) { return Writer(form).Run(); }
 
 std::string PageText(const form::Form& form, const form::Page& page) { return Writer(form).RunPage(page); }
 
-}  // namespace tolvane::report
+}  // namespace tolvane::form
