@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "form/Blanks.h"
+#include "form/FoldedText.h"
 
 namespace tolvane::form {
 
@@ -66,8 +67,6 @@ std::optional<long long> Turn(std::string_view s) {
   if (!last || !s.empty()) return std::nullopt;
   return *turn * (1LL << 32) + *last;
 }
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 int CompareText(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size() && i < b.size(); ++i)

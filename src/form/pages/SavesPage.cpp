@@ -6,6 +6,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "form/FoldedText.h"
 #include "form/exports/SaveTableText.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -15,20 +16,6 @@ namespace tolvane::form {
 namespace fs = std::filesystem;
 
 namespace {
-
-// A path as the table finds it again: absolute, without "." and "..".
-fs::path KeyOf(const fs::path& path) {
-  std::error_code error;
-  const fs::path absolute = fs::absolute(path, error);
-  return (error ? path : absolute).lexically_normal();
-}
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool ContainsFolded(std::string_view text, std::string_view word) {
-  return std::search(text.begin(), text.end(), word.begin(), word.end(),
-                     [](char a, char b) { return Folded(a) == Folded(b); }) != text.end();
-}
 
 std::vector<std::string_view> Words(std::string_view text) {
   std::vector<std::string_view> words;
@@ -58,7 +45,7 @@ SavesPage::SavesPage(const Analysis& save, MessageLog& messages) : Page({"Saves"
 
 SavesPage::Entry SavesPage::Waiting(ListedSave file) {
   Entry entry{std::move(file)};
-  entry.key = KeyOf(entry.file.path);
+  entry.key = PathKey(entry.file.path);
   entry.row.cells[kFileNameColumn] = PathText(entry.file.path.filename());
   return entry;
 }
@@ -72,7 +59,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
     return false;
   }
   folder_ = path;
-  folder.SetText(PathText(KeyOf(path)));
+  folder.SetText(PathText(PathKey(path)));
   entries_.clear();
   selected_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
@@ -159,12 +146,12 @@ void SavesPage::CancelReading() {
 }
 
 void SavesPage::MarkLoaded(const fs::path& path) {
-  loaded_ = KeyOf(path);
+  loaded_ = PathKey(path);
   ShowRows();
 }
 
 SavesPage::Entry* SavesPage::Find(const fs::path& path) {
-  const auto it = index_.find(KeyOf(path).native());
+  const auto it = index_.find(PathKey(path).native());
   return it == index_.end() ? nullptr : &entries_[it->second];
 }
 
