@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
@@ -275,6 +276,11 @@ QTableView* Binder::Grid(const form::Grid& control) {
           std::max({Scaled(control.ColWidth(col)), static_cast<QAbstractItemView*>(table)->sizeHintForColumn(section),
                     table->horizontalHeader()->sectionSizeHint(section)});
       table->horizontalHeader()->resizeSection(section, width);
+      // A column without a header and without a value is no column for the user.
+      bool blank = control.Cell(col, 0).empty();
+      for (int row = control.FixedRows(); blank && row < control.RowCount(); ++row)
+        blank = control.Cell(col, row).find_first_not_of(' ') == std::string::npos;
+      table->setColumnHidden(section, blank);
     }
     table->verticalHeader()->setFixedWidth(Scaled(control.ColWidth(0)));
     if (corner) corner->setText(Q(control.Cell(0, 0)));
@@ -305,6 +311,13 @@ QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) 
   table->verticalHeader()->setDefaultSectionSize(rowHeight);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The row numbers' column is as wide from the start as four digits need.
+  // Grown only when the first rows arrive, with the table on screen, it
+  // shifted the cells to the right, and the window kept a strip of the
+  // shifted cells beside the pages.
+  table->verticalHeader()->setMinimumWidth(
+      table->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("9999")) +
+      2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table->verticalHeader()) + 2);
   QHeaderView* header = table->horizontalHeader();
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(true);
@@ -333,8 +346,13 @@ QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) 
   Bind(control, [table, model, header, autoWidths, applying, selectedRows, shownRows, &control] {
     const bool rowsChanged = *shownRows != control.RowsRevision();
     if (rowsChanged) {
+      // The rows in a new order move the current row with its save; the
+      // columns stay where the user scrolled them.
+      QScrollBar* across = table->horizontalScrollBar();
+      const int scrolled = across->value();
       *shownRows = control.RowsRevision();
       model->Reload();
+      across->setValue(scrolled);
     }
     if (selectedRows() != control.SelectedRows()) {
       *applying = true;

@@ -44,6 +44,7 @@ void AddGridCopyAction(QTableView* table, const GridModel* model) {
         std::all_of(rows.begin(), rows.end(), [selection](int row) { return selection->isRowSelected(row); });
     if (wholeRows)
       for (int col = 0; col < model->columnCount(); ++col) cols.insert(col);
+    std::erase_if(cols, [table](int col) { return table->isColumnHidden(col); });
     auto field = [](const QVariant& value) {
       QString text = value.toString().trimmed();
       for (QChar& c : text)

@@ -16,7 +16,8 @@ void AddLinesCopyAction(QListView* view);
 // which spreadsheets paste as cells: the rows and columns that hold a
 // selected cell, each cell's text without its padding (a cell not selected
 // stays empty). Whole rows selected bring the header row and each row's
-// first, fixed cell with them.
+// first, fixed cell with them. A column the grid does not show is not
+// copied.
 void AddGridCopyAction(QTableView* table, const GridModel* model);
 
 }  // namespace tolvane::gui
