@@ -7,6 +7,7 @@
 #include <ctime>
 #include <system_error>
 
+#include "form/FoldedText.h"
 #include "save/Platform.h"
 #include "save/SaveError.h"
 
@@ -17,8 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kSaveExtension = ".CivWarlordsSave";
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 ListedSave Listed(const fs::directory_entry& entry) {
   std::error_code error;
@@ -32,12 +31,7 @@ ListedSave Listed(const fs::directory_entry& entry) {
 
 }  // namespace
 
-bool IsSaveName(const fs::path& name) {
-  const std::string text = PathText(name.filename());
-  if (text.size() < kSaveExtension.size()) return false;
-  return std::equal(kSaveExtension.begin(), kSaveExtension.end(), text.end() - ptrdiff_t(kSaveExtension.size()),
-                    [](char a, char b) { return Folded(a) == Folded(b); });
-}
+bool IsSaveName(const fs::path& name) { return EndsWithFolded(PathText(name.filename()), kSaveExtension); }
 
 std::vector<ListedSave> ListSaves(const fs::path& folder, bool recursive) {
   std::vector<ListedSave> saves;
@@ -62,6 +56,17 @@ std::vector<ListedSave> ListSaves(const fs::path& folder, bool recursive) {
   }
   std::sort(saves.begin(), saves.end(), [](const ListedSave& a, const ListedSave& b) { return a.path < b.path; });
   return saves;
+}
+
+fs::path PathKey(const fs::path& path) {
+  std::error_code error;
+  const fs::path given = path.empty() ? fs::path(".") : path;
+  const fs::path absolute = fs::absolute(given, error);
+  // Without a current folder (it was removed) the path stays relative.
+  fs::path key = (error ? given : absolute).lexically_normal();
+  // "saves/" is the folder "saves"; a root ("/", "C:\") keeps its separator.
+  if (!key.has_filename() && key.has_relative_path()) key = key.parent_path();
+  return key;
 }
 
 std::string PathText(const fs::path& path) {

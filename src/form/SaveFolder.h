@@ -29,6 +29,13 @@ bool IsSaveName(const std::filesystem::path& name);
 // SaveError when the folder itself cannot be listed.
 std::vector<ListedSave> ListSaves(const std::filesystem::path& folder, bool recursive = false);
 
+// A path as the Saves page knows a file or a folder again, however it was
+// written: absolute (against the current folder; the empty path is the
+// current folder itself), without "." and ".." and without a separator at
+// the end. Only the text is worked on: a missing file or folder has its key
+// as well, and links are not followed.
+std::filesystem::path PathKey(const std::filesystem::path& path);
+
 // A path as UTF-8 text.
 std::string PathText(const std::filesystem::path& path);
 

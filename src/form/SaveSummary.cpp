@@ -1,5 +1,8 @@
 #include "form/SaveSummary.h"
 
+#include <fmt/format.h>
+#include <fmt/ranges.h>
+
 #include <memory>
 #include <new>
 #include <optional>
@@ -17,12 +20,6 @@ int PlayersListed(const LeadersPage& page) {
   int players = 0;
   for (int slot = 0; slot < kBarbarianSlot; ++slot) players += !Trimmed(page.leaders.Cell(1, slot + 1)).empty();
   return players;
-}
-
-std::string Joined(const std::vector<std::string>& messages, size_t from) {
-  std::string text;
-  for (size_t i = from; i < messages.size(); ++i) text += (text.empty() ? "" : "; ") + messages[i];
-  return text;
 }
 
 }  // namespace
@@ -91,7 +88,7 @@ SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSetting
     const std::string reason = std::move(outcome.reason);
     const bool loaded = form->FinishLoad(std::move(outcome));
     if (loaded) row = RowOfForm(*form, path);
-    row.cells[kErrorColumn] = loaded ? Joined(form->Messages(), 0) : reason;
+    row.cells[kErrorColumn] = loaded ? fmt::format("{}", fmt::join(form->Messages(), "; ")) : reason;
     row.loaded = loaded;
   } catch (const std::bad_alloc&) {
     row.cells[kErrorColumn] = "There is not enough memory to read this save.";

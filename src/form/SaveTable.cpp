@@ -3,12 +3,11 @@
 #include <cstdint>
 
 #include "form/Blanks.h"
+#include "form/FoldedText.h"
 
 namespace tolvane::form {
 
 namespace {
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 int CompareText(std::string_view a, std::string_view b) {
   for (size_t i = 0; i < a.size() && i < b.size(); ++i)

@@ -1,16 +1,9 @@
 #include "gui/Binder.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QEvent>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -18,30 +11,28 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QResizeEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <QStyleOptionHeader>
-#include <QStylePainter>
 #include <QTableView>
 #include <algorithm>
 #include <cstdint>
-#include <exception>
 #include <memory>
-#include <set>
 #include <stdexcept>
 #include <string>
 
+#include "gui/EditFocus.h"
+#include "gui/GridClipboard.h"
+#include "gui/GridCorner.h"
 #include "gui/HistoryChartView.h"
 #include "gui/LineModels.h"
 #include "gui/PictureView.h"
+#include "gui/QtText.h"
+#include "gui/TwoColumnList.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 void SetTint(QWidget* widget, QPalette::ColorRole role, Tint tint) {
   if (tint == Tint::Plain) return;
@@ -56,143 +47,18 @@ double DesignScale() {
   return std::max(1.0, metrics.horizontalAdvance(QStringLiteral("0123456789")) / 60.0);
 }
 
-// A list box of the design: its lines flow down two columns of half the
-// box's width each, then on to the right; a column is never narrower than
-// the widest line, so that no line is cut.
-class TwoColumnList : public QListView {
- public:
-  void reset() override {
-    QListView::reset();
-    UpdateGrid();
-  }
-
- protected:
-  void resizeEvent(QResizeEvent* event) override {
-    QListView::resizeEvent(event);
-    UpdateGrid();
-  }
-
- private:
-  void UpdateGrid() {
-    int widest = 0;
-    if (const QAbstractItemModel* m = model())
-      for (int row = 0; row < m->rowCount(); ++row)
-        widest = std::max(widest, fontMetrics().horizontalAdvance(m->index(row, 0).data().toString()));
-    const int margin = 2 * fontMetrics().averageCharWidth();
-    setGridSize(QSize(std::max({1, viewport()->width() / 2, widest + margin}), fontMetrics().lineSpacing() + 2));
-  }
-};
-
-// Ctrl+C on a list copies its selected lines.
-void AddCopyAction(QListView* view) {
-  auto* copy = new QAction(view);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  QObject::connect(copy, &QAction::triggered, view, [view] {
-    QModelIndexList rows = view->selectionModel()->selectedIndexes();
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QStringList lines;
-    for (const QModelIndex& row : rows) lines << row.data().toString();
-    QApplication::clipboard()->setText(lines.join('\n'));
-  });
-  view->addAction(copy);
-}
-
-// Ctrl+C on a grid copies its selection as lines of tab-separated cells,
-// which spreadsheets paste as cells: the rows and columns that hold a
-// selected cell, each cell's text without its padding (a cell not selected
-// stays empty). Whole rows selected bring the header row and each row's
-// first, fixed cell with them.
-void AddGridCopyAction(QTableView* table, const GridModel* model) {
-  auto* copy = new QAction(table);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  QObject::connect(copy, &QAction::triggered, table, [table, model] {
-    const QItemSelectionModel* selection = table->selectionModel();
-    const QModelIndexList cells = selection->selectedIndexes();
-    if (cells.isEmpty()) return;
-    std::set<int> rows, cols;
-    for (const QModelIndex& cell : cells) {
-      rows.insert(cell.row());
-      cols.insert(cell.column());
-    }
-    const bool wholeRows =
-        std::all_of(rows.begin(), rows.end(), [selection](int row) { return selection->isRowSelected(row); });
-    if (wholeRows)
-      for (int col = 0; col < model->columnCount(); ++col) cols.insert(col);
-    auto field = [](const QVariant& value) {
-      QString text = value.toString().trimmed();
-      for (QChar& c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
-      return text;
-    };
-    QStringList lines;
-    if (wholeRows) {
-      QStringList header{field(model->Cell(0, 0))};
-      for (int col : cols) header << field(model->headerData(col, Qt::Horizontal, Qt::DisplayRole));
-      lines << header.join(QLatin1Char('\t'));
-    }
-    for (int row : rows) {
-      QStringList line;
-      if (wholeRows) line << field(model->headerData(row, Qt::Vertical, Qt::DisplayRole));
-      for (int col : cols) {
-        const QModelIndex index = model->index(row, col);
-        line << (selection->isSelected(index) ? field(index.data()) : QString());
-      }
-      lines << line.join(QLatin1Char('\t'));
-    }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-  });
-  table->addAction(copy);
-}
-
 void SetUpLines(QListView* view, const std::string& name) {
-  view->setObjectName(QString::fromStdString(name));
+  view->setObjectName(Q(name));
   view->setFont(Binder::FixedFont());
   view->setUniformItemSizes(true);
   view->setWordWrap(false);
   view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  AddCopyAction(view);
+  AddLinesCopyAction(view);
 }
-
-// Draws the text of a table's corner button like a header section: the
-// grid's fixed cell at column 0, row 0.
-class CornerPainter : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::Paint) return false;
-    auto* button = static_cast<QAbstractButton*>(watched);
-    QStyleOptionHeader option;
-    option.initFrom(button);
-    option.rect = button->rect();
-    option.text = button->text();
-    option.textAlignment = Qt::AlignCenter;
-    option.position = QStyleOptionHeader::OnlyOneSection;
-    QStylePainter painter(button);
-    painter.drawControl(QStyle::CE_Header, option);
-    return true;
-  }
-};
 
 }  // namespace
-
-QString AskSavePath(QWidget* parent, const QString& savePath, const SaveRequest& request) {
-  const QFileInfo save(savePath);
-  const QString proposed = savePath.isEmpty()
-                               ? request.fileName
-                               : save.dir().filePath(save.completeBaseName() + QLatin1Char('-') + request.fileName);
-  QString filter;
-  QString path = QFileDialog::getSaveFileName(parent, request.title, proposed, request.filters, &filter);
-  if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
-  static const QRegularExpression kExtension(QStringLiteral("\\*(\\.\\w+)"));
-  const QRegularExpressionMatch match = kExtension.match(filter.isEmpty() ? request.filters : filter);
-  return match.hasMatch() ? path + match.captured(1) : path;
-}
 
 Binder::Binder(std::function<void(const Action&)> run, QObject* parent) : QObject(parent), run_(std::move(run)) {}
 
@@ -235,7 +101,6 @@ QLineEdit* Binder::Edit(form::Edit& control, int chars, Tint tint) {
     const int digits = edit->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0')));
     edit->setFixedWidth(digits + edit->fontMetrics().averageCharWidth() * 2 + 8);
   }
-  edits_.insert(edit, &control);
   // A calculator's result is no place to type: it is read-only and out of
   // the Tab order, and looks it.
   if (control.Role() == form::EditRole::Computed) {
@@ -251,7 +116,7 @@ QLineEdit* Binder::Edit(form::Edit& control, int chars, Tint tint) {
                        ? QStringLiteral("%1: the save holds no value for this term.").arg(Q(control.Title()))
                        : Q(control.Title()));
   const QPalette plain = edit->palette();
-  edit->installEventFilter(this);  // the exit event
+  OnFocusExit(edit, [this, &control] { run_([&control] { control.Exit(); }); });
   connect(edit, &QLineEdit::textEdited, this, [this, &control](const QString& text) {
     run_([&control, value = text.toStdString()] { control.SetText(value); });
   });
@@ -273,18 +138,6 @@ QLineEdit* Binder::Number(form::Edit& control, int chars, Tint tint) {
   QLineEdit* edit = Edit(control, chars, tint);
   edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return edit;
-}
-
-bool Binder::eventFilter(QObject* watched, QEvent* event) {
-  // The exit event: the focus moves on within the window. A focus that only
-  // leaves with the window or for a context menu comes back unchanged.
-  if (event->type() == QEvent::FocusOut) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    form::Edit* control = edits_.value(watched);
-    if (control && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-      run_([control] { control->Exit(); });
-  }
-  return false;
 }
 
 QLabel* Binder::Label(const form::Label& control) {
@@ -414,8 +267,7 @@ QTableView* Binder::Grid(const form::Grid& control) {
   table->horizontalHeader()->setHighlightSections(false);
   table->verticalHeader()->setHighlightSections(false);
   table->horizontalHeader()->setMinimumSectionSize(Scaled(16));
-  auto* corner = table->findChild<QAbstractButton*>();
-  if (corner) corner->installEventFilter(new CornerPainter(table));
+  QAbstractButton* corner = CornerAsHeader(table);
   Bind(control, [table, model, corner, &control] {
     model->Reload();
     // The design's widths, or wider where the texts in this font need it.
@@ -425,6 +277,11 @@ QTableView* Binder::Grid(const form::Grid& control) {
           std::max({Scaled(control.ColWidth(col)), static_cast<QAbstractItemView*>(table)->sizeHintForColumn(section),
                     table->horizontalHeader()->sectionSizeHint(section)});
       table->horizontalHeader()->resizeSection(section, width);
+      // A column without a header and without a value is no column for the user.
+      bool blank = control.Cell(col, 0).empty();
+      for (int row = control.FixedRows(); blank && row < control.RowCount(); ++row)
+        blank = control.Cell(col, row).find_first_not_of(' ') == std::string::npos;
+      table->setColumnHidden(section, blank);
     }
     table->verticalHeader()->setFixedWidth(Scaled(control.ColWidth(0)));
     if (corner) corner->setText(Q(control.Cell(0, 0)));
@@ -437,20 +294,6 @@ PictureView* Binder::Picture(const form::Picture& control) {
   view->setObjectName(Q(control.Name()));
   Bind(control, [view] { view->PictureChanged(); });
   return view;
-}
-
-void Binder::SaveAs(const SaveRequest& request, const std::function<void(const std::string& path)>& write) {
-  const QString path = saveDialog_ ? saveDialog_(request) : QString();
-  if (path.isEmpty()) return;
-  QString failure;
-  run_([&] {
-    try {
-      write(path.toStdString());
-    } catch (const std::exception& e) {
-      failure = QString::fromStdString(e.what());
-    }
-  });
-  if (!failure.isEmpty() && messageBox_) messageBox_(failure);
 }
 
 QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) {
@@ -469,6 +312,13 @@ QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) 
   table->verticalHeader()->setDefaultSectionSize(rowHeight);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The row numbers' column is as wide from the start as four digits need.
+  // Grown only when the first rows arrive, with the table on screen, it
+  // shifted the cells to the right, and the window kept a strip of the
+  // shifted cells beside the pages.
+  table->verticalHeader()->setMinimumWidth(
+      table->verticalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("9999")) +
+      2 * table->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, table->verticalHeader()) + 2);
   QHeaderView* header = table->horizontalHeader();
   header->setSectionsClickable(true);
   header->setSortIndicatorShown(true);
@@ -497,8 +347,13 @@ QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) 
   Bind(control, [table, model, header, autoWidths, applying, selectedRows, shownRows, &control] {
     const bool rowsChanged = *shownRows != control.RowsRevision();
     if (rowsChanged) {
+      // The rows in a new order move the current row with its save; the
+      // columns stay where the user scrolled them.
+      QScrollBar* across = table->horizontalScrollBar();
+      const int scrolled = across->value();
       *shownRows = control.RowsRevision();
       model->Reload();
+      across->setValue(scrolled);
     }
     if (selectedRows() != control.SelectedRows()) {
       *applying = true;

@@ -6,7 +6,6 @@
 // come back as the user's.
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "form/Controls.h"
+#include "gui/SaveDialogs.h"
 
 class QCheckBox;
 class QComboBox;
@@ -33,20 +33,6 @@ class PictureView;
 // One action of the user on the form, run by the window (which refreshes
 // the widgets and shows new messages afterwards).
 using Action = std::function<void()>;
-
-// What a "Save …" action asks the user: the dialog's title, its file types
-// ("PNG image (*.png);;SVG image (*.svg)") and the name it proposes.
-struct SaveRequest {
-  QString title;
-  QString filters;
-  QString fileName;
-};
-// Answers a SaveRequest with the path the user chose, or "" when cancelled.
-using SaveDialog = std::function<QString(const SaveRequest&)>;
-// The window's save dialog: it proposes the file name after the name of the
-// loaded save (`savePath`, may be empty) in its folder, and a name typed
-// without an extension takes that of the file type chosen.
-QString AskSavePath(QWidget* parent, const QString& savePath, const SaveRequest& request);
 
 // Text colours: blue marks the values the user may change to re-run a
 // calculator, maroon the score sums.
@@ -105,9 +91,6 @@ class Binder : public QObject {
   // The fixed-pitch font of the lists, logs and the replay.
   static QFont FixedFont();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   struct Binding {
     const form::Control* control;
@@ -120,7 +103,6 @@ class Binder : public QObject {
   SaveDialog saveDialog_;
   std::function<void(const QString&)> messageBox_;
   std::vector<Binding> bindings_;
-  QHash<const QObject*, form::Edit*> edits_;  // the control of each edit widget, for its exit event
 };
 
 }  // namespace tolvane::gui

@@ -16,12 +16,11 @@
 #include <stdexcept>
 
 #include "gui/HistoryChartView.h"
+#include "gui/QtText.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 [[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
   throw std::runtime_error(QStringLiteral("Cannot write file \"%1\": %2.").arg(path, reason).toStdString());

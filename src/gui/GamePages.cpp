@@ -9,14 +9,13 @@
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"
+#include "gui/QtText.h"
 
 namespace tolvane::gui {
 
 using kit::Put;
 
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The Base page's "Score Calculations": the four score parts by row, the
 // user's inputs in blue, the sums in maroon.

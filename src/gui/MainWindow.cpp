@@ -29,6 +29,7 @@
 
 #include "gui/Pages.h"
 #include "gui/SavesController.h"
+#include "gui/PageKeys.h"
 #include "version/Version.h"
 
 namespace tolvane::gui {
@@ -115,6 +116,7 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
   layout->addWidget(TopRow());
   layout->addWidget(pages_, 1);
   setCentralWidget(central);
+  AddPageKeys(this, pages_);
   statusBar();
 
   // Files are dropped on the window as a whole, not into an edit.

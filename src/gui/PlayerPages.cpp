@@ -13,16 +13,11 @@
 #include <span>
 
 #include "gui/Pages.h"
+#include "gui/QtText.h"
 
 namespace tolvane::gui {
 
 using kit::Put;
-
-namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-}  // namespace
 
 QWidget* BuildPlayerPage(Binder& b, form::PlayerPage& page) {
   auto* grid = kit::Grid();

@@ -20,14 +20,13 @@
 #include "form/SaveComparison.h"
 #include "form/SaveTableRun.h"
 #include "gui/MainWindow.h"
+#include "gui/QtText.h"
 
 namespace tolvane::gui {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-QString Q(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
 
 // The most files the folder's watch follows one by one (beyond them, a file
 // that changes in place shows only when the folder changes too).
@@ -256,10 +255,10 @@ void SavesController::ReaderEnded(const std::shared_ptr<Arrived>& arrived) {
 void SavesController::Watch() {
   QSet<QString> wanted;
   if (!page_.Folder().empty()) {
-    wanted << Q(page_.Folder());
+    wanted << QPath(page_.Folder());
     for (const fs::path& save : page_.Listed()) {
       if (wanted.size() > kMostWatchedFiles) break;
-      wanted << Q(save);
+      wanted << QPath(save);
     }
   }
   const QStringList dirs = watcher_->directories(), files = watcher_->files();

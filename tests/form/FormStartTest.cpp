@@ -144,6 +144,27 @@ TEST(FormStart, EveryControlHasATitle) {
   EXPECT_EQ(form.base.leader.Title(), "Leader");
 }
 
+// The calculators' rows: the user's inputs come first, the computed results
+// after them, each edit known as "<row>: <column>".
+TEST(FormStart, CalculatorRowsHoldInputsThenResults) {
+  Form form;
+  auto roles = [](std::initializer_list<const Edit*> row) {
+    std::string kinds;
+    for (const Edit* e : row)
+      kinds += e->Role() == EditRole::IntegerInput ? 'i' : e->Role() == EditRole::Computed ? 'c' : '?';
+    return kinds;
+  };
+  const ScoreRow& land = form.base.land;
+  EXPECT_EQ(roles({&land.initial, &land.current, &land.maximal, &land.factor, &land.gameScore, &land.finalScore}),
+            "iiiicc");
+  EXPECT_EQ(land.factor.Title(), "Land: Factor");
+  EXPECT_EQ(land.finalScore.Title(), "Land: Final Score");
+  const KavrelRow& turn = form.kavrel.turn;
+  EXPECT_EQ(roles({&turn.current, &turn.maximal, &turn.factor, &turn.finalScore, &turn.share}), "iiicc");
+  EXPECT_EQ(turn.current.Title(), "Turn: Current+");
+  EXPECT_EQ(turn.share.Title(), "Turn: % Score");
+}
+
 // tolvane-report names the controls it acts on; a name of no control, or of
 // a control of another kind, and an item the list does not hold change
 // nothing.

@@ -334,6 +334,36 @@ TEST_F(SaveTableTest, FoldersListTheirSavesByName) {
   EXPECT_THROW(ListSaves(dir_ / "notes.txt"), SaveError);
 }
 
+// A save or a folder is found again however its path is written: relative
+// or absolute, with "." and "..", with a separator at the end, whether it
+// exists or not; the empty path is the current folder.
+TEST_F(SaveTableTest, PathKeysFindAFileOrFolderHoweverItIsWritten) {
+  const fs::path before = fs::current_path();
+  fs::current_path(dir_);
+  const fs::path here = fs::current_path();  // the folder as the system names it (links resolved)
+  const struct {
+    fs::path written, key;
+  } kCases[] = {
+      {"", here},
+      {".", here},
+      {"./", here},
+      {"sub/..", here},
+      {here / "sub" / ".." / "", here},
+      {"saves", here / "saves"},  // missing, as the others below
+      {"saves/", here / "saves"},
+      {"./saves/.", here / "saves"},
+      {"saves/deeper/../", here / "saves"},
+      {fs::path("..") / here.filename() / "saves", here / "saves"},
+      {"a.CivWarlordsSave", here / "a.CivWarlordsSave"},
+      {"./sub/../a.CivWarlordsSave", here / "a.CivWarlordsSave"},
+      {here.root_path(), here.root_path()},  // a root keeps its separator
+  };
+  for (const auto& c : kCases) EXPECT_EQ(PathKey(c.written), c.key) << c.written;
+  EXPECT_NE(PathKey("saves"), PathKey("saves2"));
+  EXPECT_NE(PathKey("a.CivWarlordsSave"), PathKey("A.CivWarlordsSave"));
+  fs::current_path(before);
+}
+
 // Damaged, empty, foreign, unreadable and special files, a huge file and one
 // that changes while it is read: each gets its row with a message (the one
 // rewritten may load), a named pipe or a device is never opened, and the

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -189,6 +191,9 @@ class WindowTest : public QObject {
   void actionsTakeTheLoadedSaveNotTheTypedPath();
   void inputDuringALoadIsNotDropped();
   void everyPageRenders();
+  void savesPageLeavesNoStripBesideThePages();
+  void sortingKeepsTheColumnsInView();
+  void tabKeysWorkWhereverTheFocusIs();
 
  private:
   QTemporaryDir dir_;
@@ -930,7 +935,9 @@ void WindowTest::chartAndItsDataAreSaved() {
 }
 
 // Ctrl+C on a grid: whole rows with the header row, or the cells selected,
-// tab-separated and without their padding.
+// tab-separated and without their padding. The Leaders grid's last column
+// has neither a header nor a value: the window neither shows nor copies it
+// (the form, and so the report, keeps it).
 void WindowTest::gridsCopyTheirCells() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
@@ -939,11 +946,22 @@ void WindowTest::gridsCopyTheirCells() {
   s.ShowPageOf(table);
   table->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(table->hasFocus());
+  QCOMPARE(grid.ColCount(), 10);
+  QStringList shown;
+  for (int section = 0; section < table->horizontalHeader()->count(); ++section)
+    if (!table->isColumnHidden(section)) shown << table->model()->headerData(section, Qt::Horizontal).toString();
+  QCOMPARE(shown, (QStringList{"Leader name", "Score", "Territory", "Population", "Civ description", "Civ adjective",
+                               "Team", "Land"}));
   auto row = [&grid](int r) {
     QStringList cells;
-    for (int col = 0; col < grid.ColCount(); ++col) cells << QString::fromStdString(grid.Cell(col, r)).trimmed();
+    for (int col = 0; col < grid.ColCount() - 1; ++col) cells << QString::fromStdString(grid.Cell(col, r)).trimmed();
     return cells.join(QLatin1Char('\t'));
   };
+  table->selectAll();
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  QStringList all;
+  for (int r = 0; r < grid.RowCount(); ++r) all << row(r);
+  QCOMPARE(QApplication::clipboard()->text(), all.join(QLatin1Char('\n')) + '\n');
   // Dragging over the row headers of the first two players selects their rows.
   QHeaderView* rows = table->verticalHeader();
   const QPoint first(5, rows->sectionViewportPosition(0) + 3), second(5, rows->sectionViewportPosition(1) + 3);
@@ -1388,6 +1406,110 @@ void WindowTest::everyPageRenders() {
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(s.form().header)));
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(s.form().cities)));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
+// The Saves page shown for the first time, its rows arriving while it is on
+// screen: the table's cells keep their place (the row header grew with the
+// first rows and moved them right, and the moved cells stayed on screen as a
+// strip right of the pages on every page), and the window on screen is the
+// window drawn afresh.
+void WindowTest::savesPageLeavesNoStripBesideThePages() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* table = s.Widget<QTableView>(s.form().saves.table);
+  const int cellsAt = table->viewport()->x();
+  QTabBar* bar = s.window.Pages()->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(s.TabOf(s.form().saves)).center());
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(s.form().saves));
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QTRY_VERIFY(!s.form().saves.table.Rows().empty());
+  QCOMPARE(table->viewport()->x(), cellsAt);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+  QTest::qWait(50);
+  const QImage onScreen =
+      s.window.screen()->grabWindow(s.window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage drawn = s.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRect pages(s.window.Pages()->mapTo(&s.window, QPoint()), s.window.Pages()->size());
+  const QRect beside(pages.right() + 1, pages.top(), s.window.width() - pages.right() - 1, pages.height());
+  QCOMPARE(onScreen.copy(beside), drawn.copy(beside));
+}
+
+// A click on a header scrolled into view sorts by it and leaves the view
+// where it was, while the current row follows its save.
+void WindowTest::sortingKeepsTheColumnsInView() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  const form::SavesPage& page = s.form().saves;
+  auto* table = s.Widget<QTableView>(page.table);
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  const int column = form::kFinalScoreColumn;
+  QHeaderView* header = table->horizontalHeader();
+  QScrollBar* across = table->horizontalScrollBar();
+  auto clickHeader = [&] {
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+  };
+  // The lowest score first; its row, clicked in the first column, is the current one.
+  table->scrollTo(table->model()->index(0, column), QAbstractItemView::PositionAtCenter);
+  clickHeader();
+  across->setValue(0);
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+  const QString current = QString::fromStdString(page.table.Rows()[0][form::kFileNameColumn]);
+  QSet<int> rows;
+  for (int click = 0; click < 2; ++click) {  // downwards, then upwards again: the current row moves
+    table->scrollTo(table->model()->index(0, column), QAbstractItemView::PositionAtCenter);
+    const int scrolled = across->value();
+    QVERIFY(scrolled > 0);
+    clickHeader();
+    QCOMPARE(page.table.SortColumn(), column);
+    QCOMPARE(page.table.SortAscending(), click == 1);
+    QCOMPARE(across->value(), scrolled);
+    const int row = table->currentIndex().row();
+    QCOMPARE(QString::fromStdString(page.table.Rows()[size_t(row)][form::kFileNameColumn]), current);
+    rows << row;
+  }
+  QCOMPARE(rows.size(), 2);
+  QVERIFY(rows.contains(0));
+}
+
+// Ctrl+Tab and Ctrl+PageDown go to the next page, with Shift or PageUp to
+// the one before, wherever the focus is: in a grid, a list or an edit as on
+// the tab bar.
+void WindowTest::tabKeysWorkWhereverTheFocusIs() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  QTabWidget* pages = s.window.Pages();
+  const form::Form& f = s.form();
+  auto next = [&](int from, int step) {
+    for (int p = from + step;; p += step) {
+      p = (p + pages->count()) % pages->count();
+      if (pages->isTabEnabled(p)) return p;
+    }
+  };
+  const struct {
+    const form::Control& control;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int step;
+  } kCases[] = {
+      {f.leaders.leaders, Qt::Key_Tab, Qt::ControlModifier, 1},
+      {f.leaders.leaders, Qt::Key_PageDown, Qt::ControlModifier, 1},
+      {f.teams.teams, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1},
+      {f.replay.replay, Qt::Key_PageUp, Qt::ControlModifier, -1},
+      {f.replay.replay, Qt::Key_Tab, Qt::ControlModifier, 1},
+      {f.base.population.factor, Qt::Key_PageDown, Qt::ControlModifier, 1},
+  };
+  for (const auto& c : kCases) {
+    auto* widget = s.Widget<QWidget>(c.control);
+    QVERIFY2(widget, c.control.Name().c_str());
+    s.ShowPageOf(widget);
+    widget->setFocus(Qt::MouseFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    const int from = pages->currentIndex();
+    QTest::keyClick(widget, c.key, c.modifiers);
+    QVERIFY2(pages->currentIndex() == next(from, c.step), c.control.Name().c_str());
+  }
 }
 
 QTEST_MAIN(WindowTest)

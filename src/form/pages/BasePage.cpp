@@ -16,8 +16,6 @@ namespace tolvane::form {
 
 namespace {
 
-std::string Int7(int32_t v) { return fmt::sprintf("%7d", v); }
-
 int32_t Sum(const std::array<int32_t, 4>& values) {
   int64_t sum = 0;
   for (int32_t v : values) sum = Wrap32(sum + v);
@@ -39,25 +37,16 @@ std::string RowOr(const Table& table, int32_t row) {
 }  // namespace
 
 ScoreRow::ScoreRow(ControlList& list, std::string_view title, const std::array<std::string_view, 6>& names)
-    : title(title),
-      initial(list, {.name = names[0],
-                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[0]),
-                     .role = EditRole::IntegerInput}),
-      current(list, {.name = names[1],
-                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[1]),
-                     .role = EditRole::IntegerInput}),
-      maximal(list, {.name = names[2],
-                     .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[2]),
-                     .role = EditRole::IntegerInput}),
-      factor(list, {.name = names[3],
-                    .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[3]),
-                    .role = EditRole::IntegerInput}),
-      gameScore(list, {.name = names[4],
-                       .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[4]),
-                       .role = EditRole::Computed}),
-      finalScore(list, {.name = names[5],
-                        .description = fmt::format("{}: {}", title, BasePage::kScoreColumns[5]),
-                        .role = EditRole::Computed}) {}
+    : ScoreRow(CalculatorCells<6>{list, title, names, BasePage::kScoreColumns, 4}) {}
+
+ScoreRow::ScoreRow(const CalculatorCells<6>& cells)
+    : title(cells.title),
+      initial(cells.Cell(0)),
+      current(cells.Cell(1)),
+      maximal(cells.Cell(2)),
+      factor(cells.Cell(3)),
+      gameScore(cells.Cell(4)),
+      finalScore(cells.Cell(5)) {}
 
 int32_t ScoreInputs::Counted(size_t part) const {
   return part < vassalShare.size() ? Wrap32(int64_t(current[part]) + vassalShare[part]) : current[part];

@@ -10,6 +10,7 @@
 
 #include "analysis/SaveAnalyse.h"
 #include "form/Page.h"
+#include "form/pages/CalculatorCells.h"
 
 namespace tolvane::form {
 
@@ -17,6 +18,7 @@ namespace tolvane::form {
 // score part.
 struct ScoreRow {
   ScoreRow(ControlList& list, std::string_view title, const std::array<std::string_view, 6>& names);
+  explicit ScoreRow(const CalculatorCells<6>& cells);
   std::string_view title;
   Edit initial, current, maximal, factor, gameScore, finalScore;
 };

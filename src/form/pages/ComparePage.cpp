@@ -1,6 +1,7 @@
 #include "form/pages/ComparePage.h"
 
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 
 #include <algorithm>
 #include <cctype>
@@ -14,11 +15,8 @@ namespace tolvane::form {
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
-  return text;
-}
+// The names in one cell, one after another.
+std::string Listed(const std::vector<std::string>& names) { return fmt::format("{}", fmt::join(names, ", ")); }
 
 template <typename T, typename F>
 std::string TextOr(const std::optional<T>& value, F text) {
@@ -108,8 +106,8 @@ void ComparePage::Show(const SaveComparison& c) {
         fmt::format("{:2}", p.slot + 1),       p.leader,
         TextOr(p.score, ChangeText),           TextOr(p.land, ChangeText),
         TextOr(p.population, ChangeText),      TextOr(p.gold, ChangeText),
-        TextOr(p.technologiesLearned, Joined), TextOr(p.citiesFounded, Joined),
-        TextOr(p.citiesLost, Joined),          TextOr(p.logLinesAdded, [](int n) { return std::to_string(n); }),
+        TextOr(p.technologiesLearned, Listed), TextOr(p.citiesFounded, Listed),
+        TextOr(p.citiesLost, Listed),          TextOr(p.logLinesAdded, [](int n) { return std::to_string(n); }),
     };
     for (int col = 0; col < players.ColCount(); ++col) players.SetCell(col, row, cells[col]);
   }

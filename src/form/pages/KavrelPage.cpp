@@ -14,29 +14,20 @@ namespace tolvane::form {
 
 namespace {
 
-std::string Int7(int32_t v) { return fmt::sprintf("%7d", v); }
-
 std::vector<std::string> Items(std::span<const std::string_view> names) { return {names.begin(), names.end()}; }
 
 }  // namespace
 
 KavrelRow::KavrelRow(ControlList& list, std::string_view title, const std::array<std::string_view, 5>& names)
-    : title(title),
-      current(list, {.name = names[0],
-                     .description = fmt::format("{}: {}", title, KavrelPage::kColumns[0]),
-                     .role = EditRole::IntegerInput}),
-      maximal(list, {.name = names[1],
-                     .description = fmt::format("{}: {}", title, KavrelPage::kColumns[1]),
-                     .role = EditRole::IntegerInput}),
-      factor(list, {.name = names[2],
-                    .description = fmt::format("{}: {}", title, KavrelPage::kColumns[2]),
-                    .role = EditRole::IntegerInput}),
-      finalScore(list, {.name = names[3],
-                        .description = fmt::format("{}: {}", title, KavrelPage::kColumns[3]),
-                        .role = EditRole::Computed}),
-      share(list, {.name = names[4],
-                   .description = fmt::format("{}: {}", title, KavrelPage::kColumns[4]),
-                   .role = EditRole::Computed}) {}
+    : KavrelRow(CalculatorCells<5>{list, title, names, KavrelPage::kColumns, 3}) {}
+
+KavrelRow::KavrelRow(const CalculatorCells<5>& cells)
+    : title(cells.title),
+      current(cells.Cell(0)),
+      maximal(cells.Cell(1)),
+      factor(cells.Cell(2)),
+      finalScore(cells.Cell(3)),
+      share(cells.Cell(4)) {}
 
 AnarchyCalculator::AnarchyCalculator(ControlList& list)
     : civics(list, {.name = "NewCivicsE", .caption = "Civics", .role = EditRole::IntegerInput}, "  0"),

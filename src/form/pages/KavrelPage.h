@@ -7,12 +7,14 @@
 #include <string_view>
 
 #include "form/Page.h"
+#include "form/pages/CalculatorCells.h"
 
 namespace tolvane::form {
 
 // One component of the Kavrel score: three inputs, the score and its share.
 struct KavrelRow {
   KavrelRow(ControlList& list, std::string_view title, const std::array<std::string_view, 5>& names);
+  explicit KavrelRow(const CalculatorCells<5>& cells);
   std::string_view title;
   Edit current, maximal, factor, finalScore, share;
 };

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "form/FoldedText.h"
 #include "form/exports/SaveTableText.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -16,20 +17,6 @@ namespace tolvane::form {
 namespace fs = std::filesystem;
 
 namespace {
-
-// A path as the table finds it again: absolute, without "." and "..".
-fs::path KeyOf(const fs::path& path) {
-  std::error_code error;
-  const fs::path absolute = fs::absolute(path, error);
-  return (error ? path : absolute).lexically_normal();
-}
-
-char Folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-bool ContainsFolded(std::string_view text, std::string_view word) {
-  return std::search(text.begin(), text.end(), word.begin(), word.end(),
-                     [](char a, char b) { return Folded(a) == Folded(b); }) != text.end();
-}
 
 std::vector<std::string_view> Words(std::string_view text) {
   std::vector<std::string_view> words;
@@ -59,7 +46,7 @@ SavesPage::SavesPage(const Analysis& save, MessageLog& messages) : Page({"Saves"
 
 SavesPage::Entry SavesPage::Waiting(ListedSave file) {
   Entry entry{std::move(file)};
-  entry.key = KeyOf(entry.file.path);
+  entry.key = PathKey(entry.file.path);
   entry.row.cells[kFileNameColumn] = PathText(entry.file.path.filename());
   return entry;
 }
@@ -73,7 +60,7 @@ bool SavesPage::OpenFolder(const fs::path& path) {
     return false;
   }
   folder_ = path;
-  folder.SetText(PathText(KeyOf(path)));
+  folder.SetText(PathText(PathKey(path)));
   entries_.clear();
   selected_.clear();
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
@@ -160,10 +147,10 @@ void SavesPage::CancelReading() {
   ShowProgress();
 }
 
-bool SavesPage::Lists(const fs::path& path) const { return !folder_.empty() && KeyOf(path) == KeyOf(folder_); }
+bool SavesPage::Lists(const fs::path& path) const { return !folder_.empty() && PathKey(path) == PathKey(folder_); }
 
 SavesPage::Entry* SavesPage::Find(const fs::path& path) {
-  const auto it = index_.find(KeyOf(path).native());
+  const auto it = index_.find(PathKey(path).native());
   return it == index_.end() ? nullptr : &entries_[it->second];
 }
 
@@ -206,7 +193,7 @@ void SavesPage::ShowRows() {
     failed += entry.state == State::Read && !entry.row.loaded;
     unread += entry.state == State::Skipped;
   }
-  const fs::path loaded = loadedPath_ && !loadedPath_->empty() ? KeyOf(PathFromUtf8(*loadedPath_)) : fs::path();
+  const fs::path loaded = loadedPath_ && !loadedPath_->empty() ? PathKey(PathFromUtf8(*loadedPath_)) : fs::path();
   for (size_t i : shown_) {
     if (!loaded.empty() && entries_[i].key == loaded) marked = int(rows.size());
     rows.push_back(entries_[i].row.cells);
