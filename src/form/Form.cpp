@@ -11,12 +11,12 @@
 
 namespace tolvane::form {
 
-Form::Form()
-    : pages_{&base,      &header,  &map,    &world,  &leaders, &teams,     &replay, &graph,
-             &playerLog, &reloads, &player, &kavrel, &cities,  &attitudes, &saves,  &compare} {
+Form::Form() {
   for (Control* c : fileBar.Controls()) all_.Add(c);
-  for (Page* page : pages_)
+  for (Page* page : Pages()) {
     for (Control* c : page->Controls()) all_.Add(c);
+    page->KeepStartState();
+  }
   fileBar.saveFile.SetEnabled(false);
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
@@ -68,20 +68,8 @@ void Form::Show(Analysis analysis, SaveImage image) {
   analysis_ = std::move(analysis);
   image_ = std::move(image);
   loaded_ = true;
-  base.Fill();
-  header.Fill();
-  map.Fill();
-  world.Fill();
-  leaders.Fill();
-  teams.Fill();
-  replay.Fill();
-  graph.Fill();
-  playerLog.Fill();
-  reloads.Fill();
-  player.Fill();
-  kavrel.Fill();
-  cities.Fill();
-  attitudes.Fill();
+  for (Page* page : Pages()) page->Reset();
+  for (Page* page : Pages()) page->Fill();
 }
 
 CalculatorSettings Form::Calculators() const {

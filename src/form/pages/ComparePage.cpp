@@ -27,8 +27,7 @@ std::string ChangeText(const Change& change) {
   return fmt::format("{} → {} ({:+})", change.earlier, change.later, difference);
 }
 
-ComparePage::ComparePage(const Analysis& save, MessageLog& messages)
-    : Page({"Compare", "CompareSheet"}, save, messages) {
+ComparePage::ComparePage(PageList& pages) : Page({"Compare", "CompareSheet"}, pages) {
   SetVisible(false);
   int col = 0;
   for (const auto& [header, width] : {std::pair{"Setting", 90}, {"Earlier", 120}, {"Later", 120}}) {

@@ -20,7 +20,7 @@ namespace tolvane::form {
 
 class ComparePage : public Page {
  public:
-  ComparePage(const Analysis& save, MessageLog& messages);
+  explicit ComparePage(PageList& pages);
 
   Edit earlier{controls_, {.name = "CompareEarlierE", .caption = "Earlier save"}};
   Edit later{controls_, {.name = "CompareLaterE", .caption = "Later save"}};
@@ -33,6 +33,10 @@ class ComparePage : public Page {
   RichText replayAdded{controls_, {.name = "CompareReplayList", .description = "Replay lines added"}};
   RichText logAdded{controls_, {.name = "CompareLogList", .description = "Log lines added"}};
 
+  // The page shows two saves the user compared, not the loaded one: a load
+  // neither fills it nor takes the comparison away.
+  void Fill() override {}
+  void Reset() override {}
   // Shows a comparison and the page's tab.
   void Show(const SaveComparison& comparison);
   // The saves could not both be loaded: the message goes to the user, the

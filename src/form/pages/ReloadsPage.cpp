@@ -11,7 +11,7 @@
 
 namespace tolvane::form {
 
-ReloadsPage::ReloadsPage(const Analysis& save, MessageLog& messages) : Page({"Reloads", "TabSheet7"}, save, messages) {
+ReloadsPage::ReloadsPage(PageList& pages) : Page({"Reloads", "TabSheet7"}, pages) {
   preSessions.OnChange([this] { RecountSessions(); });
 }
 

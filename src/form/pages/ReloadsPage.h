@@ -10,7 +10,7 @@ namespace tolvane::form {
 
 class ReloadsPage : public Page {
  public:
-  ReloadsPage(const Analysis& save, MessageLog& messages);
+  explicit ReloadsPage(PageList& pages);
 
   Edit sessions{controls_, {.name = "Edit9", .caption = "       Sessions       (Число сессий)"}};
   Edit preSessions{
@@ -24,7 +24,7 @@ class ReloadsPage : public Page {
       {.name = "Edit12", .caption = "  Average Session time   (Ср. время сессии)", .role = EditRole::Computed}};
   ListBox sessionList{controls_, {.name = "SessionListBox", .description = "Session list"}};
 
-  void Fill();
+  void Fill() override;
   // Play sessions and the average time of one, from the sessions found and
   // the count typed as PreSessions, which must lie between 0 and the
   // sessions (more would count a negative number of play sessions).
