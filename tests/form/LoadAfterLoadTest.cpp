@@ -48,13 +48,13 @@ std::string StateOf(const Control& c) {
     return s;
   }
   if (const auto* table = As<Table>(&c))
-    return fmt::format("{} {} {} {} {}", table->Rows(), table->SortColumn(), table->SortAscending(),
-                       table->MarkedRow(), table->SelectedRows());
+    return fmt::format("{} {} {} {} {}", table->Rows(), table->SortColumn(), table->SortAscending(), table->MarkedRow(),
+                       table->SelectedRows());
   if (const auto* chart = As<Chart>(&c)) {
     std::string s = fmt::format("{} .. {}", chart->AxisMin(), chart->AxisMax());
     for (const ChartSeries& series : chart->Series())
-      s += fmt::format("\n{:?} {:06X} {} {} {}", series.title, series.color, series.width, series.legend,
-                       series.points);
+      s +=
+          fmt::format("\n{:?} {:06X} {} {} {}", series.title, series.color, series.width, series.legend, series.points);
     return s;
   }
   if (const auto* picture = As<Picture>(&c)) {
