@@ -1186,7 +1186,7 @@ void WindowTest::aLoadTakesTheCalculatorsMessagesAway() {
   QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("Cities: '' is not a valid integer value"));
   QVERIFY(edit->palette().color(QPalette::Base) != plain);
   s.Close();
-  QVERIFY(s.window.LoadPath(password_));
+  QVERIFY(s.window.LoadPath(other_));
   QCOMPARE(s.window.statusBar()->currentMessage(), QString());
   QCOMPARE(edit->palette().color(QPalette::Base), plain);
   QCOMPARE(edit->text(), QString::fromStdString(form::Form().kavrel.anarchy.cities.Text()));

@@ -1,8 +1,12 @@
 // The "Attitudes" page: one leader's attitude toward another, term by term.
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <span>

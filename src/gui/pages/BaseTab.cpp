@@ -2,6 +2,10 @@
 // game, and the score calculator.
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

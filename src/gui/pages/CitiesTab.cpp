@@ -1,6 +1,12 @@
-// The "Cities" page: one player's cities and one city.
+// The "Cities" page's widgets: one city of one player.
+#include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

@@ -1,5 +1,11 @@
 // The "Graph" page: the chart of a history, with its exports.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QVBoxLayout>
 
 #include "gui/ChartExport.h"

@@ -1,5 +1,11 @@
-// The "Header" page: the settings the save's header holds.
+// The "Header" page's widgets: the save's version, checksums and passwords.
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
+#include <QVBoxLayout>
 
 #include "gui/Pages.h"
 

@@ -1,7 +1,13 @@
 // The "Kavrel" page: the Kavrel score's calculator and the anarchy
 // calculator.
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

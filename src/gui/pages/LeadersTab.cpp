@@ -1,4 +1,10 @@
-// The "Leaders" page: the grid of the players.
+// The "Leaders" page's widgets: the grid of the slots.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

@@ -1,5 +1,11 @@
-// The "Map" page: the map's settings and sizes.
+// The "Map" page's widgets: the game's settings, the map's size and land, the
+// victory conditions and the game options.
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

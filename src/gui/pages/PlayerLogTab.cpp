@@ -1,5 +1,10 @@
 // The "Player Log" page: one player's log.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
 

@@ -1,6 +1,13 @@
-// The "Player" page: one player's gold, research and technologies.
+// The "Player" page's widgets: one player's gold, research, technologies,
+// great people, vassals, rank and best cities.
+#include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"

@@ -1,6 +1,12 @@
 // The "Reloads" page: the sessions of the game.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QVBoxLayout>
 
 #include "gui/Pages.h"
 

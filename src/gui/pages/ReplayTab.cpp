@@ -1,4 +1,10 @@
 // The "Replay" page: the game's replay log.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QVBoxLayout>
 

@@ -1,4 +1,10 @@
-// The "Teams" page: the grid of the teams.
+// The "Teams" page's widgets: the grid of the slots grouped by team.
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"
