@@ -29,7 +29,7 @@ PageBuilder BuilderOf(QWidget* (*build)(Binder&, P&)) {
   return {typeid(P), [build](Binder& b, form::Page& page) { return build(b, static_cast<P&>(page)); }};
 }
 
-// The builder of every page, by the page's class; the order is the form's.
+// The builder of every page, found by the page's class (in any order).
 const std::vector<PageBuilder>& Builders() {
   static const std::vector<PageBuilder> builders = {
       BuilderOf(BuildBasePage),    BuilderOf(BuildHeaderPage),    BuilderOf(BuildMapPage),
