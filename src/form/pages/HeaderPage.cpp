@@ -6,9 +6,7 @@
 
 namespace tolvane::form {
 
-HeaderPage::HeaderPage(PageList& pages) : Page({"Header", "TabSheet2"}, pages) {
-  SetVisible(false);
-}
+HeaderPage::HeaderPage(PageList& pages) : Page({"Header", "TabSheet2"}, pages) { SetVisible(false); }
 
 void HeaderPage::Fill() {
   const Analysis& a = save_;
