@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   std::string save, exportImage, exportMap, exportWorld, exportHistories;
   int worldScale = 0;
   bool json = false;
-  std::vector<std::string> selects, checks, clicks, sets;
+  std::vector<std::string> selects, checks, clicks, sets, loads;
   app.add_option("SAVE", save, "The save to load; without it the window's state right after start-up")
       ->check(CLI::Validator(
           [](const std::string& path) { return path.empty() ? std::string("an empty path names no file") : ""; }, "",
@@ -111,7 +111,9 @@ int main(int argc, char** argv) {
                                "Click button NAME (a button that asks for a file or folder is answered 'cancelled')");
   auto* set = app.add_option(
       "--set", sets, "Replace the text of edit NAME and leave it, or type TEXT into combo box NAME (NAME=TEXT)");
-  for (auto* o : {select, check, click, set})
+  auto* load = app.add_option("--load", loads,
+                              "Type PATH into the path field and press Load File: the save replaces the one shown");
+  for (auto* o : {select, check, click, set, load})
     o->type_name("ACTION")->allow_extra_args(false)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   auto* exportImageOption = app.add_option("--export-image", exportImage, "Write the decompressed save image to FILE");
   auto* exportMapOption = app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
@@ -148,8 +150,8 @@ int main(int argc, char** argv) {
                             ->type_name("EARLIER LATER")
                             ->expected(2)
                             ->allow_extra_args(false);
-  for (CLI::Option* o : {app.get_option("SAVE"), select, check, click, set, exportImageOption, exportMapOption, world,
-                         historiesOption, tableOption})
+  for (CLI::Option* o : {app.get_option("SAVE"), select, check, click, set, load, exportImageOption, exportMapOption,
+                         world, historiesOption, tableOption})
     compareOption->excludes(o);
   for (CLI::Option* o : {tableOption, compareOption}) o->excludes(quietOption);
   app.footer(
@@ -196,10 +198,21 @@ int main(int argc, char** argv) {
   std::map<const CLI::Option*, size_t> next;
   try {
     for (const CLI::Option* o : app.parse_order()) {
-      if (o != select && o != check && o != click && o != set) continue;
-      const auto& values = o == select ? selects : o == check ? checks : o == click ? clicks : sets;
+      if (o != select && o != check && o != click && o != set && o != load) continue;
+      const auto& values = o == select ? selects : o == check ? checks : o == click ? clicks : o == set ? sets : loads;
       const size_t i = next[o]++;
-      if (i < values.size()) RunAction(form, o->get_name(), values[i]);
+      if (i >= values.size()) continue;
+      if (o == load) {
+        // As "Load File" with the path typed in: a save that cannot be
+        // loaded leaves the one shown, and the run fails.
+        form.SetEditText(form.fileBar.savePath.Name(), values[i]);
+        if (!form.LoadFile(values[i])) {
+          std::cerr << "tolvane-report: " << form.Messages().back() << "\n";
+          loaded = false;
+        }
+      } else {
+        RunAction(form, o->get_name(), values[i]);
+      }
     }
   } catch (const UsageError& e) {
     std::cerr << "tolvane-report: " << e.what() << "\n";

@@ -91,6 +91,12 @@ void Edit::SetMarked(bool marked) {
   Changed();
 }
 
+void Edit::RestoreStartState() {
+  text_ = startText_;
+  marked_ = false;
+  Changed();
+}
+
 void Edit::Exit() const {
   if (onExit_) onExit_();
 }
@@ -103,6 +109,11 @@ void Label::SetText(std::string text) {
   Changed();
 }
 
+void Label::RestoreStartState() {
+  text_ = startText_;
+  Changed();
+}
+
 Button::Button(ControlList& list, const ControlIdentity& identity) : Control(list, ControlKind::Button, identity) {}
 
 void Button::SetEnabled(bool enabled) {
@@ -112,6 +123,11 @@ void Button::SetEnabled(bool enabled) {
 
 void Button::Click() {
   if (enabled_ && onClick_) onClick_();
+}
+
+void Button::RestoreStartState() {
+  enabled_ = startEnabled_;
+  Changed();
 }
 
 CheckBox::CheckBox(ControlList& list, const ControlIdentity& identity, bool checked)
@@ -127,6 +143,23 @@ ComboBox::ComboBox(ControlList& list, const ControlIdentity& identity, int dropD
                    std::vector<std::string> items, int index)
     : Control(list, ControlKind::ComboBox, identity), items_(std::move(items)), dropDownCount_(dropDownCount) {
   SetIndex(index);
+}
+
+void ComboBox::KeepStartState() { start_ = {items_, index_, text_, visible_, dropDownCount_}; }
+
+void ComboBox::RestoreStartState() {
+  items_ = start_.items;
+  index_ = start_.index;
+  text_ = start_.text;
+  visible_ = start_.visible;
+  dropDownCount_ = start_.dropDownCount;
+  // The item the user picked stays selected while the list holds it.
+  if (const auto picked = std::find(items_.begin(), items_.end(), picked_);
+      !picked_.empty() && picked != items_.end()) {
+    index_ = int(picked - items_.begin());
+    text_ = picked_;
+  }
+  Changed();
 }
 
 void ComboBox::Clear() {
@@ -161,11 +194,13 @@ void ComboBox::SetDropDownCount(int rows) {
 void ComboBox::Select(int index) {
   if (index < 0) throw std::out_of_range(fmt::format("{}: no item {}", Name(), index));
   SetIndex(index);
+  picked_ = text_;
   if (onChange_) onChange_();
 }
 
 void ComboBox::Type(std::string text) {
   index_ = -1;
+  picked_.clear();
   text_ = std::move(text);
   Changed();
   if (onChange_) onChange_();
@@ -183,6 +218,11 @@ void ListBox::Add(std::string line) {
   Changed();
 }
 
+void ListBox::RestoreStartState() {
+  lines_ = startLines_;
+  Changed();
+}
+
 RichText::RichText(ControlList& list, const ControlIdentity& identity)
     : Control(list, ControlKind::RichText, identity) {}
 
@@ -193,6 +233,17 @@ void RichText::Clear() {
 
 void RichText::Append(std::string text) {
   lines_.push_back({std::move(text), color_});
+  Changed();
+}
+
+void RichText::KeepStartState() {
+  startLines_ = lines_;
+  startColor_ = color_;
+}
+
+void RichText::RestoreStartState() {
+  lines_ = startLines_;
+  color_ = startColor_;
   Changed();
 }
 
@@ -216,6 +267,17 @@ void Grid::SetRowCount(int rows) {
 
 void Grid::SetColWidth(int col, int width) {
   widths_.at(size_t(col)) = width;
+  Changed();
+}
+
+void Grid::KeepStartState() {
+  startCells_ = cells_;
+  startWidths_ = widths_;
+}
+
+void Grid::RestoreStartState() {
+  cells_ = startCells_;
+  widths_ = startWidths_;
   Changed();
 }
 
@@ -262,6 +324,18 @@ void Table::ClickHeader(int column) {
   if (onSort_) onSort_();
 }
 
+void Table::KeepStartState() { start_ = {rows_, sortColumn_, ascending_, marked_}; }
+
+void Table::RestoreStartState() {
+  rows_ = start_.rows;
+  sortColumn_ = start_.sortColumn;
+  ascending_ = start_.ascending;
+  marked_ = start_.marked;
+  selected_.clear();
+  ++rowsRevision_;
+  Changed();
+}
+
 Chart::Chart(ControlList& list, const ControlIdentity& identity, std::vector<ChartSeries> series)
     : Control(list, ControlKind::Chart, identity), series_(std::move(series)) {}
 
@@ -293,6 +367,19 @@ void Chart::SetPoints(int s, std::vector<std::pair<int32_t, int32_t>> points) {
 void Chart::SetAxis(int64_t min, int64_t max) {
   min_ = min;
   max_ = max;
+  Changed();
+}
+
+void Chart::KeepStartState() {
+  startSeries_ = series_;
+  startMin_ = min_;
+  startMax_ = max_;
+}
+
+void Chart::RestoreStartState() {
+  series_ = startSeries_;
+  min_ = startMin_;
+  max_ = startMax_;
   Changed();
 }
 

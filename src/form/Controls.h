@@ -82,6 +82,13 @@ class Control {
   ControlKind Kind() const { return kind_; }
   uint64_t Revision() const { return revision_; }
 
+  // The control's state now becomes its start state.
+  virtual void KeepStartState() = 0;
+  // Back to the start state, without an event (the revision grows). What
+  // the user set on purpose stays: a check box's tick, the item picked in a
+  // combo box (Picked).
+  virtual void RestoreStartState() = 0;
+
  protected:
   Control(ControlList& list, ControlKind kind, const ControlIdentity& identity);
   void Changed() { ++revision_; }
@@ -126,10 +133,13 @@ class Edit : public Control {
   void OnChange(Handler h) { onChange_ = std::move(h); }
   void OnExit(Handler h) { onExit_ = std::move(h); }
   bool HasExitHandler() const { return bool(onExit_); }
+  void KeepStartState() override { startText_ = text_; }
+  // The start text, no longer marked.
+  void RestoreStartState() override;
 
  private:
   EditRole role_;
-  std::string text_;
+  std::string text_, startText_;
   bool marked_ = false;
   Handler onChange_, onExit_;
 };
@@ -141,9 +151,11 @@ class Label : public Control {
   Label(ControlList& list, const ControlIdentity& identity, std::string text);
   const std::string& Text() const { return text_; }
   void SetText(std::string text);
+  void KeepStartState() override { startText_ = text_; }
+  void RestoreStartState() override;
 
  private:
-  std::string text_;
+  std::string text_, startText_;
 };
 
 class Button : public Control {
@@ -155,9 +167,11 @@ class Button : public Control {
   // The user's click: the click event runs, unless the button is disabled.
   void Click();
   void OnClick(Handler h) { onClick_ = std::move(h); }
+  void KeepStartState() override { startEnabled_ = enabled_; }
+  void RestoreStartState() override;
 
  private:
-  bool enabled_ = true;
+  bool enabled_ = true, startEnabled_ = true;
   Handler onClick_;
 };
 
@@ -169,6 +183,9 @@ class CheckBox : public Control {
   // The user's click: the state toggles, then the click event runs.
   void Click();
   void OnClick(Handler h) { onClick_ = std::move(h); }
+  // Only the user ticks a check box: its tick is kept.
+  void KeepStartState() override {}
+  void RestoreStartState() override {}
 
  private:
   bool checked_ = false;
@@ -188,6 +205,9 @@ class ComboBox : public Control {
   const std::string& Text() const { return text_; }
   bool Visible() const { return visible_; }
   int DropDownCount() const { return dropDownCount_; }
+  // The text of the item the user picked last; empty when the user typed a
+  // text since, or never picked one. The program's SetIndex leaves it.
+  const std::string& Picked() const { return picked_; }
 
   // Removes every item; no item is selected and the text is empty.
   void Clear();
@@ -202,13 +222,26 @@ class ComboBox : public Control {
   // The user types a text: no item is selected any more.
   void Type(std::string text);
   void OnChange(Handler h) { onChange_ = std::move(h); }
+  void KeepStartState() override;
+  // The start items and selection; the item the user picked (Picked) stays
+  // selected while the items hold it.
+  void RestoreStartState() override;
 
  private:
+  struct State {
+    std::vector<std::string> items;
+    int index = -1;
+    std::string text;
+    bool visible = true;
+    int dropDownCount = 0;
+  };
   std::vector<std::string> items_;
   int index_ = -1;
   std::string text_;
   bool visible_ = true;
   int dropDownCount_;
+  std::string picked_;
+  State start_;
   Handler onChange_;
 };
 
@@ -219,9 +252,11 @@ class ListBox : public Control {
   const std::vector<std::string>& Lines() const { return lines_; }
   void Clear();
   void Add(std::string line);
+  void KeepStartState() override { startLines_ = lines_; }
+  void RestoreStartState() override;
 
  private:
-  std::vector<std::string> lines_;
+  std::vector<std::string> lines_, startLines_;
 };
 
 struct RichLine {
@@ -239,10 +274,12 @@ class RichText : public Control {
   void Clear();
   void SetColor(Rgb color) { color_ = color; }
   void Append(std::string text);
+  void KeepStartState() override;
+  void RestoreStartState() override;
 
  private:
-  std::vector<RichLine> lines_;
-  Rgb color_ = kBlack;
+  std::vector<RichLine> lines_, startLines_;
+  Rgb color_ = kBlack, startColor_ = kBlack;
 };
 
 // A string grid: cells by column and row, row 0 and column 0 first.
@@ -263,11 +300,13 @@ class Grid : public Control {
   // New rows start with empty cells; removed rows lose theirs.
   void SetRowCount(int rows);
   void SetColWidth(int col, int width);
+  void KeepStartState() override;
+  void RestoreStartState() override;
 
  private:
   int cols_, fixedCols_, fixedRows_;
-  std::vector<std::vector<std::string>> cells_;
-  std::vector<int> widths_;
+  std::vector<std::vector<std::string>> cells_, startCells_;
+  std::vector<int> widths_, startWidths_;
 };
 
 // A table of text rows under column headers that the user sorts by clicking
@@ -305,13 +344,22 @@ class Table : public Control {
   // becomes `rows`, then the select event runs.
   void Select(std::vector<int> rows);
   void OnSelect(Handler h) { onSelect_ = std::move(h); }
+  void KeepStartState() override;
+  void RestoreStartState() override;
 
  private:
+  struct State {
+    std::vector<std::vector<std::string>> rows;
+    int sortColumn = -1;
+    bool ascending = true;
+    int marked = -1;
+  };
   std::vector<std::string> headers_;
   std::vector<std::vector<std::string>> rows_;
   int sortColumn_ = -1;
   bool ascending_ = true;
   int marked_ = -1;
+  State start_;
   std::vector<int> selected_;
   uint64_t rowsRevision_ = 0;
   Handler onSort_, onSelect_;
@@ -342,10 +390,12 @@ class Chart : public Control {
   // Replaces the points of series s.
   void SetPoints(int s, std::vector<std::pair<int32_t, int32_t>> points);
   void SetAxis(int64_t min, int64_t max);
+  void KeepStartState() override;
+  void RestoreStartState() override;
 
  private:
-  std::vector<ChartSeries> series_;
-  int64_t min_ = 0, max_ = 0;
+  std::vector<ChartSeries> series_, startSeries_;
+  int64_t min_ = 0, max_ = 0, startMin_ = 0, startMax_ = 0;
 };
 
 // A picture the program draws, such as the map: a raster that is drawn when
@@ -361,9 +411,11 @@ class Picture : public Control {
   const Raster& Image() const;
   // A new drawing: the painter runs when the picture is next asked for.
   void SetPainter(Painter painter);
+  void KeepStartState() override { startPainter_ = painter_; }
+  void RestoreStartState() override { SetPainter(startPainter_); }
 
  private:
-  Painter painter_;
+  Painter painter_, startPainter_;
   mutable std::optional<Raster> image_;
 };
 

@@ -13,14 +13,14 @@
 
 namespace tolvane::form {
 
-Form::Form()
-    : pages_{&base,      &header,  &map,    &world,  &leaders, &teams,     &replay, &graph,
-             &playerLog, &reloads, &player, &kavrel, &cities,  &attitudes, &saves,  &compare} {
+Form::Form() {
   for (Control* c : fileBar.Controls()) all_.Add(c);
-  for (Page* page : pages_)
+  for (Page* page : Pages()) {
     for (Control* c : page->Controls()) all_.Add(c);
+    page->KeepStartState();
+  }
   fileBar.saveFile.SetEnabled(false);
-  for (const Page* page : pages_) shownAtStart_.push_back(page->Visible());
+  for (const Page* page : Pages()) shownAtStart_.push_back(page->Visible());
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
   saves.SetLoadedPath(&shown_.path);
@@ -176,24 +176,13 @@ void Form::Show(Analysis analysis, SaveImage image) {
   shown_.analysis = std::move(analysis);
   shown_.image = std::move(image);
   loaded_ = true;
-  base.Fill();
-  header.Fill();
-  map.Fill();
-  world.Fill();
-  leaders.Fill();
-  teams.Fill();
-  replay.Fill();
-  graph.Fill();
-  playerLog.Fill();
-  reloads.Fill();
-  player.Fill();
-  kavrel.Fill();
-  cities.Fill();
-  attitudes.Fill();
+  for (Page* page : Pages()) page->Reset();
+  for (Page* page : Pages()) page->Fill();
   // The tabs shown at start-up that this save hides.
   std::vector<std::string> hidden;
-  for (size_t p = 0; p < pages_.size(); ++p)
-    if (shownAtStart_[p] && !pages_[p]->Visible()) hidden.push_back(pages_[p]->Caption());
+  const std::vector<Page*>& pages = Pages();
+  for (size_t p = 0; p < pages.size(); ++p)
+    if (shownAtStart_[p] && !pages[p]->Visible()) hidden.push_back(pages[p]->Caption());
   fileBar.viewNote.SetText(ViewNote(analysis_, hidden));
 }
 

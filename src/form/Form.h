@@ -63,6 +63,8 @@ class Form {
   LoadedSave shown_;
   Analysis& analysis_ = shown_.analysis;
   bool loaded_ = false;
+  // Filled by the pages declared below.
+  PageList pages_{analysis_, messages_};
 
  public:
   Form();
@@ -70,25 +72,27 @@ class Form {
   Form& operator=(const Form&) = delete;
 
   FileBar fileBar;
-  BasePage base{analysis_, messages_};
-  HeaderPage header{analysis_, messages_};
-  MapPage map{analysis_, messages_};
-  WorldPage world{analysis_, messages_};
-  LeadersPage leaders{analysis_, messages_};
-  TeamsPage teams{analysis_, messages_};
-  ReplayPage replay{analysis_, messages_};
-  GraphPage graph{analysis_, messages_};
-  PlayerLogPage playerLog{analysis_, messages_};
-  ReloadsPage reloads{analysis_, messages_};
-  PlayerPage player{analysis_, messages_};
-  KavrelPage kavrel{analysis_, messages_};
-  CitiesPage cities{analysis_, messages_};
-  AttitudesPage attitudes{analysis_, messages_};
-  SavesPage saves{analysis_, messages_};
-  ComparePage compare{analysis_, messages_};
+  // The pages, each declared once, in tab order: the window's tabs, the
+  // fill on every load and the report follow this list.
+  BasePage base{pages_};
+  HeaderPage header{pages_};
+  MapPage map{pages_};
+  WorldPage world{pages_};
+  LeadersPage leaders{pages_};
+  TeamsPage teams{pages_};
+  ReplayPage replay{pages_};
+  GraphPage graph{pages_};
+  PlayerLogPage playerLog{pages_};
+  ReloadsPage reloads{pages_};
+  PlayerPage player{pages_};
+  KavrelPage kavrel{pages_};
+  CitiesPage cities{pages_};
+  AttitudesPage attitudes{pages_};
+  SavesPage saves{pages_};
+  ComparePage compare{pages_};
 
   // The pages in tab order.
-  const std::vector<Page*>& Pages() const { return pages_; }
+  const std::vector<Page*>& Pages() const { return pages_.All(); }
   // Every control: the file bar's, then the pages' in tab order.
   const std::vector<Control*>& Controls() const { return all_.All(); }
   // The control of that window name, or nullptr.
@@ -173,8 +177,9 @@ class Form {
   // The second half of a load: shows a save read by LoadSave (with the
   // factors of Base()), its path and date in the file bar.
   void Show(LoadedSave save);
-  // Takes an analysis (and the image it was made from) as the form's save
-  // and fills the pages; the file bar stays as it is.
+  // Takes an analysis (and the image it was made from) as the form's save:
+  // every page returns to its start state (Page::Reset) and fills anew, so
+  // that nothing of the previous save stays. The file bar stays as it is.
   void Show(Analysis analysis, SaveImage image);
 
   // The calculators' settings now, and the settings of another form for the
@@ -200,7 +205,6 @@ class Form {
 
   void BindButtons();
 
-  std::vector<Page*> pages_;
   ControlList all_;
   Dialogs noDialogs_;
   Dialogs* dialogs_ = &noDialogs_;

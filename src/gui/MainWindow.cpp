@@ -27,9 +27,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 
+#include "gui/PageKeys.h"
 #include "gui/Pages.h"
 #include "gui/SavesController.h"
-#include "gui/PageKeys.h"
 #include "version/Version.h"
 
 namespace tolvane::gui {
@@ -107,9 +107,9 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
 
   pages_ = new QTabWidget;
   pages_->setObjectName(QStringLiteral("PageControls"));
-  const std::vector<QWidget*> pages = BuildPages(*binder_, *form_);
-  for (size_t p = 0; p < pages.size(); ++p)
-    pages_->addTab(kit::Scrolling(pages[p]), QString::fromStdString(form_->Pages()[p]->Caption()));
+  // One tab per page of the form, in its order.
+  for (form::Page* page : form_->Pages())
+    pages_->addTab(kit::Scrolling(BuildPage(*binder_, *page)), QString::fromStdString(page->Caption()));
 
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);

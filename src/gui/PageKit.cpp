@@ -6,19 +6,48 @@
 #include <QListView>
 #include <QScrollArea>
 #include <QStyle>
+#include <functional>
+#include <stdexcept>
+#include <typeindex>
+#include <typeinfo>
+#include <vector>
 
 #include "gui/Pages.h"
 
 namespace tolvane::gui {
 
-std::vector<QWidget*> BuildPages(Binder& b, form::Form& form) {
-  return {
-      BuildBasePage(b, form.base),       BuildHeaderPage(b, form.header),       BuildMapPage(b, form.map),
-      BuildWorldPage(b, form.world),     BuildLeadersPage(b, form.leaders),     BuildTeamsPage(b, form.teams),
-      BuildReplayPage(b, form.replay),   BuildGraphPage(b, form.graph),         BuildPlayerLogPage(b, form.playerLog),
-      BuildReloadsPage(b, form.reloads), BuildPlayerPage(b, form.player),       BuildKavrelPage(b, form.kavrel),
-      BuildCitiesPage(b, form.cities),   BuildAttitudesPage(b, form.attitudes), BuildSavesPage(b, form.saves),
-      BuildComparePage(b, form.compare)};
+namespace {
+
+// How the widget of one class of page is built.
+struct PageBuilder {
+  std::type_index page;
+  std::function<QWidget*(Binder&, form::Page&)> build;
+};
+
+template <typename P>
+PageBuilder BuilderOf(QWidget* (*build)(Binder&, P&)) {
+  return {typeid(P), [build](Binder& b, form::Page& page) { return build(b, static_cast<P&>(page)); }};
+}
+
+// The builder of every page, found by the page's class (in any order).
+const std::vector<PageBuilder>& Builders() {
+  static const std::vector<PageBuilder> builders = {
+      BuilderOf(BuildBasePage),    BuilderOf(BuildHeaderPage),    BuilderOf(BuildMapPage),
+      BuilderOf(BuildWorldPage),   BuilderOf(BuildLeadersPage),   BuilderOf(BuildTeamsPage),
+      BuilderOf(BuildReplayPage),  BuilderOf(BuildGraphPage),     BuilderOf(BuildPlayerLogPage),
+      BuilderOf(BuildReloadsPage), BuilderOf(BuildPlayerPage),    BuilderOf(BuildKavrelPage),
+      BuilderOf(BuildCitiesPage),  BuilderOf(BuildAttitudesPage), BuilderOf(BuildSavesPage),
+      BuilderOf(BuildComparePage)};
+  return builders;
+}
+
+}  // namespace
+
+QWidget* BuildPage(Binder& b, form::Page& page) {
+  const std::type_index type(typeid(page));
+  for (const PageBuilder& builder : Builders())
+    if (builder.page == type) return builder.build(b, page);
+  throw std::logic_error("no widget is built for the page " + page.Name());
 }
 
 namespace kit {

@@ -1,12 +1,11 @@
-// The pages of the window, in tab order, each built from its page
-// of the form by a Binder. Widgets take their window names and captions from
-// the controls; the layout and the static words of the design are written
-// here.
+// The widgets of the window's pages, each built from its page of the form by
+// a Binder, one file per page under gui/pages. Widgets take their window
+// names and captions from the controls; the layout and the static words of
+// the design are written there.
 #pragma once
 
 #include <QString>
 #include <QWidget>
-#include <vector>
 
 #include "form/Form.h"
 #include "gui/Binder.h"
@@ -36,8 +35,10 @@ QWidget* BuildAttitudesPage(Binder& b, form::AttitudesPage& page);
 QWidget* BuildSavesPage(Binder& b, form::SavesPage& page);
 QWidget* BuildComparePage(Binder& b, form::ComparePage& page);
 
-// The widgets of the form's pages, in tab order.
-std::vector<QWidget*> BuildPages(Binder& b, form::Form& form);
+// The widget of a page, made by the builder listed for the page's class (in
+// gui/PageKit.cpp). A page without a builder is a fault of the program:
+// std::logic_error, when the window is made.
+QWidget* BuildPage(Binder& b, form::Page& page);
 
 // --- Helpers shared by the page builders.
 namespace kit {

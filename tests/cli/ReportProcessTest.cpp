@@ -154,6 +154,48 @@ TEST(ReportProcess, ExitStatusAndExports) {
     EXPECT_EQ(Report(kDemo + " " + args).status, 2) << args;
 }
 
+// --load runs "Load File" with the path typed in, in order with the other
+// actions: the second save's report is the one it has alone, whatever was
+// shown before it.
+TEST(ReportProcess, LoadReplacesTheSaveShown) {
+  const std::string dir = ::testing::TempDir();
+  const std::string reloaded = std::string("'") + TOLVANE_SOURCE_DIR + "/examples/demo-reloaded.CivWarlordsSave'";
+  auto locked = tolvane::testing::ExampleSave(7);
+  locked.slots[0].password = "secret";
+  tolvane::testing::WriteFile(dir + "/locked-first.CivWarlordsSave", tolvane::testing::WriteSaveFile(locked));
+  auto noScore = tolvane::testing::ExampleSave(8);
+  noScore.maxPopScore = -400;
+  tolvane::testing::WriteFile(dir + "/no-score.CivWarlordsSave", tolvane::testing::WriteSaveFile(noScore));
+  auto withoutFile = [](json j) {
+    for (const char* field : {"Edit1", "Edit2"}) j["controls"].erase(field);
+    return j;
+  };
+  for (const std::string& second :
+       {"'" + dir + "/locked-first.CivWarlordsSave'", "'" + dir + "/no-score.CivWarlordsSave'", kDemo}) {
+    SCOPED_TRACE(second);
+    const Outcome alone = Report(second + " --json");
+    const Outcome after = Report(reloaded + " --set InitPopE=x --load " + second + " --json");
+    ASSERT_EQ(alone.status, 0);
+    ASSERT_EQ(after.status, 0);
+    json expected = withoutFile(json::parse(alone.out)), actual = withoutFile(json::parse(after.out));
+    // The message of the refused input stays in the log, its field no longer marked.
+    ASSERT_EQ(actual["messages"].front(), "'x' is not a valid integer value");
+    actual["messages"].erase(0);
+    EXPECT_EQ(actual, expected);
+  }
+  // A save that cannot be loaded leaves the one shown, and the run fails.
+  const json shown = json::parse(Report(reloaded + " --json").out);
+  const Outcome failed = Report(reloaded + " --load '" + dir + "/none.CivWarlordsSave' --json");
+  EXPECT_EQ(failed.status, 1);
+  json j = json::parse(failed.out);
+  EXPECT_EQ(j["messages"].size(), 1u);
+  j["messages"] = shown["messages"];
+  EXPECT_EQ(j["controls"]["Edit1"], dir + "/none.CivWarlordsSave");  // as typed
+  j["controls"]["Edit1"] = shown["controls"]["Edit1"];
+  EXPECT_EQ(j, shown);
+  EXPECT_EQ(Report(reloaded + " --load '" + dir + "/none.CivWarlordsSave'").out, "");
+}
+
 std::string ReadAll(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};

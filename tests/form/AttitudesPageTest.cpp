@@ -47,7 +47,7 @@ TEST_F(AttitudesPageTest, WithoutSelectionTheSecondPlayerTowardTheFirst) {
   EXPECT_EQ(form_.attitudes.aggressiveAiAttitude.Text(), "     0");
 }
 
-TEST_F(AttitudesPageTest, KeepTheirTextsForAProtectedRestrictedSave) {
+TEST_F(AttitudesPageTest, ShowNothingOfTheSaveBeforeForAProtectedRestrictedSave) {
   Analysis a = AttitudeGame();
   a.leaderPersonality[0] = 11;
   Show(a);
@@ -56,7 +56,7 @@ TEST_F(AttitudesPageTest, KeepTheirTextsForAProtectedRestrictedSave) {
   a.slots[0].password = "pw";
   a.restrictedView = true;
   Show(a);
-  EXPECT_EQ(form_.attitudes.baseAttitude.Text(), "     2");
+  EXPECT_EQ(form_.attitudes.baseAttitude.Text(), "");
   a.restrictedView = false;  // the password alone does not stop the page
   Show(a);
   EXPECT_EQ(form_.attitudes.baseAttitude.Text(), "    -1");

@@ -110,15 +110,20 @@ TEST_F(GraphPageTest, PointsFollowTheElapsedTurnsUpToTheHistoryLength) {
   EXPECT_EQ(form_.graph.chart.AxisMax(), 99999 * 105 / 100);
 }
 
-TEST_F(GraphPageTest, KeepsItsLinesInNotAvailableMode) {
+TEST_F(GraphPageTest, DrawsNothingInNotAvailableMode) {
   Show(GraphGame());
+  ASSERT_FALSE(DrawnSlots(form_).empty());
   Analysis a = GraphGame();
   a.slots[0].password = "pw";
-  a.history[kScoreHistory][0][0] = 7;
   Show(a);
   form_.graph.showAi.Click();
-  EXPECT_EQ(form_.graph.chart.Series()[0].points.front().second, 100);
-  EXPECT_EQ(DrawnSlots(form_), (std::vector<int>{0}));
+  // The lines of the save before are gone; the chart is as it started.
+  const Form fresh;
+  for (int s = 0; s < kSlots; ++s) {
+    EXPECT_TRUE(form_.graph.chart.Series()[size_t(s)].points.empty()) << s;
+    EXPECT_EQ(form_.graph.chart.Series()[size_t(s)].title, fresh.graph.chart.Series()[size_t(s)].title) << s;
+  }
+  EXPECT_EQ(form_.graph.chart.AxisMax(), 0);
 }
 
 }  // namespace

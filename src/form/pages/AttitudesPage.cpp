@@ -15,8 +15,7 @@ VariableTerm::VariableTerm(ControlList& list, std::string_view caption, std::str
       maximum(list,
               {.name = maximumName, .description = fmt::format("{} (maximum)", caption), .role = EditRole::NoValue}) {}
 
-AttitudesPage::AttitudesPage(const Analysis& save, MessageLog& messages)
-    : Page({"Attitudes", "TabSheet11"}, save, messages) {
+AttitudesPage::AttitudesPage(PageList& pages) : Page({"Attitudes", "TabSheet11"}, pages) {
   for (ComboBox* selector : {&leaderSelector, &towardSelector}) selector->OnChange([this] { ShowAttitude(); });
 }
 

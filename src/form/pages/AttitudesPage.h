@@ -18,7 +18,7 @@ struct VariableTerm {
 
 class AttitudesPage : public Page {
  public:
-  AttitudesPage(const Analysis& save, MessageLog& messages);
+  explicit AttitudesPage(PageList& pages);
 
   ComboBox leaderSelector{controls_, {.name = "AttLeaderSel1", .caption = "Leader 1"}, 9};
   ComboBox towardSelector{controls_, {.name = "AttLeaderSel2", .caption = "Leader 2"}, 9};
@@ -75,7 +75,7 @@ class AttitudesPage : public Page {
   static constexpr size_t kMemoryLeftColumn = 12;  // the first twelve terms stand in the left column
   Edit summary{controls_, {.name = "Edit78", .caption = "Summary", .role = EditRole::NoValue}};
 
-  void Fill();
+  void Fill() override;
   // Shows the constant terms of the selected leader toward the other.
   void ShowAttitude();
 };

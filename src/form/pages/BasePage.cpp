@@ -52,7 +52,7 @@ int32_t ScoreInputs::Counted(size_t part) const {
   return part < vassalShare.size() ? Wrap32(int64_t(current[part]) + vassalShare[part]) : current[part];
 }
 
-BasePage::BasePage(const Analysis& save, MessageLog& messages) : Page({"Base", "TabSheet1"}, save, messages) {
+BasePage::BasePage(PageList& pages) : Page({"Base", "TabSheet1"}, pages) {
   for (Edit* e : {&vassalPopulationScored, &vassalLandScored, &difficultyCoefficient})
     e->OnExit([this] { RecomputeScores(); });
   for (ScoreRow* row : Rows())

@@ -57,7 +57,7 @@ struct GameFigures {
 
 class BasePage : public Page {
  public:
-  BasePage(const Analysis& save, MessageLog& messages);
+  explicit BasePage(PageList& pages);
 
   Edit nick{controls_, {.name = "NickE", .caption = "Nick (Игрок)"}};
   Edit leader{controls_, {.name = "LeaderE", .description = "Leader"}};
@@ -98,7 +98,13 @@ class BasePage : public Page {
                                                                     "Factor",  "Game Score", "Final Score"};
   std::array<const ScoreRow*, 4> ScoreRows() const { return {&population, &land, &science, &wonders}; }
 
-  void Fill();
+  void Fill() override;
+  // The results of the previous save go with the controls; the factors stay.
+  void Reset() override {
+    Page::Reset();
+    results_ = {};
+    figures_ = {};
+  }
   // Reads every input of the calculator back, storing each value as soon as
   // it is read, then recomputes. A text that is no number stops the reading
   // there and recomputes nothing.

@@ -61,7 +61,7 @@ std::vector<ProductionEntry> ProductionOf(const City& city, int32_t speedCostPer
 
 }  // namespace
 
-CitiesPage::CitiesPage(const Analysis& save, MessageLog& messages) : Page({"Cities", "Cities"}, save, messages) {
+CitiesPage::CitiesPage(PageList& pages) : Page({"Cities", "Cities"}, pages) {
   SetVisible(false);
   playerSelector.OnChange([this] { SelectPlayer(); });
   citySelector.OnChange([this] { SelectCity(); });

@@ -8,7 +8,7 @@ namespace tolvane::form {
 
 class CitiesPage : public Page {
  public:
-  CitiesPage(const Analysis& save, MessageLog& messages);
+  explicit CitiesPage(PageList& pages);
 
   ComboBox playerSelector{controls_, {.name = "PlayerCitySelect", .description = "Player"}, 9};
   ComboBox citySelector{controls_, {.name = "CityBox", .caption = "City Select"}, 16};
@@ -20,7 +20,7 @@ class CitiesPage : public Page {
   Edit position{controls_, {.name = "CityXYE", .caption = "X,Y"}};
   Grid production{controls_, {.name = "ProductionGrid", .description = "Production"}, 3, 16, 1, 1};
 
-  void Fill();
+  void Fill() override;
   // Lists the selected player's cities and shows the first.
   void SelectPlayer();
   // Shows the selected city.

@@ -31,8 +31,7 @@ std::string ChangeText(const Change& change) {
   return fmt::format("{} → {} ({:+})", change.earlier, change.later, difference);
 }
 
-ComparePage::ComparePage(const Analysis& save, MessageLog& messages)
-    : Page({"Compare", "CompareSheet"}, save, messages) {
+ComparePage::ComparePage(PageList& pages) : Page({"Compare", "CompareSheet"}, pages) {
   SetVisible(false);
   saveComparison.SetEnabled(false);
   int col = 0;

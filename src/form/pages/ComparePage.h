@@ -23,7 +23,7 @@ namespace tolvane::form {
 
 class ComparePage : public Page {
  public:
-  ComparePage(const Analysis& save, MessageLog& messages);
+  explicit ComparePage(PageList& pages);
 
   Label earlier{controls_, {.name = "CompareEarlierE", .caption = "Earlier save"}, ""};
   Label later{controls_, {.name = "CompareLaterE", .caption = "Later save"}, ""};
@@ -43,6 +43,10 @@ class ComparePage : public Page {
   // Enabled while a comparison is shown.
   Button saveComparison{controls_, {.name = "CompareSaveButton", .caption = "Save Comparison…"}};
 
+  // The page shows two saves the user compared, not the loaded one: a load
+  // neither fills it nor takes the comparison away.
+  void Fill() override {}
+  void Reset() override {}
   // Shows a comparison and the page's tab.
   void Show(const SaveComparison& comparison);
   // The colour of the verdict line.

@@ -20,7 +20,7 @@ std::vector<ChartSeries> GraphPage::InitialSeries() {
   return series;
 }
 
-GraphPage::GraphPage(const Analysis& save, MessageLog& messages) : Page({"Graph", "TabSheet5"}, save, messages) {
+GraphPage::GraphPage(PageList& pages) : Page({"Graph", "TabSheet5"}, pages) {
   historySelector.OnChange([this] { DrawHistory(); });
   showAi.OnClick([this] { DrawHistory(); });
   chart.SetAxis(0, 0);

@@ -13,7 +13,7 @@ namespace tolvane::form {
 
 class GraphPage : public Page {
  public:
-  GraphPage(const Analysis& save, MessageLog& messages);
+  explicit GraphPage(PageList& pages);
 
   // Item i is history kind i (HistoryKind).
   ComboBox historySelector{controls_,
@@ -30,7 +30,7 @@ class GraphPage : public Page {
   Button copyData{controls_, {.name = "CopyDataButton", .caption = "Copy Data"}};
   Button saveData{controls_, {.name = "SaveDataButton", .caption = "Save Data…"}};
 
-  void Fill();
+  void Fill() override;
   // Draws the selected history of the players shown.
   void DrawHistory();
   // What the chart shows, for its title: "Score, turn 120" (the history and

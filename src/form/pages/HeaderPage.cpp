@@ -6,9 +6,7 @@
 
 namespace tolvane::form {
 
-HeaderPage::HeaderPage(const Analysis& save, MessageLog& messages) : Page({"Header", "TabSheet2"}, save, messages) {
-  SetVisible(false);
-}
+HeaderPage::HeaderPage(PageList& pages) : Page({"Header", "TabSheet2"}, pages) { SetVisible(false); }
 
 void HeaderPage::Fill() {
   const Analysis& a = save_;

@@ -8,7 +8,7 @@ namespace tolvane::form {
 
 class HeaderPage : public Page {
  public:
-  HeaderPage(const Analysis& save, MessageLog& messages);
+  explicit HeaderPage(PageList& pages);
 
   Edit saveVersion{controls_, {.name = "SaveVersionE", .caption = "SaveVersion"}};
   Edit flags{controls_, {.name = "FlagsE", .caption = "Flags"}};
@@ -22,7 +22,7 @@ class HeaderPage : public Page {
   Edit gamePassword{controls_, {.name = "GamePasswordE", .caption = "GamePassword"}};
   Edit adminPassword{controls_, {.name = "AdminPasswordE", .caption = "AdminPassword"}};
 
-  void Fill();
+  void Fill() override;
 };
 
 }  // namespace tolvane::form

@@ -37,7 +37,7 @@ AnarchyCalculator::AnarchyCalculator(ControlList& list)
       startEra(list, {.name = "AnarchyStartEraBox", .caption = "Starting Era"}, 8, Items(StartEraNames()), 0),
       length(list, {.name = "AnarchyLengthL", .caption = "Anarchy Length"}, "= 0 turns") {}
 
-KavrelPage::KavrelPage(const Analysis& save, MessageLog& messages) : Page({"Kavrel", "TabSheet9"}, save, messages) {
+KavrelPage::KavrelPage(PageList& pages) : Page({"Kavrel", "TabSheet9"}, pages) {
   for (KavrelRow* row : MutableRows())
     for (Edit* e : {&row->current, &row->maximal, &row->factor}) e->OnExit([this] { RecomputeScore(); });
   anarchy.civics.OnExit([this] { RecomputeAnarchy(); });

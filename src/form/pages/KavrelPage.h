@@ -44,7 +44,7 @@ struct AnarchyCalculator {
 
 class KavrelPage : public Page {
  public:
-  KavrelPage(const Analysis& save, MessageLog& messages);
+  explicit KavrelPage(PageList& pages);
 
   KavrelRow population{controls_,
                        "Population",
@@ -83,7 +83,13 @@ class KavrelPage : public Page {
     return {&population, &land, &science, &wonders, &culture, &modernTechnologies, &turn};
   }
 
-  void Fill();
+  void Fill() override;
+  // The results of the previous save go with the controls; the factors stay.
+  void Reset() override {
+    Page::Reset();
+    results_ = {};
+    scoreShown_.reset();
+  }
   // Reads every input of the Kavrel score back, storing each value as soon
   // as it is read, then recomputes.
   void RecomputeScore();

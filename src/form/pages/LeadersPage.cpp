@@ -7,7 +7,7 @@
 
 namespace tolvane::form {
 
-LeadersPage::LeadersPage(const Analysis& save, MessageLog& messages) : Page({"Leaders", "TabSheet4"}, save, messages) {
+LeadersPage::LeadersPage(PageList& pages) : Page({"Leaders", "TabSheet4"}, pages) {
   int col = 0;
   for (const auto& [header, width] : {std::pair{"№", 20},
                                       {"Leader name", 115},

@@ -8,11 +8,11 @@ namespace tolvane::form {
 
 class LeadersPage : public Page {
  public:
-  LeadersPage(const Analysis& save, MessageLog& messages);
+  explicit LeadersPage(PageList& pages);
 
   Grid leaders{controls_, {.name = "LeadersGrid", .description = "Leaders"}, 10, kSlots + 1, 2, 1};
 
-  void Fill();
+  void Fill() override;
 };
 
 }  // namespace tolvane::form

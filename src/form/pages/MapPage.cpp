@@ -8,7 +8,7 @@
 
 namespace tolvane::form {
 
-MapPage::MapPage(const Analysis& save, MessageLog& messages) : Page({"Map", "TabSheet3"}, save, messages) {}
+MapPage::MapPage(PageList& pages) : Page({"Map", "TabSheet3"}, pages) {}
 
 void MapPage::Fill() {
   const Analysis& a = save_;

@@ -8,7 +8,7 @@ namespace tolvane::form {
 
 class MapPage : public Page {
  public:
-  MapPage(const Analysis& save, MessageLog& messages);
+  explicit MapPage(PageList& pages);
 
   Edit saveFlag{controls_, {.name = "SaveFlagE", .caption = "Save Flag"}};
   Edit gameName{controls_, {.name = "GameNameE", .caption = "Game Name"}};
@@ -30,7 +30,7 @@ class MapPage : public Page {
   ListBox victoryConditions{controls_, {.name = "VictoryConditionBox", .caption = "Victory Conditions"}};
   ListBox gameOptions{controls_, {.name = "GameOptionBox", .caption = "Game Options"}};
 
-  void Fill();
+  void Fill() override;
 };
 
 }  // namespace tolvane::form

@@ -15,8 +15,7 @@ std::string LogLineText(const Analysis& a, const Message& m) {
   return fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text));
 }
 
-PlayerLogPage::PlayerLogPage(const Analysis& save, MessageLog& messages)
-    : Page({"Player Log", "TabSheet6"}, save, messages) {
+PlayerLogPage::PlayerLogPage(PageList& pages) : Page({"Player Log", "TabSheet6"}, pages) {
   playerSelector.SetVisible(false);
   for (CheckBox* filter : {&showCombats, &showCityEvents}) filter->OnClick([this] { ShowLog(); });
   playerSelector.OnChange([this] { ShowLog(); });

@@ -13,14 +13,14 @@ std::string LogLineText(const Analysis& a, const Message& m);
 
 class PlayerLogPage : public Page {
  public:
-  PlayerLogPage(const Analysis& save, MessageLog& messages);
+  explicit PlayerLogPage(PageList& pages);
 
   ComboBox playerSelector{controls_, {.name = "PlayerLogSelect", .description = "Player"}, 9};
   CheckBox showCombats{controls_, {.name = "ShowCombatsCheckBox", .caption = "Show Combats"}};
   CheckBox showCityEvents{controls_, {.name = "ShowCityEventsCheckBox", .caption = "Show City Events"}};
   RichText log{controls_, {.name = "PlayerLog", .description = "Player log"}};
 
-  void Fill();
+  void Fill() override;
   // Shows the selected player's messages that the filters let through.
   void ShowLog();
 };

@@ -13,7 +13,7 @@
 
 namespace tolvane::form {
 
-PlayerPage::PlayerPage(const Analysis& save, MessageLog& messages) : Page({"Player", "TabSheet8"}, save, messages) {
+PlayerPage::PlayerPage(PageList& pages) : Page({"Player", "TabSheet8"}, pages) {
   playerSelector.SetVisible(false);
   playerSelector.OnChange([this] { ShowPlayer(); });
   int col = 0;

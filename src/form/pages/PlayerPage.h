@@ -10,7 +10,7 @@ namespace tolvane::form {
 
 class PlayerPage : public Page {
  public:
-  PlayerPage(const Analysis& save, MessageLog& messages);
+  explicit PlayerPage(PageList& pages);
 
   ComboBox playerSelector{controls_, {.name = "PlayerInfoSelect", .description = "Player"}, 9};
   Edit gold{controls_, {.name = "GoldE", .caption = "Gold"}};
@@ -30,7 +30,7 @@ class PlayerPage : public Page {
   Edit cities{controls_, {.name = "CityNumberE", .caption = "Cities"}};
   Grid technologyGrid{controls_, {.name = "TechGrid", .description = "Technologies"}, 5, kTechs + 1, 1, 1};
 
-  void Fill();
+  void Fill() override;
   // Shows the selected player.
   void ShowPlayer();
 

@@ -15,7 +15,7 @@
 
 namespace tolvane::form {
 
-ReloadsPage::ReloadsPage(const Analysis& save, MessageLog& messages) : Page({"Reloads", "TabSheet7"}, save, messages) {
+ReloadsPage::ReloadsPage(PageList& pages) : Page({"Reloads", "TabSheet7"}, pages) {
   preSessions.OnChange([this] { RecountSessions(); });
   int col = 0;
   for (const auto& [header, width] : {std::pair{"№", 30}, {"Turn", 50}, {"Year", 60}}) {

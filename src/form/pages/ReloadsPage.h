@@ -20,7 +20,7 @@ struct SessionFigures {
 
 class ReloadsPage : public Page {
  public:
-  ReloadsPage(const Analysis& save, MessageLog& messages);
+  explicit ReloadsPage(PageList& pages);
 
   Edit sessions{controls_, {.name = "Edit9", .caption = "       Sessions       (Число сессий)"}};
   Edit preSessions{
@@ -37,7 +37,13 @@ class ReloadsPage : public Page {
   // "Turn", "Year".
   Grid sessionTurns{controls_, {.name = "SessionTurnsGrid", .description = "Sessions by turn"}, 3, 1, 1, 1};
 
-  void Fill();
+  void Fill() override;
+  // The counts of the previous save go with the controls.
+  void Reset() override {
+    Page::Reset();
+    playSessions_ = averageSessionTime_ = 0;
+    figures_ = {};
+  }
   // Play sessions and the average time of one, from the sessions found and
   // the count typed as PreSessions, which must lie between 0 and the
   // sessions (more would count a negative number of play sessions).

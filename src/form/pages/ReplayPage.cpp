@@ -13,7 +13,7 @@ std::string ReplayLineText(const Analysis& a, const ReplayMessage& m) {
   return fmt::sprintf("%4d%s %s", m.turn, DateTextPadded(Turn2Date(a.gameSpeed, m.turn)), Latin1ToUtf8(m.text));
 }
 
-ReplayPage::ReplayPage(const Analysis& save, MessageLog& messages) : Page({"Replay", "Log"}, save, messages) {}
+ReplayPage::ReplayPage(PageList& pages) : Page({"Replay", "Log"}, pages) {}
 
 bool ReplayPage::ShowsReplay() const { return Visible() && !save_.restrictedView; }
 

@@ -13,11 +13,11 @@ std::string ReplayLineText(const Analysis& a, const ReplayMessage& m);
 
 class ReplayPage : public Page {
  public:
-  ReplayPage(const Analysis& save, MessageLog& messages);
+  explicit ReplayPage(PageList& pages);
 
   RichText replay{controls_, {.name = "ReplayList", .description = "Replay"}};
 
-  void Fill();
+  void Fill() override;
   // Whether the user sees the replay: not in the restricted view, nor when
   // the save is not available (its tab is hidden).
   bool ShowsReplay() const;

@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include "form/Latin1.h"
 
 namespace tolvane::form {
@@ -50,7 +52,12 @@ void FillPlayerSelector(ComboBox& selector, const Analysis& a) {
     const std::string& name = a.slots[size_t(s)].leaderName;
     if (!name.empty()) selector.Add(Latin1ToUtf8(name));
   }
-  if (!selector.Items().empty()) selector.SetIndex(0);
+  // The player the user picked stays chosen while the save has a player of
+  // that name; otherwise the first player is.
+  const auto& items = selector.Items();
+  if (items.empty()) return;
+  const auto picked = std::find(items.begin(), items.end(), selector.Picked());
+  selector.SetIndex(picked == items.end() || selector.Picked().empty() ? 0 : int(picked - items.begin()));
 }
 
 int SlotOf(const ComboBox& selector, const Analysis& a, int noSelection) {

@@ -36,7 +36,8 @@ Detail DetailOf(const Analysis& a, int slot);
 std::string ViewNote(const Analysis& a, const std::vector<std::string>& hiddenPages);
 
 // Fills a player selector with the names of the named slots in slot order
-// and selects the first.
+// and selects the player the user picked (ComboBox::Picked) when the save
+// has one of that name, or else the first.
 void FillPlayerSelector(ComboBox& selector, const Analysis& a);
 
 // The slot that the selected item of a player selector stands for: the

@@ -34,7 +34,7 @@ std::string Saves(size_t n) { return fmt::format("{} save{}", n, n == 1 ? "" : "
 
 }  // namespace
 
-SavesPage::SavesPage(const Analysis& save, MessageLog& messages) : Page({"Saves", "SavesSheet"}, save, messages) {
+SavesPage::SavesPage(PageList& pages) : Page({"Saves", "SavesSheet"}, pages) {
   table.SetSort(kFileNameColumn, true);
   table.OnSort([this] { ShowRows(); });
   filter.OnChange([this] { ShowRows(); });

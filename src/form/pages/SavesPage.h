@@ -25,7 +25,7 @@ namespace tolvane::form {
 
 class SavesPage : public Page {
  public:
-  SavesPage(const Analysis& save, MessageLog& messages);
+  explicit SavesPage(PageList& pages);
 
   Button openFolder{controls_, {.name = "OpenFolderButton", .caption = "Open Folder…"}};
   Edit folder{controls_, {.name = "SavesFolderE", .caption = "Folder"}};
@@ -40,6 +40,11 @@ class SavesPage : public Page {
   // button that stops it (enabled while saves are being read).
   Label progress{controls_, {.name = "SavesProgressL", .description = "Reading saves"}, ""};
   Button cancel{controls_, {.name = "SavesCancelButton", .caption = "Cancel"}};
+
+  // The page lists a folder the user chose: a load only marks its row
+  // (MarkLoaded), and the rows, the filter and the order stay.
+  void Fill() override {}
+  void Reset() override {}
 
   // --- The folder.
   // Lists a folder's saves, each a row waiting to be read, in place of the

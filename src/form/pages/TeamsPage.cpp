@@ -16,7 +16,7 @@ double Percent(int32_t part, int32_t whole) { return whole > 0 ? double(Wrap32(i
 
 }  // namespace
 
-TeamsPage::TeamsPage(const Analysis& save, MessageLog& messages) : Page({"Teams", "TabSheet10"}, save, messages) {
+TeamsPage::TeamsPage(PageList& pages) : Page({"Teams", "TabSheet10"}, pages) {
   int col = 0;
   for (const auto& [header, width] : {std::pair{"№", 20},
                                       {"Leader name", 115},

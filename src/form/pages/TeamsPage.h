@@ -9,11 +9,11 @@ namespace tolvane::form {
 
 class TeamsPage : public Page {
  public:
-  TeamsPage(const Analysis& save, MessageLog& messages);
+  explicit TeamsPage(PageList& pages);
 
   Grid teams{controls_, {.name = "TeamsGrid", .description = "Teams"}, 8, kSlots + 1, 2, 1};
 
-  void Fill();
+  void Fill() override;
 };
 
 }  // namespace tolvane::form

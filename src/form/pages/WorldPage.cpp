@@ -30,7 +30,7 @@ std::string PlayerName(const Analysis& a, int slot) {
 
 }  // namespace
 
-WorldPage::WorldPage(const Analysis& save, MessageLog& messages) : Page({"World", "WorldSheet"}, save, messages) {
+WorldPage::WorldPage(PageList& pages) : Page({"World", "WorldSheet"}, pages) {
   int col = 0;
   for (const auto& [header, width] :
        {std::pair{"№", 24}, {"Colour", 36}, {"Player", 100}, {"Plots", 40}, {"Cities", 40}}) {

@@ -13,7 +13,7 @@ namespace tolvane::form {
 
 class WorldPage : public Page {
  public:
-  WorldPage(const Analysis& save, MessageLog& messages);
+  explicit WorldPage(PageList& pages);
 
   CheckBox showOwners{controls_, {.name = "WorldOwnersCheckBox", .caption = "Owners"}, true};
   CheckBox showCities{controls_, {.name = "WorldCitiesCheckBox", .caption = "Cities"}, true};
@@ -26,7 +26,7 @@ class WorldPage : public Page {
   Grid legend{controls_, {.name = "WorldLegendGrid", .description = "Legend"}, 5, 1, 1, 1};
   Label plotText{controls_, {.name = "WorldPlotL", .description = "Plot"}, ""};
 
-  void Fill();
+  void Fill() override;
   // Pixels per plot of the page's picture.
   int32_t Scale() const { return scale_; }
   // The stored map's size in plots (0 x 0 when there is no map to show).

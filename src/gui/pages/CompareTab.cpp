@@ -15,12 +15,11 @@
 #include <QVBoxLayout>
 
 #include "gui/Pages.h"
+#include "gui/QtText.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Paints a label's text elided in the middle where the label is narrower
 // than the text: a long path keeps its start and its file name. The label

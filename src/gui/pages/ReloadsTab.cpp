@@ -1,4 +1,4 @@
-// The pages of the game's course: "Replay", "Graph", "Player Log", "Reloads".
+// The "Reloads" page: the sessions of the game.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,53 +9,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "gui/ChartExport.h"
-#include "gui/HistoryChartView.h"
 #include "gui/Pages.h"
 
 namespace tolvane::gui {
 
-QWidget* BuildReplayPage(Binder& b, form::ReplayPage& page) {
-  QListView* replay = b.Rich(page.replay);
-  auto* layout = new QVBoxLayout;
-  layout->setSpacing(2);
-  layout->addWidget(kit::LogHeader(replay));
-  layout->addWidget(replay, 1);
-  return kit::Page(page, layout);
-}
-
-QWidget* BuildGraphPage(Binder& b, form::GraphPage& page) {
-  auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo(page.historySelector));
-  top->addSpacing(12);
-  top->addWidget(b.Check(page.showAi));
-  top->addStretch(1);
-  HistoryChartView* chart = b.Chart(page.chart);
-  b.Watch(page.historySelector,
-          [chart, &page] { chart->SetValueTitle(QString::fromStdString(page.historySelector.Text())); });
-  AddChartExports(b, page, chart, top);
-  auto* layout = new QVBoxLayout;
-  layout->addLayout(top);
-  layout->addWidget(chart, 1);
-  return kit::Page(page, layout);
-}
-
-QWidget* BuildPlayerLogPage(Binder& b, form::PlayerLogPage& page) {
-  auto* top = new QHBoxLayout;
-  top->addWidget(b.Combo(page.playerSelector));
-  top->addSpacing(12);
-  top->addWidget(b.Check(page.showCombats));
-  top->addWidget(b.Check(page.showCityEvents));
-  top->addStretch(1);
-  QListView* log = b.Rich(page.log);
-  auto* layout = new QVBoxLayout;
-  layout->setSpacing(2);
-  layout->addLayout(top);
-  layout->addSpacing(4);
-  layout->addWidget(kit::LogHeader(log));
-  layout->addWidget(log, 1);
-  return kit::Page(page, layout);
-}
+using kit::Put;
 
 QWidget* BuildReloadsPage(Binder& b, form::ReloadsPage& page) {
   auto* grid = kit::Grid();
