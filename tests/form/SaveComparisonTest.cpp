@@ -280,7 +280,9 @@ TEST_F(SaveComparisonTest, VerdictLineHeadingsAndTheSavedComparison) {
     // earlier save does not share.
     ASSERT_TRUE(r.replayAdded);
     EXPECT_EQ(Texts(form.compare.replayAdded).front(), r.replayAdded->front().line);
-    if (c.differ && r.sameGame) EXPECT_EQ(r.replayAdded->front().turn, 105);
+    if (c.differ && r.sameGame) {
+      EXPECT_EQ(r.replayAdded->front().turn, 105);
+    }
 
     EXPECT_TRUE(form.compare.saveComparison.Enabled());
     const fs::path text = dir_ / "comparison.txt", json = dir_ / "comparison.JSON";

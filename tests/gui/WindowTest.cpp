@@ -498,7 +498,8 @@ void WindowTest::viewNoteSaysWhatIsHidden() {
     field->selectAll();
     QTest::keyClicks(field, path);
     QTest::keyClick(field, Qt::Key_Return);
-    QTRY_COMPARE(QString::fromStdString(s.form().fileBar.savePath.Text()), path);
+    QVERIFY(Settled(s.window));
+    QCOMPARE(QString::fromStdString(s.form().LoadedPath()), path);
   };
   load(password_);
   QVERIFY(line->isVisible());
@@ -1512,57 +1513,59 @@ void WindowTest::tabKeysWorkWhereverTheFocusIs() {
     QTest::keyClick(widget, c.key, c.modifiers);
     QVERIFY2(pages->currentIndex() == next(from, c.step), c.control.Name().c_str());
   }
-  // Each tab shows the widgets of its own page of the form, under its caption:
-  // the window name of every widget under a tab is that of a control of the
-  // tab's page. Controls that the window puts elsewhere (the status bar) are
-  // under no tab.
-  void WindowTest::eachTabHoldsItsOwnPage() {
-    Session s;
-    QTabWidget* tabs = s.window.Pages();
-    const auto& pages = s.form().Pages();
-    QCOMPARE(tabs->count(), int(pages.size()));
-    QSet<QString> underTabs;
-    for (int p = 0; p < tabs->count(); ++p) {
-      const form::Page& page = *pages[size_t(p)];
-      QCOMPARE(tabs->tabText(p), QString::fromStdString(page.Caption()));
-      QVERIFY(tabs->widget(p)->findChild<QWidget*>(QString::fromStdString(page.Name())));
-      QSet<QString> own, shown;
-      for (const form::Control* c : page.Controls()) own << QString::fromStdString(c->Name());
-      for (const QWidget* w : tabs->widget(p)->findChildren<QWidget*>())
-        if (s.form().Find(w->objectName().toStdString())) shown << w->objectName();
-      QVERIFY2(shown.subtract(own).isEmpty(), qPrintable(QString::fromStdString(page.Caption()) + QStringLiteral(": ") +
-                                                         QStringList(shown.values()).join(' ')));
-      for (const form::Control* c : page.Controls()) {
-        const QString name = QString::fromStdString(c->Name());
-        QVERIFY2(tabs->widget(p)->findChild<QWidget*>(name) || !tabs->findChild<QWidget*>(name), qPrintable(name));
-        underTabs << name;
-      }
+}
+
+// Each tab shows the widgets of its own page of the form, under its caption:
+// the window name of every widget under a tab is that of a control of the
+// tab's page. Controls that the window puts elsewhere (the status bar) are
+// under no tab.
+void WindowTest::eachTabHoldsItsOwnPage() {
+  Session s;
+  QTabWidget* tabs = s.window.Pages();
+  const auto& pages = s.form().Pages();
+  QCOMPARE(tabs->count(), int(pages.size()));
+  QSet<QString> underTabs;
+  for (int p = 0; p < tabs->count(); ++p) {
+    const form::Page& page = *pages[size_t(p)];
+    QCOMPARE(tabs->tabText(p), QString::fromStdString(page.Caption()));
+    QVERIFY(tabs->widget(p)->findChild<QWidget*>(QString::fromStdString(page.Name())));
+    QSet<QString> own, shown;
+    for (const form::Control* c : page.Controls()) own << QString::fromStdString(c->Name());
+    for (const QWidget* w : tabs->widget(p)->findChildren<QWidget*>())
+      if (s.form().Find(w->objectName().toStdString())) shown << w->objectName();
+    QVERIFY2(shown.subtract(own).isEmpty(), qPrintable(QString::fromStdString(page.Caption()) + QStringLiteral(": ") +
+                                                       QStringList(shown.values()).join(' ')));
+    for (const form::Control* c : page.Controls()) {
+      const QString name = QString::fromStdString(c->Name());
+      QVERIFY2(tabs->widget(p)->findChild<QWidget*>(name) || !tabs->findChild<QWidget*>(name), qPrintable(name));
+      underTabs << name;
     }
-    QVERIFY(underTabs.size() > 100);
   }
+  QVERIFY(underTabs.size() > 100);
+}
 
-  // A load shows its save alone: a calculator's input refused before it and
-  // its message in the status bar are gone, as in a fresh window.
-  void WindowTest::aLoadTakesTheCalculatorsMessagesAway() {
-    Session s(example_);
-    QVERIFY(s.active && s.loaded);
-    auto* edit = s.Widget<QLineEdit>(s.form().kavrel.anarchy.cities);
-    s.ShowPageOf(edit);
-    edit->setFocus(Qt::MouseFocusReason);
-    QTRY_VERIFY(edit->hasFocus());
-    const QColor plain = edit->palette().color(QPalette::Base);
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("Cities: '' is not a valid integer value"));
-    QVERIFY(edit->palette().color(QPalette::Base) != plain);
-    s.Close();
-    QVERIFY(Load(s.window, other_));
-    QCOMPARE(s.window.statusBar()->currentMessage(), QString());
-    QCOMPARE(edit->palette().color(QPalette::Base), plain);
-    QCOMPARE(edit->text(), QString::fromStdString(form::Form().kavrel.anarchy.cities.Text()));
-    QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
-  }
+// A load shows its save alone: a calculator's input refused before it and
+// its message in the status bar are gone, as in a fresh window.
+void WindowTest::aLoadTakesTheCalculatorsMessagesAway() {
+  Session s(example_);
+  QVERIFY(s.active && s.loaded);
+  auto* edit = s.Widget<QLineEdit>(s.form().kavrel.anarchy.cities);
+  s.ShowPageOf(edit);
+  edit->setFocus(Qt::MouseFocusReason);
+  QTRY_VERIFY(edit->hasFocus());
+  const QColor plain = edit->palette().color(QPalette::Base);
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Tab);
+  QCOMPARE(s.window.statusBar()->currentMessage(), QStringLiteral("Cities: '' is not a valid integer value"));
+  QVERIFY(edit->palette().color(QPalette::Base) != plain);
+  s.Close();
+  QVERIFY(Load(s.window, other_));
+  QCOMPARE(s.window.statusBar()->currentMessage(), QString());
+  QCOMPARE(edit->palette().color(QPalette::Base), plain);
+  QCOMPARE(edit->text(), QString::fromStdString(form::Form().kavrel.anarchy.cities.Text()));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
 
-  QTEST_MAIN(WindowTest)
+QTEST_MAIN(WindowTest)
 #include "WindowTest.moc"
