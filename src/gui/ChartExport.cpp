@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QMenu>
@@ -11,19 +11,17 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
-#include <stdexcept>
 
 #include "gui/HistoryChartView.h"
+#include "save/FileWrite.h"
+#include "save/SaveError.h"
+#include "save/Utf8Path.h"
 
 namespace tolvane::gui {
 
 namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-
-[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
-  throw std::runtime_error(QStringLiteral("Cannot write file \"%1\": %2.").arg(path, reason).toStdString());
-}
 
 // The name a saved chart or its data is proposed under: the history shown.
 QString ChartName(const form::GraphPage& page) {
@@ -34,13 +32,16 @@ QString ChartName(const form::GraphPage& page) {
 }  // namespace
 
 void SaveChartPicture(const HistoryChartView& view, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) CannotWrite(path, file.errorString());
+  // Drawn whole first, then written by the writer of every export (which
+  // replaces a file only once the new one is complete, and never a save).
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   const QRect area = view.viewport()->rect();
   const QRectF shown = view.mapToScene(area).boundingRect();
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(area.size());
     svg.setViewBox(area);
     svg.setTitle(QStringLiteral("Tolvane chart"));
@@ -56,9 +57,10 @@ void SaveChartPicture(const HistoryChartView& view, const QString& path) {
       painter.setRenderHint(QPainter::Antialiasing);
       view.scene()->render(&painter, QRectF(area), shown);
     }
-    if (!image.save(&file, "PNG")) CannotWrite(path, file.errorString());
+    if (!image.save(&buffer, "PNG"))
+      throw SaveError(QStringLiteral("Cannot write \"%1\". The picture could not be encoded.").arg(path).toStdString());
   }
-  if (!file.flush() || file.error() != QFileDevice::NoError) CannotWrite(path, file.errorString());
+  WriteBytes(PathFromUtf8(path.toStdString()), {bytes.constData(), size_t(bytes.size())});
 }
 
 void AddChartExports(Binder& b, form::GraphPage& page, HistoryChartView* chart, QBoxLayout* row) {

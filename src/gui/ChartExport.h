@@ -16,7 +16,8 @@ class HistoryChartView;
 
 // Writes the chart as the view draws it (its size, its zoom) to a file: SVG
 // when the name ends in ".svg", else PNG at twice the screen's pixels.
-// Throws std::runtime_error, naming the file, when it cannot be written.
+// Throws SaveError, naming the file, when it cannot be written; a file that
+// holds a saved game is never written over.
 void SaveChartPicture(const HistoryChartView& view, const QString& path);
 
 // Adds the page's three export buttons to `row` and the same three actions
