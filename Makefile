@@ -1,7 +1,9 @@
-# Tolvane: `make run` builds and starts the window, `make test` builds
+# Tolvane: `make run` builds and starts the window, `make check` builds it and
+# runs its tests (the quick round of everyday work), `make test` builds
 # everything twice (normal, and with AddressSanitizer + UndefinedBehaviorSanitizer),
 # cross-builds the parts without Qt for Windows, and runs the whole suite (the
-# Windows build's under Wine). Both first install the Debian packages that are missing.
+# Windows build's under Wine), as CI does. All first install the Debian packages
+# that are missing. Every build treats compiler warnings as errors.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -18,7 +20,7 @@ PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-d
            g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test tidy golden bench fuzz screenshots demo windows install clean
+.PHONY: deps build run check test tidy golden bench fuzz screenshots demo windows install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -37,8 +39,11 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	$(BUILD)/src/gui/tolvane
 
-test: build
+# The plain build and its tests, nothing more.
+check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+test: check
 	$(MAKE) --no-print-directory tidy
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=ON -DTOLVANE_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
@@ -66,7 +71,7 @@ bench: build
 # new crashes land in fuzz/corpus/crashes, to be committed with their fix.
 fuzz: deps
 	CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON \
-	  -DTOLVANE_GUI=OFF -DTOLVANE_BENCH=OFF
+	  -DTOLVANE_GUI=OFF -DTOLVANE_BENCH=OFF -DTOLVANE_WERROR=OFF
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_load fuzz_seeds
 	mkdir -p $(FUZZ_BUILD)/corpus fuzz/corpus/crashes
 	$(FUZZ_BUILD)/fuzz/fuzz_seeds $(FUZZ_BUILD)/corpus

@@ -96,9 +96,9 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
   SkipInt32List(r);
   SkipUStrList(r);
   SkipIndexBlock(r);
-  SkipList(r, [](SaveReader& r) {
-    r.SkipInt32(3 + kBonuses);
-    SkipInt32List(r, 2);
+  SkipList(r, [](SaveReader& entry) {
+    entry.SkipInt32(3 + kBonuses);
+    SkipInt32List(entry, 2);
   });
   SkipIndexBlock(r);
   ReadCities(r, a, slot);
@@ -108,14 +108,14 @@ void ReadPlayer(SaveReader& r, Analysis& a, int slot, TechTurns& techTurns) {
   SkipIndexBlock(r);
   SkipList(r, SkipGroup);
   ReadMessages(r, a, slot, techTurns);
-  SkipList(r, [](SaveReader& r) {
-    r.SkipInt32(4);
-    r.SkipBool(2);
-    r.SkipInt32();
-    r.SkipUStr();
-    r.SkipUStr();
-    r.SkipUStr();
-    SkipUStrList(r, 2);
+  SkipList(r, [](SaveReader& entry) {
+    entry.SkipInt32(4);
+    entry.SkipBool(2);
+    entry.SkipInt32();
+    entry.SkipUStr();
+    entry.SkipUStr();
+    entry.SkipUStr();
+    SkipUStrList(entry, 2);
   });
   SkipList(r, SkipEvent);
   ReadHistories(r, a, slot);

@@ -220,10 +220,7 @@ int main(int argc, char** argv) {
   }
   if (loaded) {
     try {
-      if (!exportImage.empty())
-        tolvane::WriteBytes(
-            tolvane::PathFromUtf8(exportImage),
-            std::string_view(reinterpret_cast<const char*>(form.Image().bytes.data()), form.Image().bytes.size()));
+      if (!exportImage.empty()) tolvane::WriteSaveImage(tolvane::PathFromUtf8(exportImage), form.Image());
       if (!exportMap.empty()) tolvane::WriteBytes(tolvane::PathFromUtf8(exportMap), form.MapText());
       if (!exportHistories.empty())
         tolvane::WriteBytes(tolvane::PathFromUtf8(exportHistories), tolvane::form::HistoriesCsv(form.Model()));

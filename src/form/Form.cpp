@@ -198,10 +198,8 @@ void Form::AdoptCalculators(const CalculatorSettings& settings) {
 std::string Form::MapText() const { return form::MapText(analysis_); }
 
 void Form::SaveFile(const std::string& imagePath, const std::string& mapPath) {
-  const auto& bytes = shown_.image.bytes;
   try {
-    if (!imagePath.empty())
-      WriteBytes(PathFromUtf8(imagePath), {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    if (!imagePath.empty()) WriteSaveImage(PathFromUtf8(imagePath), shown_.image);
   } catch (const SaveError& e) {
     messages_.Add(e.what());
   }

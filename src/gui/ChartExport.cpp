@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QClipboard>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGraphicsScene>
@@ -13,18 +13,16 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
-#include <stdexcept>
 
 #include "gui/HistoryChartView.h"
 #include "gui/QtText.h"
+#include "save/FileWrite.h"
+#include "save/SaveError.h"
+#include "save/Utf8Path.h"
 
 namespace tolvane::gui {
 
 namespace {
-
-[[noreturn]] void CannotWrite(const QString& path, const QString& reason) {
-  throw std::runtime_error(QStringLiteral("Cannot write file \"%1\": %2.").arg(path, reason).toStdString());
-}
 
 // The name a saved chart or its data is proposed under: the history shown.
 QString ChartName(const form::GraphPage& page) {
@@ -52,14 +50,17 @@ QString ChartTitle(const QString& saveName, const form::GraphPage& page) {
 }
 
 void SaveChartPicture(const HistoryChartView& view, const QString& path, const QString& title) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) CannotWrite(path, file.errorString());
+  // Drawn whole first, then written by the writer of every export (which
+  // replaces a file only once the new one is complete, and never a save).
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   const QRect area = view.viewport()->rect();
   const int titleHeight = QFontMetrics(view.font()).height() * 2;
   const QSize size(area.width(), area.height() + titleHeight);
   if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(title);
@@ -75,9 +76,10 @@ void SaveChartPicture(const HistoryChartView& view, const QString& path, const Q
       painter.setRenderHint(QPainter::Antialiasing);
       PaintChart(painter, view, title, titleHeight);
     }
-    if (!image.save(&file, "PNG")) CannotWrite(path, file.errorString());
+    if (!image.save(&buffer, "PNG"))
+      throw SaveError(QStringLiteral("Cannot write \"%1\". The picture could not be encoded.").arg(path).toStdString());
   }
-  if (!file.flush() || file.error() != QFileDevice::NoError) CannotWrite(path, file.errorString());
+  WriteBytes(PathFromUtf8(path.toStdString()), {bytes.constData(), size_t(bytes.size())});
 }
 
 void AddChartExports(Binder& b, form::GraphPage& page, HistoryChartView* chart, QBoxLayout* row) {

@@ -16,8 +16,8 @@ class HistoryChartView;
 
 // Writes the chart as the view draws it (its size, its zoom) under a title
 // line to a file: SVG when the name ends in ".svg", else PNG at twice the
-// screen's pixels. Throws std::runtime_error, naming the file, when it
-// cannot be written.
+// screen's pixels. Throws SaveError, naming the file, when it cannot be
+// written; a file that holds a saved game is never written over.
 void SaveChartPicture(const HistoryChartView& view, const QString& path, const QString& title);
 
 // The title line of a saved chart: "NAME — Score, turn 120", NAME the

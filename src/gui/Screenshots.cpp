@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QPixmap>
+#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableView>
 #include <algorithm>
@@ -15,8 +16,10 @@ namespace tolvane::gui {
 
 namespace {
 
+// Written whole: the picture that was there stays until the new one is complete.
 bool Save(const QPixmap& picture, const QString& path, QStringList& written, QString* error) {
-  if (picture.isNull() || !picture.save(path, "PNG")) {
+  QSaveFile file(path);
+  if (picture.isNull() || !file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
     if (error) *error = QStringLiteral("cannot write %1").arg(path);
     return false;
   }

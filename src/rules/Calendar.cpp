@@ -40,7 +40,7 @@ int32_t TurnLimit(int32_t speed) {
   return kTurnLimits[static_cast<size_t>(speed)];
 }
 
-int32_t Turn2Date(int32_t speed, int32_t turn) {
+int32_t Turn2Date(int32_t speed, int32_t turn, bool* wrapped) {
   if (speed < 0 || speed >= kSpeeds) return -9999;
   const auto segments = kCalendars[static_cast<size_t>(speed)];
   // The last segment whose bound the turn exceeds; turns at or below the
@@ -53,7 +53,9 @@ int32_t Turn2Date(int32_t speed, int32_t turn) {
     }
   }
   // Turns far outside the game wrap like the game's 32-bit years.
-  return Wrap32(seg->year + int64_t{seg->yearsPerTurn} * (int64_t{turn} - seg->bound));
+  const int64_t year = seg->year + int64_t{seg->yearsPerTurn} * (int64_t{turn} - seg->bound);
+  if (wrapped && !Fits32(year)) *wrapped = true;
+  return Wrap32(year);
 }
 
 std::string DateTextPadded(int32_t year) {

@@ -11,7 +11,7 @@ int32_t TurnLimit(int32_t speed);
 
 // The year of a turn at a game speed; negative years are BC. A speed outside
 // 0..3 gives -9999. Pure: it changes nothing.
-int32_t Turn2Date(int32_t speed, int32_t turn);
+int32_t Turn2Date(int32_t speed, int32_t turn, bool* wrapped = nullptr);
 
 // "%5dBC" of the absolute year, "   1AD" for year 0, "%5dAD".
 std::string DateTextPadded(int32_t year);

@@ -11,4 +11,7 @@ namespace tolvane {
 // exactly what step-by-step 32-bit arithmetic gives.
 constexpr int32_t Wrap32(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
 
+// Whether a value lies in the 32-bit range, where Wrap32 keeps it as it is.
+constexpr bool Fits32(int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
+
 }  // namespace tolvane

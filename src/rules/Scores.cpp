@@ -23,19 +23,21 @@ double Power(double base, double exp) {
 
 // Scores go to 32-bit fields through a 64-bit integer, keeping its low 32
 // bits; a value beyond the 64-bit range (or none at all) is an error.
-int32_t ToInt32(double whole) {
+int32_t ToInt32(double whole, bool* wrapped) {
   if (!(whole >= -0x1p63 && whole < 0x1p63)) throw CalcError();
-  return Wrap32(static_cast<int64_t>(whole));
+  const auto value = static_cast<int64_t>(whole);
+  if (wrapped && !Fits32(value)) *wrapped = true;
+  return Wrap32(value);
 }
 
-int32_t Truncate(double r) { return ToInt32(std::trunc(r)); }
+int32_t Truncate(double r, bool* wrapped) { return ToInt32(std::trunc(r), wrapped); }
 
 // Halves go to the even neighbour, whatever the floating-point environment.
-int32_t RoundHalfEven(double r) {
+int32_t RoundHalfEven(double r, bool* wrapped) {
   double whole = std::floor(r);
   const double frac = r - whole;
   if (frac > 0.5 || (frac == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  return ToInt32(whole);
+  return ToInt32(whole, wrapped);
 }
 
 int32_t TurnLimitOrDefault(int32_t limit) { return limit <= 0 ? kDefaultTurnLimit : limit; }
@@ -44,18 +46,18 @@ constexpr std::array<double, 9> kDiffCoeffs = {0.4, 0.6, 0.8, 1.0, 1.2, 1.4, 1.6
 
 }  // namespace
 
-int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor) {
+int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor, bool* wrapped) {
   double r = 0.0;
   if (maximum > 0) r = static_cast<double>(value) / maximum;
   r = factor * r;
-  return Truncate(r);
+  return Truncate(r, wrapped);
 }
 
 // The expected value grows from `initial` at turn 0 to initial times the
 // whole ratio maximum / initial at the turn limit; without an initial value
 // it is a straight line from 0 to the maximum.
 int32_t FinalScorePart(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
-                       double coefficient) {
+                       double coefficient, bool* wrapped) {
   limit = TurnLimitOrDefault(limit);
   const double q = static_cast<double>(turn) / limit;
   double e;
@@ -66,17 +68,21 @@ int32_t FinalScorePart(int32_t value, int32_t initial, int32_t maximum, int32_t 
     e = q * maximum;
   }
   double r = 0.0;
-  if (e > 0.0) r = Wrap32(int64_t{factor} * value) / e;
+  if (e > 0.0) {
+    const int64_t product = int64_t{factor} * value;
+    if (wrapped && !Fits32(product)) *wrapped = true;
+    r = Wrap32(product) / e;
+  }
   r = r * coefficient;
-  return Truncate(r);
+  return Truncate(r, wrapped);
 }
 
 // The expected value grows from 1 at turn 0 to the maximum at the turn limit.
-int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit) {
+int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit, bool* wrapped) {
   limit = TurnLimitOrDefault(limit);
   const double d = Power(maximum, static_cast<double>(turn) / limit);
   const double r = d > 0.0 ? factor * current / d : -1.0;
-  return RoundHalfEven(r);
+  return RoundHalfEven(r, wrapped);
 }
 
 double DiffCoeffOf(int32_t level) {

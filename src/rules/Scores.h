@@ -14,18 +14,24 @@ class CalcError : public std::runtime_error {
   CalcError() : std::runtime_error("Invalid floating point operation") {}
 };
 
+// The calculators compute as the game does, in 32-bit registers: a step
+// whose value leaves the 32-bit range wraps around. Where `wrapped` is given,
+// such a step sets it to true (and leaves it as it is otherwise), so that a
+// calculator can refuse to show a wrapped number.
+
 // One part of the game score: factor * value / maximum, truncated; 0 when
 // the maximum is 0 or less.
-int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor);
+int32_t GameScorePart(int32_t value, int32_t maximum, int32_t factor, bool* wrapped = nullptr);
 
 // One part of the final score against the expected value at the turn.
 // Throws CalcError where the power has no value.
 int32_t FinalScorePart(int32_t value, int32_t initial, int32_t maximum, int32_t factor, int32_t turn, int32_t limit,
-                       double coefficient);
+                       double coefficient, bool* wrapped = nullptr);
 
 // One component of the Kavrel score, rounded half to even. Throws CalcError
 // where the power has no value.
-int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit);
+int32_t KavrelScorePart(int32_t factor, int32_t turn, double current, double maximum, int32_t limit,
+                        bool* wrapped = nullptr);
 
 // The difficulty coefficient of a level 0..8; 1.0 outside.
 double DiffCoeffOf(int32_t level);

@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -42,6 +43,42 @@ std::string_view KindOfOpenFile(std::FILE* file) {
 }
 
 std::FILE* OpenForWriting(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"wb"); }
+
+std::FILE* CreateForWriting(const std::filesystem::path& path) {
+  const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  if (fd < 0) return nullptr;
+  std::FILE* file = _fdopen(fd, "wb");
+  if (!file) {
+    const int error = errno;
+    _close(fd);
+    errno = error;
+  }
+  return file;
+}
+
+bool SyncToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
+
+bool RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  switch (GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      errno = EACCES;
+      break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      errno = ENOENT;
+      break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      errno = ENOSPC;
+      break;
+    default:
+      errno = EIO;
+  }
+  return false;
+}
 
 bool LocalTime(std::time_t t, std::tm& local) { return localtime_s(&local, &t) == 0; }
 
@@ -94,6 +131,24 @@ std::string_view KindOfOpenFile(std::FILE* file) {
 }
 
 std::FILE* OpenForWriting(const std::filesystem::path& path) { return std::fopen(path.c_str(), "wb"); }
+
+std::FILE* CreateForWriting(const std::filesystem::path& path) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* file = fdopen(fd, "wb");
+  if (!file) {
+    const int error = errno;
+    close(fd);
+    errno = error;
+  }
+  return file;
+}
+
+bool SyncToDisk(std::FILE* file) { return fsync(fileno(file)) == 0; }
+
+bool RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
 
 bool LocalTime(std::time_t t, std::tm& local) { return localtime_r(&t, &local) != nullptr; }
 

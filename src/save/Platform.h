@@ -26,6 +26,19 @@ std::string_view KindOfOpenFile(std::FILE* file);
 // set on failure.
 std::FILE* OpenForWriting(const std::filesystem::path& path);
 
+// Creates a new file and opens it for writing, in binary mode; a file of
+// that name already there is left alone (nullptr with errno EEXIST). nullptr
+// with errno set on failure.
+std::FILE* CreateForWriting(const std::filesystem::path& path);
+
+// Flushes an open file's bytes through to the disk, so that they outlive a
+// crash of the system. False with errno set on failure.
+bool SyncToDisk(std::FILE* file);
+
+// Renames a file, replacing a file of the new name in one step (on Windows
+// too, where a plain rename refuses to). False with errno set on failure.
+bool RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // The local time of `t` in `local`; false when it cannot be told.
 bool LocalTime(std::time_t t, std::tm& local);
 

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -254,6 +255,60 @@ ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
   }
   if (std::ferror(f.get())) throw Failed("Cannot read", path, errno);
   return bytes;
+}
+
+namespace {
+
+// A save's compressed body starts after its header, a few kilobytes; the
+// head read to recognize a save leaves ample room beyond that.
+constexpr size_t kRecognizedHead = size_t(16) << 20;
+// The bytes of the body that must inflate cleanly: more than chance bytes
+// after a stray pair 78 9C ever give.
+constexpr size_t kRecognizedBody = 4096;
+
+// Whether the stream at `bodyOffset` inflates its first bytes cleanly (of
+// the stream, only what `head` holds is there).
+bool BeginsToInflate(std::span<const uint8_t> head, int32_t bodyOffset) {
+  const StoredLengths lengths = LengthsBefore(head, bodyOffset);
+  const size_t wanted = std::min(size_t(lengths.body), kRecognizedBody);
+  if (wanted == 0) return false;  // every save's body holds the game
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) return false;
+  std::unique_ptr<z_stream, decltype(&inflateEnd)> guard(&z, inflateEnd);
+  uint8_t out[kRecognizedBody];
+  z.next_in = const_cast<Bytef*>(head.data() + bodyOffset);
+  z.avail_in = uInt(std::min(head.size() - size_t(bodyOffset), size_t(lengths.packed)));
+  z.next_out = out;
+  z.avail_out = uInt(wanted);
+  int rc = Z_OK;
+  while (rc == Z_OK && z.avail_out > 0 && z.avail_in > 0) rc = inflate(&z, Z_NO_FLUSH);
+  return rc == Z_STREAM_END || ((rc == Z_OK || rc == Z_BUF_ERROR) && z.avail_out == 0);
+}
+
+}  // namespace
+
+bool HoldsSavedGame(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > uintmax_t(kMaxFileLength)) return false;
+  std::unique_ptr<FILE, decltype(&std::fclose)> f(platform::OpenForReading(path), std::fclose);
+  if (!f) return false;
+  std::vector<uint8_t> head(std::min(size_t(size), kRecognizedHead));
+  head.resize(head.empty() ? 0 : std::fread(head.data(), 1, head.size(), f.get()));
+  // The lengths are weighed against the whole file, of which only the head
+  // was read.
+  int tried = 0;
+  for (std::optional<int32_t> at = FindZlibHeader(head, kLengthsSize); at && tried < kMaxInflatedPairs;
+       at = FindZlibHeader(head, size_t(*at) + 1)) {
+    const StoredLengths lengths = LengthsBefore(head, *at);
+    if (lengths.body < 0 || lengths.body > kMaxBodyLength || lengths.packed < 0 ||
+        uintmax_t(lengths.packed) > size - uintmax_t(*at))
+      continue;
+    ++tried;
+    if (BeginsToInflate(head, *at)) return true;
+  }
+  return false;
 }
 
 std::string FileDateText(const std::filesystem::path& path) {

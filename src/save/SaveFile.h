@@ -74,6 +74,13 @@ SaveImage SpliceSave(std::span<const uint8_t> file);
 // file that cannot be opened or read, the system's reason.
 ByteBuffer ReadWholeFile(const std::filesystem::path& path);
 
+// Whether a file holds a saved game: a regular file no larger than
+// kMaxFileLength in whose first bytes a compressed body starts (plausible
+// stored lengths before a stream that begins to inflate cleanly). Reads only
+// the file's head, so it is cheap for a file of any size. False for a file
+// that cannot be read, and for the decompressed image of a save.
+bool HoldsSavedGame(const std::filesystem::path& path);
+
 // The file's last-write time as the file bar shows it ("%x %X"), "" when
 // unknown.
 std::string FileDateText(const std::filesystem::path& path);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "RunReport.h"
+#include "UnifiedDiff.h"
 #include "save/SaveFile.h"
 
 namespace tolvane::testing {
@@ -47,8 +48,11 @@ TEST(GoldenReport, DemoReportsMatchTheCommittedOnes) {
     }
     const std::string golden = ReadAll(path);
     ASSERT_FALSE(golden.empty()) << path;
-    EXPECT_TRUE(report == golden) << "The report differs from " << path
-                                  << "; after an intended change, run `make golden` and read the difference.";
+    // A failure shows what changed, as `diff -u` would.
+    const std::string difference = UnifiedDiff(golden, report, path, "the report now");
+    EXPECT_TRUE(difference.empty()) << "The report differs from " << path
+                                    << "; after an intended change, run `make golden` and read the difference.\n"
+                                    << difference;
   }
 }
 

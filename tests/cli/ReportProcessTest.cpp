@@ -296,6 +296,27 @@ TEST(ReportProcess, QuietExportsPrintNoReport) {
     EXPECT_EQ(Report(args).status, 2) << args;
 }
 
+// No export writes over a save, the loaded one or another: the export fails
+// (1) with a message naming the file, which stays byte for byte.
+TEST(ReportProcess, ExportsNeverWriteOverASave) {
+  const std::string dir = ::testing::TempDir();
+  const std::string copy = dir + "/copy.CivWarlordsSave";
+  tolvane::testing::WriteFile(copy, tolvane::testing::WriteSaveFile(tolvane::testing::ExampleSave()));
+  const std::string before = ReadAll(copy), demo = ReadAll(DEMO_SAVE);
+  for (const char* option : {"--export-world", "--export-image", "--export-map", "--export-histories"}) {
+    for (const std::string& target : {copy, std::string(DEMO_SAVE)}) {
+      SCOPED_TRACE(std::string(option) + " " + target);
+      const std::string args = kDemo + " " + option + " '" + target + "'";
+      EXPECT_EQ(Report(args).status, 1);
+      EXPECT_EQ(tolvane::testing::RunReportErrors(args),
+                "tolvane-report: Cannot write \"" + target +
+                    "\". It holds a saved game, and Tolvane never writes over a save.\n");
+    }
+  }
+  EXPECT_EQ(ReadAll(copy), before);
+  EXPECT_EQ(ReadAll(DEMO_SAVE), demo);
+}
+
 // The report or an export that cannot be written whole is a failure (1),
 // not a success.
 TEST(ReportProcess, OutputThatCannotBeWrittenFails) {

@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 
 #include "FormFixture.h"
 #include "SaveWriter.h"
 #include "analysis/SaveAnalyse.h"
+#include "save/SaveError.h"
 #include "save/Utf8Path.h"
 
 namespace tolvane::form::testing {
@@ -138,6 +140,44 @@ TEST_F(LoadTest, SaveFileWritesTheImageAndTheMap) {
   ASSERT_EQ(form_.Messages().size(), 1u);  // the image that could not be written
   EXPECT_EQ(form_.Messages()[0], "Cannot write \"" + Utf8FromPath(dir_ / "no-such-dir" / "image.CivWarlordsSave") +
                                      "\". No such file or directory.");
+}
+
+// No export writes over a save, neither the loaded one nor another: each is
+// refused with a message naming the file, which stays byte for byte.
+TEST_F(LoadTest, NoExportWritesOverASave) {
+  const std::string loaded = WriteSave("game.CivWarlordsSave", ExampleSave(1));
+  const std::string other = WriteSave("other.CivWarlordsSave", ExampleSave(2));
+  ASSERT_TRUE(form_.LoadFile(loaded));
+  const std::string map = Utf8FromPath(dir_ / "map.txt");
+  struct Export {
+    const char* what;
+    std::function<void(const std::string&)> write;
+  };
+  const Export exports[] = {
+      {"Save File (the image)", [&](const std::string& path) { form_.SaveFile(path, map); }},
+      {"Save File (the map)", [&](const std::string& path) { form_.SaveFile("", path); }},
+      {"Save Picture", [&](const std::string& path) { form_.world.SavePicture(path); }},
+      {"Save Data", [&](const std::string& path) { form_.graph.SaveData(path); }},
+      {"Save Table", [&](const std::string& path) { form_.saves.WriteTable(PathFromUtf8(path)); }},
+  };
+  for (const Export& e : exports) {
+    for (const std::string& target : {loaded, other}) {
+      SCOPED_TRACE(fmt::format("{} onto {}", e.what, target));
+      const std::string before = ReadAll(PathFromUtf8(target));
+      const size_t messages = form_.Messages().size();
+      std::string message;
+      try {
+        e.write(target);
+      } catch (const SaveError& error) {
+        message = error.what();
+      }
+      if (form_.Messages().size() > messages) message = form_.Messages().back();
+      EXPECT_EQ(message,
+                "Cannot write \"" + target + "\". It holds a saved game, and Tolvane never writes over a save.");
+      EXPECT_EQ(ReadAll(PathFromUtf8(target)), before);
+    }
+  }
+  EXPECT_TRUE(form_.LoadFile(loaded));
 }
 
 // Paths are UTF-8 text: a save in a folder named in Cyrillic is loaded, and

@@ -478,9 +478,9 @@ TEST_F(SaveTableTest, SavesPageListsSortsFiltersAndFollowsItsFolder) {
   EXPECT_FALSE(page.cancel.Enabled());
   EXPECT_EQ(page.count.Text(), "3 saves, 1 could not be loaded");
 
-  auto column = [&page](SaveColumnIndex c) {
+  auto column = [&page](SaveColumnIndex index) {
     std::vector<std::string> cells;
-    for (const auto& row : page.table.Rows()) cells.push_back(row[c]);
+    for (const auto& row : page.table.Rows()) cells.push_back(row[index]);
     return cells;
   };
   page.table.ClickHeader(kTurnColumn);

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -873,6 +874,19 @@ void WindowTest::worldPictureIsSaved() {
   answer.clear();  // cancelled: nothing happens
   QTest::mouseClick(save, Qt::LeftButton);
   QCOMPARE(s.boxes.size(), 1);
+  // Never over the loaded save: refused with a message naming it.
+  QFile loaded(example_);
+  QVERIFY(loaded.open(QIODevice::ReadOnly));
+  const QByteArray before = loaded.readAll();
+  loaded.close();
+  answer = example_;
+  QTest::mouseClick(save, Qt::LeftButton);
+  QCOMPARE(s.boxes.size(), 2);
+  QCOMPARE(s.boxes.back(),
+           QStringLiteral("Cannot write \"%1\". It holds a saved game, and Tolvane never writes over a save.")
+               .arg(example_));
+  QVERIFY(loaded.open(QIODevice::ReadOnly));
+  QCOMPARE(loaded.readAll(), before);
 }
 
 // The Graph page's exports from its buttons and from the chart's menu: the

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <random>
@@ -18,7 +19,10 @@
 #include "save/Utf8Path.h"
 
 #ifndef _WIN32
-#include <sys/stat.h>  // mkfifo
+#include <sys/resource.h>  // setrlimit
+#include <sys/stat.h>      // mkfifo
+
+#include <csignal>
 #endif
 
 namespace tolvane {
@@ -311,6 +315,110 @@ TEST_F(SaveFileOnDisk, WriteErrorsGiveTheSystemsReason) {
   WriteBytes(empty, "");
   EXPECT_EQ(fs::file_size(empty), 0u);
 }
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string_view AsText(std::span<const uint8_t> bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+// A file that holds a saved game is refused whatever its name, and stays
+// byte for byte; the decompressed image of a save, a picture (whose zlib
+// streams are no save's) and a text are replaced.
+TEST_F(SaveFileOnDisk, NeverWritesOverASave) {
+  const std::vector<uint8_t> save = testing::WriteSaveFile(testing::ExampleSave());
+  const SaveImage image = SpliceSave(save);
+  std::vector<uint8_t> png = {0x89, 'P', 'N', 'G', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  const std::vector<uint8_t> idat = Compress(BodyOf(9000), 6);
+  png.insert(png.end(), {0, 0, 0x23, 0x28, 'I', 'D', 'A', 'T'});
+  png.insert(png.end(), idat.begin(), idat.end());
+  struct Case {
+    const char* name;
+    std::span<const uint8_t> bytes;
+    bool refused;
+  };
+  const Case cases[] = {{"game.CivWarlordsSave", save, true},
+                        {"game.png", save, true},
+                        {"image.CivWarlordsSave", {image.bytes.data(), image.bytes.size()}, false},
+                        {"world.png", png, false},
+                        {"map.txt", std::span(reinterpret_cast<const uint8_t*>("y/x;"), 4), false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path path = dir_ / c.name;
+    testing::WriteFile(path, c.bytes);
+    EXPECT_EQ(HoldsSavedGame(path), c.refused);
+    const std::string message = MessageOfCall([&] { WriteBytes(path, "new"); });
+    if (c.refused) {
+      EXPECT_EQ(message, "Cannot write \"" + Utf8FromPath(path) +
+                             "\". It holds a saved game, and Tolvane never writes over a save.");
+      EXPECT_EQ(ReadAll(path), AsText(c.bytes));
+    } else {
+      EXPECT_EQ(message, "");
+      EXPECT_EQ(ReadAll(path), "new");
+    }
+  }
+  // A missing file and a folder hold no save.
+  EXPECT_FALSE(HoldsSavedGame(dir_ / "missing.CivWarlordsSave"));
+  EXPECT_FALSE(HoldsSavedGame(dir_));
+}
+
+// A file its owner may not write is left as it is, although its folder would
+// let it be replaced.
+TEST_F(SaveFileOnDisk, AReadOnlyFileIsNotReplaced) {
+  const fs::path path = dir_ / "map.txt";
+  WriteBytes(path, "the old map");
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_EQ(MessageOfCall([&] { WriteBytes(path, "a new map"); }),
+            "Cannot write \"" + Utf8FromPath(path) + "\". Permission denied.");
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(ReadAll(path), "the old map");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+#ifndef _WIN32
+// The new bytes go to a file beside the target, renamed over it only once
+// complete: a write that fails halfway (the file may not grow past a limit,
+// as on a disk that fills up) leaves the old file byte for byte and no
+// temporary file behind.
+TEST_F(SaveFileOnDisk, AWriteThatFailsHalfwayLeavesTheOldFile) {
+  const fs::path path = dir_ / "histories.csv";
+  WriteBytes(path, "the old table");
+  // Beyond the limit a write fails with EFBIG (the signal it would raise is ignored).
+  struct sigaction ignore {
+  }, before{};
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGXFSZ, &ignore, &before);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit limit = saved;
+  limit.rlim_cur = 1 << 16;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  const std::string message = MessageOfCall([&] { WriteBytes(path, std::string(1 << 20, 'x')); });
+  setrlimit(RLIMIT_FSIZE, &saved);
+  sigaction(SIGXFSZ, &before, nullptr);
+  EXPECT_EQ(message, "Cannot write \"" + Utf8FromPath(path) + "\". File too large.");
+  EXPECT_EQ(ReadAll(path), "the old table");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
+// A replaced file keeps its permissions, and a symbolic link keeps pointing
+// to the file it named, which gets the new bytes.
+TEST_F(SaveFileOnDisk, AReplacedFileKeepsItsPermissionsAndLinks) {
+  const fs::path path = dir_ / "map.txt", link = dir_ / "link.txt";
+  WriteBytes(path, "old");
+  const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, perms);
+  fs::create_symlink(path.filename(), link);
+  WriteBytes(link, "new");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadAll(path), "new");
+  EXPECT_EQ(fs::status(path).permissions(), perms);
+}
+#endif
 
 }  // namespace
 }  // namespace tolvane

@@ -3,10 +3,15 @@
 #include <fmt/format.h>
 #include <fmt/printf.h>
 
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
 #include "form/FigureText.h"
 #include "form/Latin1.h"
 #include "form/NumberText.h"
 #include "form/pages/SaveView.h"
+#include "form/pages/WrappingInput.h"
 #include "rules/Calendar.h"
 #include "rules/Int32Math.h"
 #include "rules/Scores.h"
@@ -22,10 +27,69 @@ int32_t Sum(const std::array<int32_t, 4>& values) {
   return int32_t(sum);
 }
 
+// Whether the sum of the parts lies in the 32-bit range.
+bool SumFits(const std::array<int32_t, 4>& values) {
+  int64_t sum = 0;
+  for (int32_t v : values) sum += v;
+  return Fits32(sum);
+}
+
+// The part that weighs most in a sum, whose factor is named when the sum
+// leaves the 32-bit range.
+size_t LargestPart(const std::array<int32_t, 4>& values) {
+  size_t largest = 0;
+  for (size_t i = 1; i < values.size(); ++i)
+    if (std::abs(int64_t(values[i])) > std::abs(int64_t(values[largest]))) largest = i;
+  return largest;
+}
+
 int32_t& FactorOf(ScoreFactors& f, size_t part) {
   std::array<int32_t*, 4> factors = {&f.popCoeff, &f.landCoeff, &f.techCoeff, &f.wonderCoeff};
   return *factors[part];
 }
+
+int32_t FactorOf(const ScoreFactors& f, size_t part) { return FactorOf(const_cast<ScoreFactors&>(f), part); }
+
+// Where a calculation leaves the 32-bit range: the part whose factor scales
+// the result, and the result.
+struct Overflow {
+  size_t part;
+  std::string_view result;
+};
+
+// Computes every result into `r`, part by part as the game does (a part
+// without a value stops it with CalcError, after the parts before it). The
+// first result that leaves the 32-bit range, if any.
+std::optional<Overflow> Calculate(const ScoreInputs& in, const ScoreFactors& factors, int32_t turn, int32_t endTurn,
+                                  ScoreResults& r) {
+  std::optional<Overflow> overflow;
+  auto note = [&overflow](bool wrapped, size_t part, std::string_view result) {
+    if (wrapped && !overflow) overflow = Overflow{part, result};
+  };
+  for (size_t i = 0; i < 2; ++i) note(!Fits32(int64_t(in.current[i]) + in.vassalShare[i]), i, "game score");
+  for (size_t i = 0; i < 4; ++i) {
+    bool wrapped = false;
+    r.game[i] = GameScorePart(in.Counted(i), in.maximal[i], FactorOf(factors, i), &wrapped);
+    note(wrapped, i, "game score");
+  }
+  r.gameSum = Sum(r.game);
+  note(!SumFits(r.game), LargestPart(r.game), "game score");
+  for (size_t i = 0; i < 4; ++i) {
+    bool wrapped = false;
+    r.final[i] = FinalScorePart(in.Counted(i), in.initial[i], in.maximal[i], FactorOf(factors, i), turn, endTurn,
+                                in.difficultyCoefficient, &wrapped);
+    note(wrapped, i, "final score");
+  }
+  r.finalSum = Sum(r.final);
+  note(!SumFits(r.final), LargestPart(r.final), "final score");
+  return overflow;
+}
+
+// The calculator's values that typed inputs change.
+struct TypedValues {
+  ScoreInputs inputs;
+  ScoreFactors factors;
+};
 
 // The table's name for a type, "Unknown" for a code outside the table (as
 // for every other code the save holds).
@@ -36,8 +100,8 @@ std::string RowOr(const Table& table, int32_t row) {
 
 }  // namespace
 
-ScoreRow::ScoreRow(ControlList& list, std::string_view title, const std::array<std::string_view, 6>& names)
-    : ScoreRow(CalculatorCells<6>{list, title, names, BasePage::kScoreColumns, 4}) {}
+ScoreRow::ScoreRow(ControlList& list, std::string_view rowTitle, const std::array<std::string_view, 6>& names)
+    : ScoreRow(CalculatorCells<6>{list, rowTitle, names, BasePage::kScoreColumns, 4}) {}
 
 ScoreRow::ScoreRow(const CalculatorCells<6>& cells)
     : title(cells.title),
@@ -90,15 +154,20 @@ void BasePage::Fill() {
 
 void BasePage::CalculateScores() {
   const Analysis& a = save_;
-  ScoreInputs& in = inputs_;
+  const ScoreInputs& in = inputs_;
   ScoreResults& r = results_;
-  for (size_t i = 0; i < 4; ++i) r.game[i] = GameScorePart(in.Counted(i), in.maximal[i], FactorOf(factors_, i));
-  r.gameSum = Sum(r.game);
-  // A part without a value stops here, after the parts before it.
-  for (size_t i = 0; i < 4; ++i)
-    r.final[i] = FinalScorePart(in.Counted(i), in.initial[i], in.maximal[i], FactorOf(factors_, i), a.gameTurn,
-                                a.endTurn, in.difficultyCoefficient);
-  r.finalSum = Sum(r.final);
+  // Values that make a result leave the 32-bit range, although each was
+  // taken when typed (the factors outlive a load, the next save's values may
+  // be larger): the part's factor is named and no result is shown.
+  const ScoreResults shown = r;
+  if (const std::optional<Overflow> overflow = Calculate(in, factors_, a.gameTurn, a.endTurn, r)) {
+    r = shown;
+    Edit& factor = Rows()[overflow->part]->factor;
+    factor.SetMarked(true);
+    throw InputError(WrapsMessage(fmt::format("{} {}", Rows()[overflow->part]->title, kScoreColumns[3]),
+                                  std::to_string(FactorOf(factors_, overflow->part)), overflow->result),
+                     &factor);
+  }
 
   const auto rows = Rows();
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -120,6 +189,8 @@ void BasePage::CalculateScores() {
 
 void BasePage::RecomputeScores() {
   messages_.Guard([this] {
+    const ScoreInputs beforeInputs = inputs_;
+    const ScoreFactors beforeFactors = factors_;
     const auto rows = Rows();
     inputs_.difficultyCoefficient = ReadFloat(difficultyCoefficient);
     for (size_t i = 0; i < rows.size(); ++i) inputs_.initial[i] = ReadInt(rows[i]->initial);
@@ -128,8 +199,61 @@ void BasePage::RecomputeScores() {
     for (size_t i = 0; i < rows.size(); ++i) FactorOf(factors_, i) = ReadInt(rows[i]->factor);
     inputs_.vassalShare[0] = ReadInt(vassalPopulationScored);
     inputs_.vassalShare[1] = ReadInt(vassalLandScored);
+    RefuseWrappingInputs(beforeInputs, beforeFactors);
     CalculateScores();
   });
+}
+
+void BasePage::RefuseWrappingInputs(const ScoreInputs& beforeInputs, const ScoreFactors& beforeFactors) {
+  // The inputs in the order they are read.
+  std::vector<CalculatorInput<TypedValues>> typedInputs;
+  const auto rows = Rows();
+  auto name = [](const ScoreRow& row, size_t column) { return fmt::format("{} {}", row.title, kScoreColumns[column]); };
+  typedInputs.push_back(
+      {&difficultyCoefficient, difficultyCoefficient.Title(), [](TypedValues& to, const TypedValues& from) {
+         to.inputs.difficultyCoefficient = from.inputs.difficultyCoefficient;
+       }});
+  for (size_t i = 0; i < rows.size(); ++i)
+    typedInputs.push_back({&rows[i]->initial, name(*rows[i], 0), [i](TypedValues& to, const TypedValues& from) {
+                             to.inputs.initial[i] = from.inputs.initial[i];
+                           }});
+  for (size_t i = 0; i < rows.size(); ++i)
+    typedInputs.push_back({&rows[i]->current, name(*rows[i], 1), [i](TypedValues& to, const TypedValues& from) {
+                             to.inputs.current[i] = from.inputs.current[i];
+                           }});
+  for (size_t i = 0; i < rows.size(); ++i)
+    typedInputs.push_back({&rows[i]->maximal, name(*rows[i], 2), [i](TypedValues& to, const TypedValues& from) {
+                             to.inputs.maximal[i] = from.inputs.maximal[i];
+                           }});
+  for (size_t i = 0; i < rows.size(); ++i)
+    typedInputs.push_back({&rows[i]->factor, name(*rows[i], 3), [i](TypedValues& to, const TypedValues& from) {
+                             FactorOf(to.factors, i) = FactorOf(from.factors, i);
+                           }});
+  for (size_t i = 0; i < 2; ++i)
+    typedInputs.push_back(
+        {i == 0 ? &vassalPopulationScored : &vassalLandScored,
+         (i == 0 ? vassalPopulationScored : vassalLandScored).Title(),
+         [i](TypedValues& to, const TypedValues& from) { to.inputs.vassalShare[i] = from.inputs.vassalShare[i]; }});
+  const TypedValues before{beforeInputs, beforeFactors};
+  TypedValues typed{inputs_, factors_};
+  const int32_t gameTurn = save_.gameTurn, endTurn = save_.endTurn;
+  auto wraps = [gameTurn, endTurn](const TypedValues& v) -> std::optional<std::string_view> {
+    ScoreResults scratch;
+    try {
+      if (const std::optional<Overflow> overflow = Calculate(v.inputs, v.factors, gameTurn, endTurn, scratch))
+        return overflow->result;
+    } catch (const CalcError&) {
+      // A part without a value: its message comes from the calculation itself.
+    }
+    return std::nullopt;
+  };
+  try {
+    RefuseWrappingInput<TypedValues>(typedInputs, before, typed, wraps);
+  } catch (const InputError&) {
+    inputs_ = typed.inputs;
+    factors_ = typed.factors;
+    throw;
+  }
 }
 
 }  // namespace tolvane::form

@@ -17,7 +17,7 @@ namespace tolvane::form {
 // One row of the score calculator: the four inputs and the two results of a
 // score part.
 struct ScoreRow {
-  ScoreRow(ControlList& list, std::string_view title, const std::array<std::string_view, 6>& names);
+  ScoreRow(ControlList& list, std::string_view rowTitle, const std::array<std::string_view, 6>& names);
   explicit ScoreRow(const CalculatorCells<6>& cells);
   std::string_view title;
   Edit initial, current, maximal, factor, gameScore, finalScore;
@@ -121,8 +121,13 @@ class BasePage : public Page {
  private:
   std::array<ScoreRow*, 4> Rows() { return {&population, &land, &science, &wonders}; }
   // Computes from the inputs and shows every value; a part without a value
-  // stops it with CalcError.
+  // stops it with CalcError, a result that leaves the 32-bit range with an
+  // InputError naming the part's factor.
   void CalculateScores();
+  // The first typed input that makes a result leave the 32-bit range, while
+  // the values before it did not, is refused (InputError): the inputs go
+  // back to what they were before it.
+  void RefuseWrappingInputs(const ScoreInputs& beforeInputs, const ScoreFactors& beforeFactors);
 
   ScoreFactors factors_;
   ScoreInputs inputs_;

@@ -13,7 +13,7 @@ namespace tolvane::form {
 
 // One component of the Kavrel score: three inputs, the score and its share.
 struct KavrelRow {
-  KavrelRow(ControlList& list, std::string_view title, const std::array<std::string_view, 5>& names);
+  KavrelRow(ControlList& list, std::string_view rowTitle, const std::array<std::string_view, 5>& names);
   explicit KavrelRow(const CalculatorCells<5>& cells);
   std::string_view title;
   Edit current, maximal, factor, finalScore, share;
@@ -114,8 +114,13 @@ class KavrelPage : public Page {
     return {&population, &land, &science, &wonders, &culture, &modernTechnologies, &turn};
   }
   // Computes from the inputs and shows every value; a component without a
-  // value stops it with CalcError.
+  // value stops it with CalcError, a result that leaves the 32-bit range
+  // with an InputError naming the component's factor.
   void CalculateScore();
+  // The first typed input that makes a result leave the 32-bit range, while
+  // the values before it did not, is refused (InputError): the inputs go
+  // back to what they were before it.
+  void RefuseWrappingInputs(const KavrelInputs& beforeInputs, const std::array<int32_t, 7>& beforeFactors);
 
   static constexpr size_t kModernTechnologies = 5, kTurn = 6;
   std::array<int32_t, 7> factors_ = {2500, 2500, 2500, 5000, 2500, 5000, 2500};

@@ -232,8 +232,8 @@ void SavesPage::OpenRow(int row) {
 
 std::optional<fs::path> SavesPage::NeighbourSave(int step) const {
   const int marked = table.MarkedRow();
-  const int count = int(shown_.size());
-  for (int row = marked >= 0 ? marked + step : step > 0 ? 0 : count - 1; row >= 0 && row < count; row += step) {
+  const int rows = int(shown_.size());
+  for (int row = marked >= 0 ? marked + step : step > 0 ? 0 : rows - 1; row >= 0 && row < rows; row += step) {
     const Entry& entry = entries_[shown_[size_t(row)]];
     if (entry.state != State::Read || entry.row.loaded) return entry.file.path;
   }
