@@ -190,6 +190,16 @@ void Form::Show(Analysis analysis, SaveImage image) {
   attitudes.Fill();
 }
 
+void Form::ShowRowPages(Analysis analysis) {
+  shown_.analysis = std::move(analysis);
+  loaded_ = true;
+  base.Fill();
+  map.Fill();
+  leaders.Fill();
+  reloads.Fill();
+  kavrel.Fill();
+}
+
 CalculatorSettings Form::Calculators() const {
   return {base.Factors(), kavrel.Factors(), kavrel.ModernTechnologiesMax()};
 }
