@@ -17,12 +17,14 @@ int32_t PlayerGameScore(const Analysis& a, int slot, const ScoreFactors& f) {
                 GameScorePart(a.wondersScore[s], a.maxWonderScore, f.wonderCoeff));
 }
 
-Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors) {
+Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors, SessionScanThread scanThread) {
   Analysis a;
   ReadFixedOffsets(save.Body(), a);
   // The session scan reads the whole image and nothing the walk writes, so
-  // it runs beside the walk on a second core.
-  std::future<SessionScan> scan = std::async(std::launch::async, ScanSessions, std::cref(save));
+  // it may run beside the walk on a second core.
+  std::future<SessionScan> scan =
+      std::async(scanThread == SessionScanThread::Beside ? std::launch::async : std::launch::deferred, ScanSessions,
+                 std::cref(save));
   SaveReader r(save.bytes);
   ReadHeader(r, a);
   r.Seek(size_t(save.bodyOffset));

@@ -16,11 +16,18 @@ struct ScoreFactors {
   bool operator==(const ScoreFactors&) const = default;
 };
 
+// Where the scan for session messages runs: on a second thread beside the
+// walk, for a single save read while a user waits; or on the caller's
+// thread after the walk, for a reader of many saves whose threads already
+// keep every core busy.
+enum class SessionScanThread { Beside, Same };
+
 // Walks the whole save and derives the statistics. Throws SaveError when
 // the save ends before the walk does (the message names what was being read).
 // A score with no value (CalcError) cannot arise here: the per-slot game
 // score has no power.
-Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors);
+Analysis SaveAnalyse(const SaveImage& save, const ScoreFactors& factors,
+                     SessionScanThread scanThread = SessionScanThread::Beside);
 
 // The game score of a slot from its counted values; 0 when it is dead.
 int32_t PlayerGameScore(const Analysis& a, int slot, const ScoreFactors& f);

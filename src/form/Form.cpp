@@ -186,6 +186,16 @@ void Form::Show(Analysis analysis, SaveImage image) {
   fileBar.viewNote.SetText(ViewNote(analysis_, hidden));
 }
 
+void Form::ShowRowPages(Analysis analysis) {
+  shown_.analysis = std::move(analysis);
+  loaded_ = true;
+  base.Fill();
+  map.Fill();
+  leaders.Fill();
+  reloads.Fill();
+  kavrel.Fill();
+}
+
 CalculatorSettings Form::Calculators() const {
   return {base.Factors(), kavrel.Factors(), kavrel.ModernTechnologiesMax()};
 }

@@ -181,6 +181,11 @@ class Form {
   // every page returns to its start state (Page::Reset) and fills anew, so
   // that nothing of the previous save stays. The file bar stays as it is.
   void Show(Analysis analysis, SaveImage image);
+  // Takes an analysis as the form's save and fills only the pages that the
+  // Saves table's row reads (Base, Map, Leaders, Reloads, Kavrel), in the
+  // order Show fills them; the other pages and the image stay empty. For a
+  // form that exists to read one row.
+  void ShowRowPages(Analysis analysis);
 
   // The calculators' settings now, and the settings of another form for the
   // next load (the values shown stay until then).

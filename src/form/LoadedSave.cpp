@@ -25,6 +25,17 @@ LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors) {
   return save;
 }
 
+Analysis AnalyseSave(const std::string& path, const ScoreFactors& factors, SaveBuffers& buffers,
+                     SessionScanThread scanThread) {
+  ReadWholeFile(PathFromUtf8(path), buffers.file);
+  try {
+    SpliceSave(buffers.file, buffers.image);
+    return SaveAnalyse(buffers.image, factors, scanThread);
+  } catch (const SaveError& e) {
+    throw SaveError(fmt::format("Cannot load \"{}\". {}", path, e.what()), e.what());
+  }
+}
+
 LoadOutcome TryLoadSave(const std::string& path, const ScoreFactors& factors) {
   try {
     return {LoadSave(path, factors), {}};

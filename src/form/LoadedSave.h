@@ -24,6 +24,20 @@ struct LoadedSave {
 // message for the user that names the file.
 LoadedSave LoadSave(const std::string& path, const ScoreFactors& factors);
 
+// What a reader of many saves keeps from one save to the next: the file's
+// bytes and the decompressed image, their buffers reused so that each save
+// costs no fresh allocation of its size.
+struct SaveBuffers {
+  ByteBuffer file;
+  SaveImage image;
+};
+
+// Reads, inflates and analyses the save at `path` as LoadSave does (the same
+// messages), the file and its image into `buffers`; the analysis needs
+// neither afterwards. The session scan runs on `scanThread`.
+Analysis AnalyseSave(const std::string& path, const ScoreFactors& factors, SaveBuffers& buffers,
+                     SessionScanThread scanThread);
+
 // The same, the failure as its message: a save, or else why there is none
 // (the message, and the reason without the file's name).
 struct LoadOutcome {

@@ -10,6 +10,7 @@
 #include "form/Blanks.h"
 #include "form/LoadedSave.h"
 #include "form/SaveFolder.h"
+#include "save/SaveError.h"
 
 namespace tolvane::form {
 
@@ -78,15 +79,25 @@ SaveRow RowOfForm(const Form& form, const std::filesystem::path& path) {
 }
 
 SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings) {
+  SaveBuffers buffers;
+  return SummarizeSave(path, settings, buffers);
+}
+
+SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers) {
   SaveRow row;
   try {
     const auto form = std::make_unique<Form>();
     form->AdoptCalculators(settings);
     // The row names the file: a save that cannot be loaded shows the reason
     // alone.
-    LoadOutcome outcome = TryLoadSave(PathText(path), form->base.Factors());
-    const std::string reason = std::move(outcome.reason);
-    const bool loaded = form->FinishLoad(std::move(outcome));
+    std::string reason;
+    bool loaded = false;
+    try {
+      form->ShowRowPages(AnalyseSave(PathText(path), form->base.Factors(), buffers, SessionScanThread::Same));
+      loaded = true;
+    } catch (const SaveError& e) {
+      reason = e.Reason();
+    }
     if (loaded) row = RowOfForm(*form, path);
     row.cells[kErrorColumn] = loaded ? fmt::format("{}", fmt::join(form->Messages(), "; ")) : reason;
     row.loaded = loaded;

@@ -17,9 +17,12 @@ SaveRow RowOfForm(const Form& form, const std::filesystem::path& path);
 
 // Loads the save at `path` into a form of its own that scores with
 // `settings` and returns its row; the form and its analysis are gone
-// afterwards. A save that cannot be loaded gives a row with its message in
+// afterwards. The form fills only the pages the row reads. A save that cannot be loaded gives a row with its message in
 // the error column (so do the messages of a load's calculators). Safe to
 // run on several threads at once.
 SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings);
+// The same, reading into a worker's own buffers (kept from save to save),
+// with the session scan on the calling thread.
+SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers);
 
 }  // namespace tolvane::form

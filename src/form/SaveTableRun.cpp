@@ -55,10 +55,12 @@ void SaveTableRun::Wait() {
 
 void SaveTableRun::Work() {
   if (options_.background) platform::LowerThisThreadsPriority();
+  // The file's and the image's buffers pass from one save to the next.
+  SaveBuffers buffers;
   while (!cancelled_) {
     const size_t index = next_++;
     if (index >= paths_.size()) break;
-    SaveRow row = SummarizeSave(paths_[index], settings_);
+    SaveRow row = SummarizeSave(paths_[index], settings_, buffers);
     ++done_;
     const std::lock_guard<std::mutex> lock(deliverMutex_);
     if (cancelled_) break;

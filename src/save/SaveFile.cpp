@@ -111,9 +111,9 @@ int64_t InflateWithZlib(std::span<const uint8_t> packed, uint8_t* out, size_t le
   }
 }
 
-// The image with the body at the pair at `bodyOffset` (8 or more), or the
-// message why that pair holds none.
-SaveImage SpliceAt(std::span<const uint8_t> file, int32_t bodyOffset) {
+// Fills `image` (its buffer reused) with the body at the pair at
+// `bodyOffset` (8 or more), or throws the message why that pair holds none.
+void SpliceAt(std::span<const uint8_t> file, int32_t bodyOffset, SaveImage& image) {
   const auto [bodyLength, packedLength] = LengthsBefore(file, bodyOffset);
   // Lengths that no save can hold: the pair is a chance one in some other
   // kind of file.
@@ -128,7 +128,6 @@ SaveImage SpliceAt(std::span<const uint8_t> file, int32_t bodyOffset) {
 
   const size_t tailOffset = size_t(bodyOffset) + size_t(packedLength);
   const size_t tailLength = file.size() - tailOffset;
-  SaveImage image;
   image.bodyOffset = bodyOffset;
   image.bodyLength = bodyLength;
   image.bytes.resize(size_t(bodyOffset) + size_t(bodyLength) + tailLength);
@@ -143,7 +142,6 @@ SaveImage SpliceAt(std::span<const uint8_t> file, int32_t bodyOffset) {
   std::memcpy(image.bytes.data(), file.data(), size_t(bodyOffset) - 4);
   std::memcpy(image.bytes.data() + bodyOffset - 4, "BODY", 4);
   if (tailLength) std::memcpy(body + bodyLength, file.data() + tailOffset, tailLength);
-  return image;
 }
 
 }  // namespace
@@ -164,6 +162,12 @@ std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file, size_t from
 }
 
 SaveImage SpliceSave(std::span<const uint8_t> file) {
+  SaveImage image;
+  SpliceSave(file, image);
+  return image;
+}
+
+void SpliceSave(std::span<const uint8_t> file, SaveImage& image) {
   if (file.empty()) throw SaveError("The file is empty.");
   // A pair in the first eight bytes has no room for the lengths before it.
   const std::optional<int32_t> first = FindZlibHeader(file, kLengthsSize);
@@ -175,13 +179,14 @@ SaveImage SpliceSave(std::span<const uint8_t> file) {
     if (!PlausibleLengths(file, *at)) continue;
     ++inflated;
     try {
-      return SpliceAt(file, *at);
+      SpliceAt(file, *at, image);
+      return;
     } catch (const SaveError&) {
       if (at == first) firstFailure = std::current_exception();
     }
   }
   if (firstFailure) std::rethrow_exception(firstFailure);
-  return SpliceAt(file, *first);
+  SpliceAt(file, *first, image);
 }
 
 namespace {
@@ -233,6 +238,12 @@ SaveError Failed(std::string_view what, const std::filesystem::path& path, int e
 }  // namespace
 
 ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
+  ByteBuffer bytes;
+  ReadWholeFile(path, bytes);
+  return bytes;
+}
+
+void ReadWholeFile(const std::filesystem::path& path, ByteBuffer& bytes) {
   // Only a regular file is opened: a named pipe would block the reader until
   // some program writes to it, and a device may never end.
   if (const std::string_view kind = KindOfSpecialFile(path); !kind.empty()) throw NoSave(path, kind);
@@ -244,7 +255,7 @@ ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
   // Once more on the open file: the name may have changed hands meanwhile,
   // and on Windows a device name (CON, NUL) looks like no file at all.
   if (const std::string_view kind = platform::KindOfOpenFile(f.get()); !kind.empty()) throw NoSave(path, kind);
-  ByteBuffer bytes(sizeError ? 0 : size_t(size));
+  bytes.resize(sizeError ? 0 : size_t(size));
   size_t got = bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f.get());
   bytes.resize(got);
   // Read on to the end, whatever the size said: the file may have grown since.
@@ -254,7 +265,6 @@ ByteBuffer ReadWholeFile(const std::filesystem::path& path) {
     bytes.insert(bytes.end(), more, more + n);
   }
   if (std::ferror(f.get())) throw Failed("Cannot read", path, errno);
-  return bytes;
 }
 
 namespace {

@@ -66,6 +66,10 @@ std::optional<int32_t> FindZlibHeader(std::span<const uint8_t> file, size_t from
 // tells a file that is not a save, a save cut short and a damaged compressed
 // body (with zlib's own text) apart.
 SaveImage SpliceSave(std::span<const uint8_t> file);
+// The same into `image`, whose buffer is reused: a reader of many saves keeps
+// one image from save to save instead of mapping and faulting in a fresh
+// body each time. On failure `image` holds nothing of use.
+void SpliceSave(std::span<const uint8_t> file, SaveImage& image);
 
 // Reads the whole file (opened for reading only). Only a regular file is
 // opened: a folder, named pipe, socket or device is refused for what it is,
@@ -73,6 +77,8 @@ SaveImage SpliceSave(std::span<const uint8_t> file);
 // SaveError with a message that names the file (as UTF-8 text) and, for a
 // file that cannot be opened or read, the system's reason.
 ByteBuffer ReadWholeFile(const std::filesystem::path& path);
+// The same into `bytes`, whose buffer is reused (see SpliceSave).
+void ReadWholeFile(const std::filesystem::path& path, ByteBuffer& bytes);
 
 // Whether a file holds a saved game: a regular file no larger than
 // kMaxFileLength in whose first bytes a compressed body starts (plausible

@@ -206,6 +206,38 @@ TEST(Sessions, CountsTheThreeWordsAndSortsTheirTurns) {
   EXPECT_EQ(a.preSessions, 1);
 }
 
+// The body is searched a stretch at a time: a word is found wherever it
+// stands, across a stretch's end too. The longest word, back to back in the
+// replay, shifted two bytes at a time over a whole message's length.
+TEST(Sessions, FoundWhereverTheyStandInALargeBody) {
+  constexpr int kMessages = 1900;  // past the first stretch of the body
+  for (int shift = 0; shift < 37; ++shift) {
+    SaveDescription d = MinimalSave();
+    d.replay.push_back({.turn = 3, .text = std::string(size_t(shift) + 1, 'x')});
+    std::vector<int32_t> expected;
+    for (int i = 1; i <= kMessages; ++i) {
+      d.replay.push_back({.turn = i, .text = "Lancement de la session"});
+      expected.push_back(i);
+    }
+    const Analysis a = Analyse(d);
+    EXPECT_EQ(a.sessionTurns, expected) << "shifted by " << shift;
+  }
+}
+
+// Beyond the cap, the first word's matches in the order they stand are kept
+// and the other words' are not counted.
+TEST(Sessions, TheCapKeepsTheFirstWordsMatchesFirst) {
+  SaveDescription d = MinimalSave();
+  d.replay.push_back({.turn = 7000, .text = "Lancement de la session"});
+  std::vector<int32_t> expected;
+  for (int i = 1; i <= kMaxSessions + 2; ++i) {
+    d.replay.push_back({.turn = i, .text = "Session"});
+    if (i <= kMaxSessions) expected.push_back(i);
+  }
+  const Analysis a = Analyse(d);
+  EXPECT_EQ(a.sessionTurns, expected);
+}
+
 TEST(Sessions, NoSessionMessages) {
   const Analysis a = Analyse(MinimalSave());
   EXPECT_TRUE(a.sessionTurns.empty());

@@ -234,6 +234,34 @@ TEST_F(SaveFileOnDisk, ReadsReadOnlyFilesAndNamesTheOnesItCannotOpenOrRead) {
 #endif
 }
 
+// A reader of many saves keeps one file buffer and one image: each save read
+// into them, larger or smaller than the one before and after one that
+// failed, holds exactly what a fresh read gives.
+TEST_F(SaveFileOnDisk, ReusedBuffersHoldExactlyTheNextSave) {
+  const std::vector<uint8_t> tail = {0xAA, 0xBB, 0xCC, 0xDD};
+  const std::vector<uint8_t> oneByteTail = {0x01};
+  std::vector<uint8_t> cutShort = PackSave(PrefixOf(12), BodyOf(3000));
+  cutShort.resize(cutShort.size() / 2);
+  const std::vector<std::vector<uint8_t>> files = {PackSave(PrefixOf(40), BodyOf(20000), tail),
+                                                   PackSave(PrefixOf(12), BodyOf(300)), cutShort,
+                                                   PackSave(PrefixOf(25, 0x22), BodyOf(7000), oneByteTail)};
+  ByteBuffer file;
+  SaveImage image;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const fs::path path = dir_ / ("save" + std::to_string(i) + ".CivWarlordsSave");
+    testing::WriteFile(path, files[i]);
+    ReadWholeFile(path, file);
+    EXPECT_TRUE(std::equal(file.begin(), file.end(), files[i].begin(), files[i].end())) << i;
+    const std::string fresh = MessageOf(files[i]);
+    EXPECT_EQ(MessageOfCall([&] { SpliceSave(file, image); }), fresh) << i;
+    if (!fresh.empty()) continue;
+    const SaveImage expected = SpliceSave(files[i]);
+    EXPECT_EQ(image.bodyOffset, expected.bodyOffset) << i;
+    EXPECT_EQ(image.bodyLength, expected.bodyLength) << i;
+    EXPECT_TRUE(std::equal(image.bytes.begin(), image.bytes.end(), expected.bytes.begin(), expected.bytes.end())) << i;
+  }
+}
+
 // A file larger than any save is refused by its size, before it is read (a
 // sparse file: it takes no room on the disk).
 TEST_F(SaveFileOnDisk, RefusesAFileTooLargeToBeASave) {
