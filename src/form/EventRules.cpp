@@ -12,7 +12,7 @@ namespace tolvane::form {
 
 namespace {
 
-using Json = nlohmann::json;
+using Json = nlohmann::ordered_json;  // the rules in the order of the file
 
 struct Refused {
   std::string message;
