@@ -46,7 +46,8 @@ std::string VerdictText(const ChainedSave& save, const std::vector<SaveRow>& row
 }
 
 std::string RulesText(const SaveRow& row) {
-  return row.cells[form::kRulesOkColumn] == "yes" ? "rules kept" : "breaks " + row.cells[form::kRulesBrokenColumn];
+  return row.cells[form::kRulesOkColumn] == "yes" ? "[rules kept]  "
+                                                   : "[breaks " + row.cells[form::kRulesBrokenColumn] + "]  ";
 }
 
 std::string GamesText(const std::vector<Game>& games, const std::vector<SaveRow>& rows, bool judged) {
@@ -55,8 +56,8 @@ std::string GamesText(const std::vector<Game>& games, const std::vector<SaveRow>
     text += form::GameLine(game, rows) + "\n";
     for (const ChainedSave& save : game.saves) {
       const SaveRow& row = rows[save.row];
-      text += fmt::format("  {}  turn {}  {}{}\n", FileName(row), row.lineage->gameTurn, VerdictText(save, rows),
-                          judged ? "; " + RulesText(row) : "");
+      text += fmt::format("  {}  turn {}  {}{}\n", FileName(row), row.lineage->gameTurn,
+                          judged ? RulesText(row) : "", VerdictText(save, rows));
     }
   }
   const std::vector<size_t> failed = NotLoaded(rows);
@@ -74,9 +75,8 @@ std::string GamesCsv(const std::vector<Game>& games, const std::vector<SaveRow>&
   header.push_back("error");
   std::string csv;
   const auto line = [&](const std::vector<std::string>& fields) {
-    std::string text;
-    for (const std::string& field : fields) text += (text.empty() ? "" : ",") + form::CsvField(field);
-    csv += text + "\r\n";
+    for (size_t i = 0; i < fields.size(); ++i) csv += (i ? "," : "") + form::CsvField(fields[i]);
+    csv += "\r\n";
   };
   line(header);
   for (const Game& game : games)
