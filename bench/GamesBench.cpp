@@ -60,7 +60,8 @@ void GroupAndChainThousandSaves(benchmark::State& state) {
 BENCHMARK(GroupAndChainThousandSaves)->Unit(benchmark::kMillisecond);
 
 void RowOfTheExampleSave(benchmark::State& state) {
-  const fs::path path = fs::temp_directory_path() / ("tolvane-games-bench-" + std::to_string(getpid()) + ".CivWarlordsSave");
+  const fs::path path =
+      fs::temp_directory_path() / ("tolvane-games-bench-" + std::to_string(getpid()) + ".CivWarlordsSave");
   testing::WriteFile(path, testing::WriteSaveFile(testing::ExampleSave()));
   const form::Form defaults;
   for (auto _ : state) {

@@ -47,7 +47,7 @@ std::string VerdictText(const ChainedSave& save, const std::vector<SaveRow>& row
 
 std::string RulesText(const SaveRow& row) {
   return row.cells[form::kRulesOkColumn] == "yes" ? "[rules kept]  "
-                                                   : "[breaks " + row.cells[form::kRulesBrokenColumn] + "]  ";
+                                                  : "[breaks " + row.cells[form::kRulesBrokenColumn] + "]  ";
 }
 
 std::string GamesText(const std::vector<Game>& games, const std::vector<SaveRow>& rows, bool judged) {
@@ -56,8 +56,8 @@ std::string GamesText(const std::vector<Game>& games, const std::vector<SaveRow>
     text += form::GameLine(game, rows) + "\n";
     for (const ChainedSave& save : game.saves) {
       const SaveRow& row = rows[save.row];
-      text += fmt::format("  {}  turn {}  {}{}\n", FileName(row), row.lineage->gameTurn,
-                          judged ? RulesText(row) : "", VerdictText(save, rows));
+      text += fmt::format("  {}  turn {}  {}{}\n", FileName(row), row.lineage->gameTurn, judged ? RulesText(row) : "",
+                          VerdictText(save, rows));
     }
   }
   const std::vector<size_t> failed = NotLoaded(rows);
@@ -69,8 +69,8 @@ std::string GamesText(const std::vector<Game>& games, const std::vector<SaveRow>
 }
 
 std::string GamesCsv(const std::vector<Game>& games, const std::vector<SaveRow>& rows, bool judged) {
-  std::vector<std::string> header = {"game",        "game_name", "file_name", "turn", "continues_previous",
-                                     "continues",   "evidence"};
+  std::vector<std::string> header = {"game",      "game_name", "file_name", "turn", "continues_previous",
+                                     "continues", "evidence"};
   if (judged) header.insert(header.end(), {"rules_ok", "rules_broken"});
   header.push_back("error");
   std::string csv;
@@ -82,14 +82,15 @@ std::string GamesCsv(const std::vector<Game>& games, const std::vector<SaveRow>&
   for (const Game& game : games)
     for (const ChainedSave& save : game.saves) {
       const SaveRow& row = rows[save.row];
-      std::vector<std::string> fields = {
-          std::to_string(game.number),
-          row.lineage->settings.front(),
-          FileName(row),
-          std::to_string(row.lineage->gameTurn),
-          !save.continuesPrevious ? "" : *save.continuesPrevious ? "true" : "false",
-          save.continues ? FileName(rows[*save.continues]) : "",
-          save.evidence};
+      std::vector<std::string> fields = {std::to_string(game.number),
+                                         row.lineage->settings.front(),
+                                         FileName(row),
+                                         std::to_string(row.lineage->gameTurn),
+                                         !save.continuesPrevious   ? ""
+                                         : *save.continuesPrevious ? "true"
+                                                                   : "false",
+                                         save.continues ? FileName(rows[*save.continues]) : "",
+                                         save.evidence};
       if (judged)
         fields.insert(fields.end(), {row.cells[form::kRulesOkColumn] == "yes" ? "true" : "false",
                                      row.cells[form::kRulesBrokenColumn]});

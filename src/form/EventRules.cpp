@@ -66,8 +66,8 @@ EventRule RuleOf(const std::string& key, const Json& value) {
   rule.column = *column;
   if (IsListColumn(*column)) {
     if (!value.is_object() || value.empty())
-      throw Refused{fmt::format(
-          "The rule on \"{}\" must be {{\"includes\": [..], \"excludes\": [..]}} (either or both).", key)};
+      throw Refused{
+          fmt::format("The rule on \"{}\" must be {{\"includes\": [..], \"excludes\": [..]}} (either or both).", key)};
     for (const auto& [member, items] : value.items()) {
       if (member == "includes")
         rule.includes = ItemsOf(key, member, items);
@@ -81,8 +81,7 @@ EventRule RuleOf(const std::string& key, const Json& value) {
   if (value.is_object()) {
     if (!HasNumbers(*column))
       throw Refused{fmt::format("The rule on \"{}\" cannot have bounds: the column holds no numbers.", key)};
-    if (value.empty())
-      throw Refused{fmt::format("The rule on \"{}\" must give \"min\", \"max\" or both.", key)};
+    if (value.empty()) throw Refused{fmt::format("The rule on \"{}\" must give \"min\", \"max\" or both.", key)};
     for (const auto& [member, bound] : value.items()) {
       if (member != "min" && member != "max")
         throw Refused{fmt::format("The rule on \"{}\" has an unknown key \"{}\".", key, member)};

@@ -28,8 +28,8 @@ struct EventRule {
   size_t column = 0;
   // A value allowed: a cell's text or a number.
   using Value = std::variant<std::string, int64_t>;
-  std::vector<Value> allowed;             // none: any value the row shows
-  std::optional<int64_t> min, max;        // bounds, both inclusive
+  std::vector<Value> allowed;                   // none: any value the row shows
+  std::optional<int64_t> min, max;              // bounds, both inclusive
   std::vector<std::string> includes, excludes;  // items of a list column
 };
 

@@ -74,8 +74,7 @@ void FillGameColumns(std::vector<SaveRow>& rows, const std::vector<Game>& games)
       SaveRow& row = rows[save.row];
       row.cells[kGameColumn] = std::to_string(game.number);
       row.values[kGameColumn] = game.number;
-      row.cells[kContinuesPreviousColumn] =
-          !save.continuesPrevious ? "" : *save.continuesPrevious ? "yes" : "no";
+      row.cells[kContinuesPreviousColumn] = !save.continuesPrevious ? "" : *save.continuesPrevious ? "yes" : "no";
       row.cells[kContinuesColumn] = save.continues ? rows[*save.continues].cells[kFileNameColumn] : "";
     }
 }

@@ -53,9 +53,9 @@ std::optional<SessionBreak> FirstSessionBreak(const SaveLineage& earlier, const 
 }  // namespace
 
 SaveLineage LineageOf(const Form& form) {
-  const Edit* const edits[] = {&form.map.gameName,   &form.map.mapScript, &form.map.worldSize, &form.map.mapSize,
-                               &form.map.gameSpeed,  &form.map.startTurn, &form.map.startEra,  &form.base.leader,
-                               &form.base.civilization};
+  const Edit* const edits[] = {&form.map.gameName, &form.map.mapScript, &form.map.worldSize,
+                               &form.map.mapSize,  &form.map.gameSpeed, &form.map.startTurn,
+                               &form.map.startEra, &form.base.leader,   &form.base.civilization};
   const Analysis& a = form.Model();
   SaveLineage lineage;
   for (size_t i = 0; i < std::size(edits); ++i) lineage.settings[i] = Trimmed(edits[i]->Text());

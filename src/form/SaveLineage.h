@@ -19,7 +19,7 @@ class Form;
 // The settings that make two saves saves of the same game, in the order
 // the comparison names them.
 inline constexpr std::array<std::string_view, 10> kSameGameSettings = {
-    "Game Name", "Map Script", "World Size", "Map Size", "Game Speed",
+    "Game Name", "Map Script", "World Size", "Map Size",     "Game Speed",
     "Starting",  "Era",        "Leader",     "Civilization", "Players"};
 
 // A line of the Replay page: its turn and its text (Latin-1).

@@ -100,8 +100,7 @@ TEST(GamesReport, TextAndCsv) {
             "the earlier save does not have.");
   EXPECT_NE(text.out.find("\n  demo-turn-120.CivWarlordsSave  turn 120  continues the previous save\n"),
             std::string::npos);
-  EXPECT_NE(text.out.find("\nGame 2: Northern Reach, Ilsa, 1 save, turns 120 to 120, continuous\n"),
-            std::string::npos);
+  EXPECT_NE(text.out.find("\nGame 2: Northern Reach, Ilsa, 1 save, turns 120 to 120, continuous\n"), std::string::npos);
   EXPECT_NE(text.out.find("\nNot loaded:\n  damaged.CivWarlordsSave  The save is cut short"), std::string::npos);
 
   const Outcome csv = RunReport("--games " + Quoted(kExamples) + " --format csv -j 1");

@@ -1,9 +1,9 @@
 // The rules of an event: each kind of rule kept and broken, a value the row
 // does not show breaking every rule on it, and a rules file refused whole,
 // with a message naming its key or its line.
-#include "form/EventRules.h"
-
 #include <gtest/gtest.h>
+
+#include "form/EventRules.h"
 
 namespace tolvane::form::testing {
 namespace {
@@ -48,8 +48,7 @@ TEST(EventRules, EachKindOfRuleKeptAndBroken) {
       // A turn by the current turn, not by its place in the sort.
       {R"({"turn": {"min": 100, "max": 120}})", {}},
       {R"({"turn": {"max": 119}})", {"turn"}},
-      {R"({"victories": {"includes": ["Time"], "excludes": ["Space"]}, "options": {"excludes": ["Always War"]}})",
-       {}},
+      {R"({"victories": {"includes": ["Time"], "excludes": ["Space"]}, "options": {"excludes": ["Always War"]}})", {}},
       {R"({"victories": {"includes": ["Time", "Space"]}})", {"victories"}},
       {R"({"victories": {"excludes": ["Conquest"]}})", {"victories"}},
       // Values the row does not show break every rule on them.
@@ -88,8 +87,9 @@ TEST(EventRules, AFileWithAFaultIsRefusedWholeNamingTheKeyOrTheLine) {
       {"{\n  \"difficulty\": \"Monarch\",\n  \"players\": 2,,\n}",
        "The rules file is not valid JSON: line 3: syntax error while parsing object key - unexpected ','; expected "
        "string literal"},
-      {"", "The rules file is not valid JSON: line 1: syntax error while parsing value - unexpected end of input; "
-           "expected '[', '{', or a literal"},
+      {"",
+       "The rules file is not valid JSON: line 1: syntax error while parsing value - unexpected end of input; "
+       "expected '[', '{', or a literal"},
       {R"(["difficulty"])", "The rules file must hold one JSON object that maps column keys to rules."},
       {R"({"difficulty": "Monarch", "dificulty": "Monarch"})", "The rules file has an unknown key \"dificulty\"."},
       {R"({"rules_ok": "yes"})", "The rules file has an unknown key \"rules_ok\"."},

@@ -100,8 +100,8 @@ std::vector<std::string> PagesOf(const Form& form, const fs::path& path) {
   cells[kPlayersColumn] = std::to_string(players);
   // The Map page's lists, their lines joined.
   if (form.map.Visible())
-    for (const auto& [column, list] : {std::pair{kVictoriesColumn, &form.map.victoryConditions},
-                                       std::pair{kOptionsColumn, &form.map.gameOptions}})
+    for (const auto& [column, list] :
+         {std::pair{kVictoriesColumn, &form.map.victoryConditions}, std::pair{kOptionsColumn, &form.map.gameOptions}})
       for (const std::string& line : list->Lines()) cells[column] += (cells[column].empty() ? "" : ", ") + line;
   return cells;
 }
