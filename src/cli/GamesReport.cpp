@@ -8,7 +8,6 @@
 
 #include "form/EventRules.h"
 #include "form/exports/Csv.h"
-#include "save/Utf8Path.h"
 
 namespace tolvane::report {
 
@@ -157,14 +156,7 @@ Json GamesJson(const std::vector<Game>& games, const std::vector<SaveRow>& rows,
 
 int PrintGames(const TableOptions& options, std::ostream& out, std::ostream& err) {
   std::optional<form::EventRules> rules;
-  if (!options.rules.empty()) {
-    form::EventRulesRead read = form::ReadEventRules(PathFromUtf8(options.rules));
-    if (!read.rules) {
-      err << "tolvane-report: " << read.error << "\n";
-      return 2;
-    }
-    rules = std::move(read.rules);
-  }
+  if (!ReadRulesOption(options, rules, err)) return 2;
   std::vector<SaveRow> rows = ReadRows(options, err);
   const std::vector<Game> games = form::GroupGames(rows);
   form::FillGameColumns(rows, games);

@@ -144,6 +144,17 @@ Json RowJson(const SaveRow& row) {
   return object;
 }
 
+bool ReadRulesOption(const TableOptions& options, std::optional<form::EventRules>& rules, std::ostream& err) {
+  if (options.rules.empty()) return true;
+  form::EventRulesRead read = form::ReadEventRules(PathFromUtf8(options.rules));
+  if (!read.rules) {
+    err << "tolvane-report: " << read.error << "\n";
+    return false;
+  }
+  rules = std::move(read.rules);
+  return true;
+}
+
 std::vector<SaveRow> ReadRows(const TableOptions& options, std::ostream& err) {
   std::vector<Item> items = ItemsOf(options, err);
   // The saves to read, and where each one's row goes.
@@ -188,14 +199,7 @@ std::vector<SaveRow> ReadRows(const TableOptions& options, std::ostream& err) {
 
 int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err) {
   std::optional<form::EventRules> rules;
-  if (!options.rules.empty()) {
-    form::EventRulesRead read = form::ReadEventRules(PathFromUtf8(options.rules));
-    if (!read.rules) {
-      err << "tolvane-report: " << read.error << "\n";
-      return 2;
-    }
-    rules = std::move(read.rules);
-  }
+  if (!ReadRulesOption(options, rules, err)) return 2;
   std::vector<SaveRow> rows = ReadRows(options, err);
   form::FillGameColumns(rows, form::GroupGames(rows));
   if (rules) form::FillRulesColumns(rows, *rules);

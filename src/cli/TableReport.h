@@ -5,9 +5,11 @@
 
 #include <iosfwd>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "form/EventRules.h"
 #include "form/SaveTable.h"
 
 namespace tolvane::report {
@@ -22,6 +24,10 @@ struct TableOptions {
   bool progress = false;  // a progress line on `err` (a terminal)
   std::string rules;      // a rules file to judge every save by; "" for none
 };
+
+// Reads the rules file of the options into `rules` (none when no file is
+// given); false, with its message on `err`, when the file is refused.
+bool ReadRulesOption(const TableOptions& options, std::optional<form::EventRules>& rules, std::ostream& err);
 
 // Reads the rows of the saves and folders given, in the order given, with
 // notes and the progress line on `err`; the game columns stay empty.

@@ -85,7 +85,9 @@ TEST(GamesReport, TheExamplesGamesWithTheirBranchAndTheTableAgrees) {
           EXPECT_EQ(row["continues_previous"], save["continues_previous"]);
           EXPECT_EQ(row["continues"], save["continues"]);
           EXPECT_EQ(row["rules_ok"], save["rules_ok"]);
-          if (!save["rules_ok"].is_null()) EXPECT_EQ(row["rules_broken"], save["rules_broken"]);
+          if (!save["rules_ok"].is_null()) {
+            EXPECT_EQ(row["rules_broken"], save["rules_broken"]);
+          }
           ++compared;
         }
   EXPECT_EQ(compared, 6u);

@@ -167,7 +167,9 @@ TEST_F(GamesTest, AReloadedBranchShowsAsABranchInAnyOrderAndAgreesWithTheCompari
       EXPECT_EQ(order[save.row], i);  // turn order
       EXPECT_EQ(save.continuesPrevious, kExpected[i].continuesPrevious);
       EXPECT_EQ(save.continues.has_value(), kExpected[i].continues.has_value());
-      if (save.continues) EXPECT_EQ(order[*save.continues], *kExpected[i].continues);
+      if (save.continues) {
+        EXPECT_EQ(order[*save.continues], *kExpected[i].continues);
+      }
     }
     EXPECT_EQ(game.FirstBrokenLink(), &game.saves[2]);
   } while (std::next_permutation(order.begin(), order.end()));
@@ -183,7 +185,9 @@ TEST_F(GamesTest, AReloadedBranchShowsAsABranchInAnyOrderAndAgreesWithTheCompari
       const SaveComparison comparison = CompareSaves(*forms.first, *forms.second);
       EXPECT_EQ(comparison.continues, Continues(*rows[e].lineage, *rows[l].lineage));
       EXPECT_EQ(comparison.evidence, ContinuationEvidence(*rows[e].lineage, *rows[l].lineage));
-      if (l == e + 1) EXPECT_EQ(games[0].saves[l].evidence, comparison.evidence);
+      if (l == e + 1) {
+        EXPECT_EQ(games[0].saves[l].evidence, comparison.evidence);
+      }
     }
   EXPECT_EQ(games[0].saves[2].evidence,
             "The later save has a session at turn 95, before the earlier save's turn 100, which the earlier save "
