@@ -53,6 +53,8 @@ enum SaveColumnIndex : size_t {
   kPlayersColumn,
   kVictoriesColumn,
   kOptionsColumn,
+  // Filled once every row of the table is read: the save's game and its
+  // verdict (Games.h), and the verdict of a rules file (EventRules.h).
   kGameColumn,
   kContinuesPreviousColumn,
   kContinuesColumn,
@@ -96,10 +98,6 @@ inline constexpr std::array<SaveColumn, kSaveColumnCount> kSaveColumns = {{
 
 // The columns whose cell is a list (its items joined by ", ").
 inline constexpr bool IsListColumn(size_t column) { return column == kVictoriesColumn || column == kOptionsColumn; }
-// The columns filled once every row of the table is read: the game of each
-// save and its verdict (see Games.h), and the verdict of a rules file (see
-// EventRules.h).
-inline constexpr bool IsGameColumn(size_t column) { return column >= kGameColumn && column <= kContinuesColumn; }
 
 // The headers of the window and the text table, in column order.
 std::vector<std::string> SaveColumnHeaders();
