@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -10,6 +11,8 @@
 #include <ostream>
 #include <system_error>
 
+#include "form/EventRules.h"
+#include "form/Games.h"
 #include "form/SaveFolder.h"
 #include "form/SaveTableRun.h"
 #include "form/exports/SaveTableText.h"
@@ -88,43 +91,24 @@ class ProgressLine {
   size_t width_ = 0;
 };
 
-// Writes the rows in their order as they come.
-class RowWriter {
- public:
-  RowWriter(TableFormat format, std::ostream& out) : format_(format), out_(out) {
-    if (format_ == TableFormat::Csv) out_ << form::SaveTableCsvHeader();
-  }
-  void Write(SaveRow row) {
-    switch (format_) {
-      case TableFormat::Text:
-        kept_.push_back(std::move(row));
-        return;
-      case TableFormat::Csv:
-        out_ << form::SaveTableCsvLine(row);
-        break;
-      case TableFormat::Json: {
-        // As the whole array's dump(2) would indent it.
-        std::string object = RowJson(row).dump(2, ' ', false, Json::error_handler_t::replace);
-        for (size_t at = 0; (at = object.find('\n', at)) != std::string::npos; at += 3) object.replace(at, 1, "\n  ");
-        out_ << (rows_ ? ",\n  " : "[\n  ") << object;
-        break;
-      }
+// The table in a format.
+void WriteTable(TableFormat format, const std::vector<SaveRow>& rows, std::ostream& out) {
+  switch (format) {
+    case TableFormat::Text:
+      out << form::SaveTableText(rows);
+      break;
+    case TableFormat::Csv:
+      out << form::SaveTableCsv(rows);
+      break;
+    case TableFormat::Json: {
+      Json array = Json::array();
+      for (const SaveRow& row : rows) array.push_back(RowJson(row));
+      out << array.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+      break;
     }
-    ++rows_;
-    out_.flush();
   }
-  void End() {
-    if (format_ == TableFormat::Text) out_ << form::SaveTableText(kept_);
-    if (format_ == TableFormat::Json) out_ << (rows_ ? "\n]\n" : "[]\n");
-    out_.flush();
-  }
-
- private:
-  const TableFormat format_;
-  std::ostream& out_;
-  size_t rows_ = 0;
-  std::vector<SaveRow> kept_;  // the text table needs every row for its widths
-};
+  out.flush();
+}
 
 }  // namespace
 
@@ -134,6 +118,18 @@ Json RowJson(const SaveRow& row) {
     const form::SaveColumn& column = form::kSaveColumns[col];
     const std::string& cell = row.cells[col];
     const std::string key(column.key);
+    if (col == form::kContinuesPreviousColumn || col == form::kRulesOkColumn) {
+      object[key] = cell.empty() ? Json(nullptr) : Json(cell == "yes");
+      continue;
+    }
+    if (col == form::kContinuesColumn) {
+      object[key] = cell.empty() ? Json(nullptr) : Json(cell);
+      continue;
+    }
+    if (form::IsListColumn(col) || col == form::kRulesBrokenColumn) {
+      object[key] = row.items[col] ? Json(*row.items[col]) : Json(nullptr);
+      continue;
+    }
     if (column.sort != form::SortKind::Number) {
       object[key] = cell;
       continue;
@@ -148,7 +144,18 @@ Json RowJson(const SaveRow& row) {
   return object;
 }
 
-int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err) {
+bool ReadRulesOption(const TableOptions& options, std::optional<form::EventRules>& rules, std::ostream& err) {
+  if (options.rules.empty()) return true;
+  form::EventRulesRead read = form::ReadEventRules(PathFromUtf8(options.rules));
+  if (!read.rules) {
+    err << "tolvane-report: " << read.error << "\n";
+    return false;
+  }
+  rules = std::move(read.rules);
+  return true;
+}
+
+std::vector<SaveRow> ReadRows(const TableOptions& options, std::ostream& err) {
   std::vector<Item> items = ItemsOf(options, err);
   // The saves to read, and where each one's row goes.
   std::vector<fs::path> paths;
@@ -161,49 +168,43 @@ int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err
 
   std::mutex mutex;
   std::condition_variable arrived;
-  std::vector<std::optional<SaveRow>> rows(items.size());
-  for (size_t i = 0; i < items.size(); ++i) rows[i] = std::move(items[i].ready);
+  size_t delivered = 0;  // guarded by mutex
+  const size_t total = paths.size();
+  std::vector<SaveRow> rows(items.size());
+  for (size_t i = 0; i < items.size(); ++i)
+    if (items[i].ready) rows[i] = std::move(*items[i].ready);
   const size_t listedFailures = items.size() - paths.size();
 
   const form::Form defaults;  // the calculators as the window starts
-  form::SaveTableRun run(std::move(paths), defaults.Calculators(), {.threads = options.jobs},
+  form::SaveTableRun run(std::move(paths), defaults.Calculators(),
+                         {.threads = options.jobs, .order = form::SaveTableRun::Order::Completion},
                          [&](size_t index, SaveRow row) {
                            const size_t item = itemOf[index];
                            row.cells[form::kFileNameColumn] = items[item].name;
                            const std::lock_guard<std::mutex> lock(mutex);
                            rows[item] = std::move(row);
+                           ++delivered;
                            arrived.notify_one();
                          });
-
   ProgressLine progress(err, options.progress, items.size());
-  RowWriter writer(options.format, out);
-  bool allLoaded = true;
-  std::unique_lock<std::mutex> lock(mutex);
-  for (size_t next = 0; next < items.size();) {
-    if (!arrived.wait_for(lock, std::chrono::milliseconds(200), [&] { return rows[next].has_value(); })) {
-      lock.unlock();
-      progress.Show(run.Done() + listedFailures);
-      lock.lock();
-      continue;
-    }
-    std::vector<SaveRow> ready;
-    while (next < items.size() && rows[next]) {
-      ready.push_back(std::move(*rows[next]));
-      rows[next++].reset();
-    }
-    lock.unlock();
-    progress.Clear();
-    for (SaveRow& row : ready) {
-      allLoaded = allLoaded && row.loaded;
-      writer.Write(std::move(row));
-    }
+  for (bool all = false; !all;) {
     progress.Show(run.Done() + listedFailures);
-    lock.lock();
+    std::unique_lock<std::mutex> lock(mutex);
+    all = arrived.wait_for(lock, std::chrono::milliseconds(200), [&] { return delivered == total; });
   }
-  lock.unlock();
   run.Wait();
   progress.Clear();
-  writer.End();
+  return rows;
+}
+
+int PrintTable(const TableOptions& options, std::ostream& out, std::ostream& err) {
+  std::optional<form::EventRules> rules;
+  if (!ReadRulesOption(options, rules, err)) return 2;
+  std::vector<SaveRow> rows = ReadRows(options, err);
+  form::FillGameColumns(rows, form::GroupGames(rows));
+  if (rules) form::FillRulesColumns(rows, *rules);
+  WriteTable(options.format, rows, out);
+  const bool allLoaded = std::all_of(rows.begin(), rows.end(), [](const SaveRow& row) { return row.loaded; });
   return allLoaded ? 0 : 1;
 }
 

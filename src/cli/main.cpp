@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "cli/CompareReport.h"
+#include "cli/GamesReport.h"
 #include "cli/Report.h"
 #include "cli/TableReport.h"
 #include "form/Form.h"
@@ -132,16 +133,27 @@ int main(int argc, char** argv) {
                                      "Print one row per save instead: of each file, and of each folder's "
                                      "*.CivWarlordsSave files sorted by name, in the order given")
                           ->type_name("PATH...");
-  app.add_flag("--recursive", table.recursive, "With --table: the saves of the folders' subfolders too")
-      ->needs(tableOption);
-  app.add_option("-j,--jobs", table.jobs, "With --table: saves read at once (default: one per core)")
-      ->check(CLI::Range(1u, 1024u))
-      ->needs(tableOption);
-  app.add_option("--format", format, "With --table: text (aligned columns), csv or json")
-      ->check(CLI::IsMember({"text", "csv", "json"}))
-      ->needs(tableOption);
-  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, click, set, exportImageOption,
-                         exportMapOption, world, historiesOption})
+  std::vector<std::string> gamesPaths;
+  auto* gamesOption = app.add_option("--games", gamesPaths,
+                                     "Print the saves grouped into games instead: each game's saves in turn order, "
+                                     "whether each continues the one before it and which save it continues")
+                          ->type_name("PATH...");
+  tableOption->excludes(gamesOption);
+  // The options of the table and of the games; each needs one of the two.
+  const std::vector<CLI::Option*> folderOptions = {
+      app.add_flag("--recursive", table.recursive, "With --table or --games: the saves of the folders' subfolders too"),
+      app.add_option("-j,--jobs", table.jobs, "With --table or --games: saves read at once (default: one per core)")
+          ->check(CLI::Range(1u, 1024u)),
+      app.add_option("--format", format, "With --table or --games: text (aligned columns), csv or json")
+          ->check(CLI::IsMember({"text", "csv", "json"})),
+      app.add_option("--rules", table.rules,
+                     "With --table or --games: judge every save by the event's rules in FILE (JSON)")
+          ->type_name("FILE")};
+  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, click, set, load,
+                         exportImageOption, exportMapOption, world, historiesOption})
+    gamesOption->excludes(o);
+  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, check, click, set, load,
+                         exportImageOption, exportMapOption, world, historiesOption})
     tableOption->excludes(o);
   std::vector<std::string> compared;
   auto* compareOption = app.add_option("--compare", compared,
@@ -151,14 +163,15 @@ int main(int argc, char** argv) {
                             ->expected(2)
                             ->allow_extra_args(false);
   for (CLI::Option* o : {app.get_option("SAVE"), select, check, click, set, load, exportImageOption, exportMapOption,
-                         world, historiesOption, tableOption})
+                         world, historiesOption, tableOption, gamesOption})
     compareOption->excludes(o);
-  for (CLI::Option* o : {tableOption, compareOption}) o->excludes(quietOption);
+  for (CLI::Option* o : {tableOption, gamesOption, compareOption}) o->excludes(quietOption);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
       "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
       "2 usage error.\n"
-      "With --table: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error.\n"
+      "With --table or --games: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error or a\n"
+      "refused rules file.\n"
       "With --compare: 0 both saves loaded (whatever the verdict), 1 one did not, 2 usage error.");
   // The arguments as UTF-8 (on Windows from the wide command line), and the
   // report's bytes as they are.
@@ -178,12 +191,20 @@ int main(int argc, char** argv) {
     return app.exit(e) == 0 ? 0 : 2;
   }
 
-  if (*tableOption) {
+  if (!*tableOption && !*gamesOption)
+    for (const CLI::Option* o : folderOptions)
+      if (*o) {
+        std::cerr << o->get_name() << " needs --table or --games\nRun with --help for more information.\n";
+        return 2;
+      }
+  if (*tableOption || *gamesOption) {
+    if (*gamesOption) table.paths = gamesPaths;
     table.format = format == "csv"    ? tolvane::report::TableFormat::Csv
                    : format == "json" ? tolvane::report::TableFormat::Json
                                       : tolvane::report::TableFormat::Text;
     table.progress = tolvane::platform::IsTerminal(stderr);
-    return tolvane::report::PrintTable(table, std::cout, std::cerr);
+    return *gamesOption ? tolvane::report::PrintGames(table, std::cout, std::cerr)
+                        : tolvane::report::PrintTable(table, std::cout, std::cerr);
   }
 
   if (*compareOption) return tolvane::report::PrintComparison(compared[0], compared[1], json, std::cout, std::cerr);

@@ -8,6 +8,7 @@
 #include "form/Blanks.h"
 #include "form/Form.h"
 #include "form/Latin1.h"
+#include "form/SaveLineage.h"
 #include "form/pages/SaveView.h"
 #include "rules/Calendar.h"
 #include "rules/GameCodes.h"
@@ -16,15 +17,6 @@
 namespace tolvane::form {
 
 namespace {
-
-// The session turns the Reloads page lists, ascending.
-std::vector<int32_t> SessionTurns(const Analysis& a) {
-  std::vector<int32_t> turns;
-  for (int32_t turn : a.sessionTurns)
-    if (turn < kNoSessionTurn) turns.push_back(turn);
-  std::sort(turns.begin(), turns.end());
-  return turns;
-}
 
 // The replay messages the Replay page has a line for.
 std::vector<const ReplayMessage*> ReplayLines(const Analysis& a) {
@@ -65,59 +57,11 @@ bool Listed(const Analysis& a, int slot) {
   return DetailOf(a, slot) != Detail::Nothing && !a.slots[size_t(slot)].leaderName.empty();
 }
 
-std::vector<ComparedSetting> Settings(const Form& earlier, const Form& later) {
-  const struct {
-    const char* name;
-    const Edit& (*edit)(const Form&);
-  } kSettings[] = {
-      {"Game Name", [](const Form& f) -> const Edit& { return f.map.gameName; }},
-      {"Map Script", [](const Form& f) -> const Edit& { return f.map.mapScript; }},
-      {"World Size", [](const Form& f) -> const Edit& { return f.map.worldSize; }},
-      {"Map Size", [](const Form& f) -> const Edit& { return f.map.mapSize; }},
-      {"Game Speed", [](const Form& f) -> const Edit& { return f.map.gameSpeed; }},
-      {"Starting", [](const Form& f) -> const Edit& { return f.map.startTurn; }},
-      {"Era", [](const Form& f) -> const Edit& { return f.map.startEra; }},
-      {"Leader", [](const Form& f) -> const Edit& { return f.base.leader; }},
-      {"Civilization", [](const Form& f) -> const Edit& { return f.base.civilization; }},
-  };
+std::vector<ComparedSetting> Settings(const SaveLineage& earlier, const SaveLineage& later) {
   std::vector<ComparedSetting> settings;
-  for (const auto& setting : kSettings)
-    settings.push_back({setting.name, std::string(Trimmed(setting.edit(earlier).Text())),
-                        std::string(Trimmed(setting.edit(later).Text()))});
-  settings.push_back(
-      {"Players", std::to_string(earlier.Model().playerCount), std::to_string(later.Model().playerCount)});
+  for (size_t i = 0; i < kSameGameSettings.size(); ++i)
+    settings.push_back({std::string(kSameGameSettings[i]), earlier.settings[i], later.settings[i]});
   return settings;
-}
-
-// The first evidence that the later save does not continue the earlier
-// one, or "".
-std::string ContinuationEvidence(const Analysis& earlier, const Analysis& later, bool replayShown) {
-  const std::vector<int32_t> e = SessionTurns(earlier), l = SessionTurns(later);
-  for (size_t i = 0; i < std::max(e.size(), l.size()); ++i) {
-    const bool hasE = i < e.size(), hasL = i < l.size();
-    if (hasE && hasL && e[i] == l[i]) continue;
-    if (hasE && (!hasL || e[i] < l[i]))
-      return fmt::format("The later save has no session at turn {}, which the earlier save has.", e[i]);
-    // A session of the later save that the earlier lacks: after the earlier
-    // save's turn it is the continued game's own.
-    if (l[i] < earlier.gameTurn)
-      return fmt::format(
-          "The later save has a session at turn {}, before the earlier save's turn {}, which the earlier save does "
-          "not have.",
-          l[i], earlier.gameTurn);
-    break;
-  }
-  const auto re = ReplayLines(earlier), rl = ReplayLines(later);
-  for (size_t i = 0; i < re.size(); ++i) {
-    if (i < rl.size() && SameLine(*re[i], *rl[i])) continue;
-    if (!replayShown) return fmt::format("Replay line {} differs.", i + 1);
-    const std::string inLater =
-        i < rl.size() ? fmt::format("turn {} \"{}\" in the later one", rl[i]->turn, Latin1ToUtf8(rl[i]->text))
-                      : std::string("none in the later one");
-    return fmt::format("Replay line {} differs: turn {} \"{}\" in the earlier save, {}.", i + 1, re[i]->turn,
-                       Latin1ToUtf8(re[i]->text), inLater);
-  }
-  return {};
 }
 
 std::vector<std::string> CityNames(const Analysis& a, int slot) {
@@ -222,18 +166,15 @@ SaveComparison CompareSaves(const Form& first, const Form& second) {
   c.earlierPath = earlierForm.fileBar.savePath.Text();
   c.laterPath = laterForm.fileBar.savePath.Text();
 
-  c.settings = Settings(earlierForm, laterForm);
-  const auto differing =
-      std::find_if(c.settings.begin(), c.settings.end(), [](const ComparedSetting& s) { return !s.Same(); });
-  c.sameGame = differing == c.settings.end();
-  const bool replayShown = earlierForm.replay.ShowsReplay() && laterForm.replay.ShowsReplay();
+  // The verdicts by the rules that also chain the saves of a game.
+  const SaveLineage earlierLineage = LineageOf(earlierForm), laterLineage = LineageOf(laterForm);
+  c.settings = Settings(earlierLineage, laterLineage);
+  c.sameGame = SameGame(earlierLineage, laterLineage);
+  const bool replayShown = earlierLineage.replayShown && laterLineage.replayShown;
   if (!c.sameGame) {
-    c.evidence = fmt::format(
-        "The saves are of different games: the {} differs, \"{}\" in the earlier save, \"{}\" in "
-        "the later one.",
-        differing->name, differing->earlier, differing->later);
+    c.evidence = DifferentGameEvidence(earlierLineage, laterLineage);
   } else {
-    c.evidence = ContinuationEvidence(e, l, replayShown);
+    c.evidence = ContinuationEvidence(earlierLineage, laterLineage);
     c.continues = c.evidence.empty();
   }
 

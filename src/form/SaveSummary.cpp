@@ -69,6 +69,14 @@ SaveRow RowOfForm(const Form& form, const std::filesystem::path& path) {
       cells[shown.column] = Trimmed(shown.edit.Text());
       row.values[shown.column] = shown.value;
     }
+  if (form.map.Visible()) {
+    for (const auto& [column, list] : {std::pair<size_t, const ListBox*>{kVictoriesColumn, &form.map.victoryConditions},
+                                       {kOptionsColumn, &form.map.gameOptions}}) {
+      row.items[column] = list->Lines();
+      for (const std::string& line : list->Lines()) cells[column] += (cells[column].empty() ? "" : ", ") + line;
+    }
+  }
+  row.lineage = LineageOf(form);
   if (form.leaders.Visible()) {
     const int players = PlayersListed(form.leaders);
     cells[kPlayersColumn] = std::to_string(players);

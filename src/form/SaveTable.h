@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "form/SaveLineage.h"
+
 namespace tolvane::form {
 
 // How the cells of a column compare: as text (ignoring the case of A to Z),
@@ -49,6 +51,15 @@ enum SaveColumnIndex : size_t {
   kAverageSessionTimeColumn,
   kPlayingTimeColumn,
   kPlayersColumn,
+  kVictoriesColumn,
+  kOptionsColumn,
+  // Filled once every row of the table is read: the save's game and its
+  // verdict (Games.h), and the verdict of a rules file (EventRules.h).
+  kGameColumn,
+  kContinuesPreviousColumn,
+  kContinuesColumn,
+  kRulesOkColumn,
+  kRulesBrokenColumn,
   kErrorColumn,
   kSaveColumnCount
 };
@@ -75,8 +86,18 @@ inline constexpr std::array<SaveColumn, kSaveColumnCount> kSaveColumns = {{
     {"average_session_time", "Average session", SortKind::Duration},
     {"playing_time", "Playing time", SortKind::Duration},
     {"players", "Players", SortKind::Number},
+    {"victories", "Victory conditions", SortKind::Text},
+    {"options", "Game options", SortKind::Text},
+    {"game", "Game", SortKind::Number},
+    {"continues_previous", "Continues previous", SortKind::Text},
+    {"continues", "Continues", SortKind::Text},
+    {"rules_ok", "Rules kept", SortKind::Text},
+    {"rules_broken", "Rules broken", SortKind::Text},
     {"error", "Error", SortKind::Text},
 }};
+
+// The columns whose cell is a list (its items joined by ", ").
+inline constexpr bool IsListColumn(size_t column) { return column == kVictoriesColumn || column == kOptionsColumn; }
 
 // The headers of the window and the text table, in column order.
 std::vector<std::string> SaveColumnHeaders();
@@ -86,10 +107,15 @@ std::vector<std::string> SaveColumnHeaders();
 // not sort as text, the value it stands for (none for an empty cell), and
 // whether the save could be loaded at all. A save that could not be loaded
 // has its file name, its file date when there is one, and the reason in the
-// error column.
+// error column. Beside the cell of a list column, its items (none when its
+// page is hidden). A loaded save also carries what its place in its game is
+// judged by.
 struct SaveRow {
   std::vector<std::string> cells = std::vector<std::string>(kSaveColumnCount);
   std::vector<std::optional<int64_t>> values = std::vector<std::optional<int64_t>>(kSaveColumnCount);
+  std::vector<std::optional<std::vector<std::string>>> items =
+      std::vector<std::optional<std::vector<std::string>>>(kSaveColumnCount);
+  std::optional<SaveLineage> lineage;
   bool loaded = false;
   bool operator==(const SaveRow&) const = default;
 };

@@ -98,6 +98,11 @@ std::vector<std::string> PagesOf(const Form& form, const fs::path& path) {
   for (int row = 1; row < form.leaders.leaders.RowCount() - 1; ++row)
     players += !Trimmed(form.leaders.leaders.Cell(1, row)).empty();
   cells[kPlayersColumn] = std::to_string(players);
+  // The Map page's lists, their lines joined.
+  if (form.map.Visible())
+    for (const auto& [column, list] :
+         {std::pair{kVictoriesColumn, &form.map.victoryConditions}, std::pair{kOptionsColumn, &form.map.gameOptions}})
+      for (const std::string& line : list->Lines()) cells[column] += (cells[column].empty() ? "" : ", ") + line;
   return cells;
 }
 
@@ -303,8 +308,9 @@ TEST(SaveTableText, CsvRowsAndAlignedText) {
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
             "file_name,file_date,player,leader,civilization,difficulty,game_speed,world_size,map_script,turn,date,"
             "game_status,game_score,final_score,kavrel_score,sessions,pre_sessions,play_sessions,"
-            "average_session_time,playing_time,players,error");
-  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "x.CivWarlordsSave,,\"Ann, Bo\",,,,,,,,,,812,,,,,,,,,\r\n");
+            "average_session_time,playing_time,players,victories,options,game,continues_previous,continues,rules_ok,"
+            "rules_broken,error");
+  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "x.CivWarlordsSave,,\"Ann, Bo\",,,,,,,,,,812,,,,,,,,,,,,,,,,\r\n");
 
   const std::string text = SaveTableText({row});
   const size_t second = text.find('\n') + 1;
