@@ -20,6 +20,7 @@
 #include "FormFixture.h"
 #include "SaveWriter.h"
 #include "form/FigureText.h"
+#include "form/Games.h"
 #include "form/SaveFolder.h"
 #include "form/SaveSummary.h"
 #include "form/SaveTableRun.h"
@@ -483,6 +484,20 @@ TEST_F(SaveTableTest, SavesPageListsSortsFiltersAndFollowsItsFolder) {
   EXPECT_FALSE(page.Reading());
   EXPECT_FALSE(page.cancel.Enabled());
   EXPECT_EQ(page.count.Text(), "3 saves, 1 could not be loaded");
+  // Each row's game and the save it continues, as the games of the same rows
+  // read aside give them.
+  std::vector<SaveRow> aside;
+  for (const fs::path& path : waiting) aside.push_back(SummarizeSave(path, form.Calculators()));
+  FillGameColumns(aside, GroupGames(aside));
+  for (const SaveRow& expected : aside) {
+    for (const auto& shown : page.table.Rows()) {
+      if (shown[kFileNameColumn] != expected.cells[kFileNameColumn]) continue;
+      for (const size_t game : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn})
+        EXPECT_EQ(shown[game], expected.cells[game]) << shown[kFileNameColumn] << " " << game;
+    }
+  }
+  EXPECT_EQ(page.table.Rows()[0][kGameColumn], "1");
+  EXPECT_EQ(page.table.Rows()[1][kGameColumn], "");
 
   auto column = [&page](SaveColumnIndex index) {
     std::vector<std::string> cells;

@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "form/FoldedText.h"
+#include "form/Games.h"
 #include "form/exports/SaveTableText.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -98,7 +99,10 @@ bool SavesPage::Rescan() {
   }
   entries_ = std::move(entries);
   IndexEntries();
-  if (changed) ShowRows();
+  if (changed) {
+    ChainGames();
+    ShowRows();
+  }
   return changed;
 }
 
@@ -135,6 +139,7 @@ void SavesPage::SetRows(std::vector<std::pair<fs::path, SaveRow>> rows) {
     if (entry->state == State::Reading) entry->state = State::Read;
   }
   if (reading_ == 0) readingDone_ = 0;
+  ChainGames();
   ShowRows();
   ShowProgress();
 }
@@ -165,6 +170,22 @@ bool SavesPage::Matches(const SaveRow& row) const {
                      [word](const std::string& cell) { return ContainsFolded(cell, word); }))
       return false;
   return true;
+}
+
+void SavesPage::ChainGames() {
+  // The rows are moved out and back: a row holds its save's replay.
+  std::vector<SaveRow> rows;
+  rows.reserve(entries_.size());
+  for (Entry& entry : entries_) {
+    // A save's game may change with the saves read since.
+    for (const size_t column : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn}) {
+      entry.row.cells[column].clear();
+      entry.row.values[column].reset();
+    }
+    rows.push_back(std::move(entry.row));
+  }
+  FillGameColumns(rows, GroupGames(rows));
+  for (size_t i = 0; i < entries_.size(); ++i) entries_[i].row = std::move(rows[i]);
 }
 
 void SavesPage::ShowRows() {

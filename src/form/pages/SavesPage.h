@@ -115,6 +115,9 @@ class SavesPage : public Page {
     State state = State::Waiting;
   };
   // Applies the filter and the order and shows the rows and their count.
+  // Groups the rows read into games and writes each row's game and the
+  // save it continues (the table's game columns).
+  void ChainGames();
   void ShowRows();
   void ShowProgress();
   bool Matches(const SaveRow& row) const;
