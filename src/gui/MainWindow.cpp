@@ -303,8 +303,11 @@ void MainWindow::Refresh() {
   binder_->Refresh();
   for (int p = 0; p < pages_->count(); ++p) {
     // A hidden tab is disabled too, or the keyboard would still step onto it.
+    // The last tab is only disabled: Qt's tab bar (6.4) scrolls its tabs out
+    // of place while its last tab is hidden.
     const bool visible = form_->Pages()[size_t(p)]->Visible();
-    if (pages_->isTabVisible(p) != visible) pages_->setTabVisible(p, visible);
+    const bool shown = visible || p == pages_->count() - 1;
+    if (pages_->isTabVisible(p) != shown) pages_->setTabVisible(p, shown);
     if (pages_->isTabEnabled(p) != visible) pages_->setTabEnabled(p, visible);
   }
 }

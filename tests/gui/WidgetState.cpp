@@ -286,7 +286,9 @@ QStringList WidgetState(const MainWindow& window) {
     }
   const QTabWidget* pages = window.Pages();
   for (int p = 0; p < pages->count(); ++p)
-    state << QStringLiteral("tab %1 \"%2\" visible %3").arg(p).arg(pages->tabText(p), Flag(pages->isTabVisible(p)));
+    state << QStringLiteral("tab %1 \"%2\" visible %3")
+                 .arg(p)
+                 .arg(pages->tabText(p), Flag(pages->isTabVisible(p) && pages->isTabEnabled(p)));
   return state;
 }
 
