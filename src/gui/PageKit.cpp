@@ -31,14 +31,14 @@ PageBuilder BuilderOf(QWidget* (*build)(Binder&, P&)) {
 
 // The builder of every page, found by the page's class (in any order).
 const std::vector<PageBuilder>& Builders() {
-  static const std::vector<PageBuilder> builders = {
+  static const std::vector<PageBuilder> kBuilders = {
       BuilderOf(BuildBasePage),    BuilderOf(BuildHeaderPage),    BuilderOf(BuildMapPage),
       BuilderOf(BuildWorldPage),   BuilderOf(BuildLeadersPage),   BuilderOf(BuildTeamsPage),
       BuilderOf(BuildReplayPage),  BuilderOf(BuildGraphPage),     BuilderOf(BuildPlayerLogPage),
       BuilderOf(BuildReloadsPage), BuilderOf(BuildPlayerPage),    BuilderOf(BuildKavrelPage),
       BuilderOf(BuildCitiesPage),  BuilderOf(BuildAttitudesPage), BuilderOf(BuildSavesPage),
       BuilderOf(BuildComparePage)};
-  return builders;
+  return kBuilders;
 }
 
 }  // namespace

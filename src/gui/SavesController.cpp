@@ -83,6 +83,8 @@ SavesController::SavesController(MainWindow& window, form::Form& form, Binder& b
     });
   });
   connect(saveTable_, &QAction::triggered, this, [this, &binder] { binder.Run([this] { page_.saveTable.Click(); }); });
+  // The menu's "Save Table…" is enabled as the page's button is.
+  binder.Watch(page_.saveTable, [this] { saveTable_->setEnabled(page_.saveTable.Enabled()); });
   connect(nextSave_, &QAction::triggered, this, [this, &binder] { binder.Run([this] { form_.StepSave(1); }); });
   connect(previousSave_, &QAction::triggered, this, [this, &binder] { binder.Run([this] { form_.StepSave(-1); }); });
 

@@ -230,6 +230,7 @@ void WindowTest::startsEmpty() {
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.header)));
   QVERIFY(!s.window.Pages()->isTabVisible(s.TabOf(form.cities)));
   QVERIFY(!s.Widget<QPushButton>(form.fileBar.saveFile)->isEnabled());
+  QVERIFY(!s.window.Saves().SaveTableAction()->isEnabled());  // no table to save yet
   QVERIFY(s.Widget<QComboBox>(form.playerLog.playerSelector)->isHidden());
   QVERIFY(s.Widget<QComboBox>(form.player.playerSelector)->isHidden());
 }
@@ -1069,8 +1070,16 @@ void WindowTest::savesPageSortsFiltersAndOpens() {
   auto* filter = s.Widget<QLineEdit>(page.filter);
   filter->setFocus(Qt::MouseFocusReason);
   QTRY_VERIFY(filter->hasFocus());
+  QVERIFY(saves.SaveTableAction()->isEnabled());
+  QTest::keyClicks(filter, QStringLiteral("no such save"));
+  QVERIFY(page.table.Rows().empty());
+  // The menu's Save Table… goes with the page's button.
+  QVERIFY(!s.Widget<QPushButton>(page.saveTable)->isEnabled());
+  QVERIFY(!saves.SaveTableAction()->isEnabled());
+  filter->selectAll();
   QTest::keyClicks(filter, QStringLiteral("120/"));
   QCOMPARE(page.table.Rows().size(), size_t(1));
+  QVERIFY(saves.SaveTableAction()->isEnabled());
   QCOMPARE(fileOfRow(0), QStringLiteral("a.CivWarlordsSave"));
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
   filter->selectAll();

@@ -63,9 +63,7 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
   QObject::connect(map, &PictureView::Pointed, map, [&b, &page](int x, int y) {
     const int32_t scale = page.Scale();
     const bool off = x < 0 || y < 0;
-    b.Run([&page, off, x = off ? -1 : x / scale, y = off ? -1 : page.MapHeight() - 1 - y / scale] {
-      page.PointAt(x, y);
-    });
+    b.Run([&page, x = off ? -1 : x / scale, y = off ? -1 : page.MapHeight() - 1 - y / scale] { page.PointAt(x, y); });
   });
   QTableView* legend = b.Grid(page.legend);
   legend->setItemDelegateForColumn(0, new SwatchDelegate(legend));
