@@ -120,8 +120,12 @@ TEST(CompareReport, SavedComparisonIsWhatTheReportPrints) {
     SCOPED_TRACE(type);
     const std::string path = saved.string() + type;
     window.compare.WriteComparison(path);
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    {
+      // Closed before it is removed (Windows removes no open file).
+      std::ifstream in(path, std::ios::binary);
+      text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     std::filesystem::remove(path);
     const Outcome run = RunReport("--compare " + Example("demo-turn-120") + " " + Example("demo-reloaded") +
                                   (type == std::string(".json") ? " --json" : ""));

@@ -63,7 +63,10 @@ class ActionsTest : public ::testing::Test {
     form_.SetDialogs(&dialogs_);
   }
   void TearDown() override { fs::remove_all(dir_); }
-  std::string Save(const char* name) const { return PathText(dir_ / (std::string(name) + ".CivWarlordsSave")); }
+  // "one/b": the save b.CivWarlordsSave in the folder one, with the system's separators.
+  std::string Save(const char* name) const {
+    return PathText(dir_ / fs::path(std::string(name) + ".CivWarlordsSave").make_preferred());
+  }
   std::string Folder(const char* name) const { return PathText(dir_ / name); }
   std::string Listed() const { return PathText(form_.saves.Folder()); }
   // Reads the listed saves' rows as the window's workers would.
