@@ -20,7 +20,6 @@ Form::Form() {
     page->KeepStartState();
   }
   fileBar.saveFile.SetEnabled(false);
-  for (const Page* page : Pages()) shownAtStart_.push_back(page->Visible());
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
   saves.SetLoadedPath(&shown_.path);
@@ -180,9 +179,8 @@ void Form::Show(Analysis analysis, SaveImage image) {
   for (Page* page : Pages()) page->Fill();
   // The tabs shown at start-up that this save hides.
   std::vector<std::string> hidden;
-  const std::vector<Page*>& pages = Pages();
-  for (size_t p = 0; p < pages.size(); ++p)
-    if (shownAtStart_[p] && !pages[p]->Visible()) hidden.push_back(pages[p]->Caption());
+  for (const Page* page : Pages())
+    if (page->VisibleAtStart() && !page->Visible()) hidden.push_back(page->Caption());
   fileBar.viewNote.SetText(ViewNote(analysis_, hidden));
 }
 

@@ -217,7 +217,6 @@ class Form {
   // Loads so far, and the load whose save's folder the Saves page last
   // followed (or since which the user opened a folder).
   uint64_t loads_ = 0, followedLoad_ = 0;
-  std::vector<bool> shownAtStart_;  // each page's tab at start-up
 };
 
 }  // namespace tolvane::form

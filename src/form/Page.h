@@ -60,6 +60,8 @@ class Page : public ControlGroup {
   const std::string& Name() const { return name_; }
   bool Visible() const { return visible_; }
   void SetVisible(bool visible) { visible_ = visible; }
+  // Whether the tab was shown when the form started (its start state).
+  bool VisibleAtStart() const { return startVisible_; }
 
   // Shows the loaded save. A page that shows something else (a folder's
   // saves, a comparison) fills on the user's demand and does nothing here.
