@@ -49,7 +49,7 @@ void DrawWorldOf(benchmark::State& state, const Analysis& a) {
   int64_t pixels = 0;
   for (auto _ : state) {
     const form::ShownWorld world = form::WorldAsShown(a);
-    const form::Raster r = form::DrawWorld(a, world, layers, scale);
+    const form::Raster r = form::DrawWorld(world, layers, scale);
     pixels += int64_t(r.pixels.size());
     benchmark::DoNotOptimize(r.pixels.data());
   }
@@ -63,7 +63,7 @@ void WorldRaster500x500(benchmark::State& state) { DrawWorldOf(state, HugeMap())
 void WorldPng124x68(benchmark::State& state) {
   const Analysis& a = LargeAnalysis();
   const form::ShownWorld world = form::WorldAsShown(a);
-  const form::Raster r = form::DrawWorld(a, world, {}, form::DefaultWorldScale(world.width, world.height));
+  const form::Raster r = form::DrawWorld(world, {}, form::DefaultWorldScale(world.width, world.height));
   for (auto _ : state) {
     const std::string png = form::EncodePng(r);
     benchmark::DoNotOptimize(png.data());

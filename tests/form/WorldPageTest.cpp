@@ -13,6 +13,7 @@
 #include "FormFixture.h"
 #include "form/PlayerColors.h"
 #include "form/exports/Png.h"
+#include "form/exports/WorldFrame.h"
 #include "form/exports/WorldRaster.h"
 #include "save/SaveError.h"
 
@@ -103,7 +104,7 @@ constexpr int32_t kFixtureScale = 8;
 constexpr int32_t kPageScale = 16;  // the page's scale for a small map
 
 Raster Draw(const Analysis& a, WorldLayers layers = kAllLayers, int32_t scale = kFixtureScale) {
-  return DrawWorld(a, WorldAsShown(a), layers, scale);
+  return DrawWorld(WorldAsShown(a), layers, scale);
 }
 
 // The pixels of a PNG file, or an empty raster.
@@ -315,6 +316,30 @@ TEST_F(WorldPageTest, LegendListsThePlayersOnTheMap) {
   EXPECT_EQ(rows, (std::vector<std::vector<std::string>>{{" 1", "#FF0000", "Alice", "     3", "     1"},
                                                          {" 2", "#0000FF", "Bob", "     3", "     0"},
                                                          {"19", "#000000", "Barbarians", "     0", "     1"}}));
+}
+
+// A timelapse's frame keeps the world apart from its analysis: drawn after
+// the analysis is gone, it is the page's picture, under every layer.
+TEST_F(WorldPageTest, FrameDrawsThePagesPictureWithoutTheAnalysis) {
+  Analysis a = FixtureGame();
+  a.gameName = "Gr\xFCne Insel";  // Latin-1
+  a.gameTurn = 120;
+  Show(a);
+  WorldFrame frame;
+  {
+    const Analysis copy = a;
+    frame = WorldFrameOf(copy);
+  }
+  for (const WorldLayers layers : {WorldLayers{}, WorldLayers{false, false, true}, WorldLayers{true, true, true}}) {
+    if (form_.world.showOwners.Checked() != layers.owners) form_.world.showOwners.Click();
+    if (form_.world.showCities.Checked() != layers.cities) form_.world.showCities.Click();
+    if (form_.world.showResources.Checked() != layers.resources) form_.world.showResources.Click();
+    EXPECT_EQ(RasterDigest(DrawWorld(frame.world, layers, form_.world.Scale())),
+              RasterDigest(form_.world.picture.Image()));
+  }
+  for (const WorldCity& c : frame.world.cities) EXPECT_EQ(c.city, nullptr);
+  EXPECT_EQ(frame.legend.size(), form_.world.legend.Rows().size() - 1);
+  EXPECT_EQ(FrameCaption(frame), "Gr\u00FCne Insel \u2014 turn 120, " + frame.date);
 }
 
 class WorldPictureFileTest : public FormTest {

@@ -50,16 +50,11 @@ Rgba Shade(Rgba c, int percent) {
 // Whether a colour is light: it takes a dark ring.
 bool Light(Rgb c) { return 299 * int(c >> 16 & 0xFF) + 587 * int(c >> 8 & 0xFF) + 114 * int(c & 0xFF) > 140000; }
 
-// The ground a plot shows: its plot type, terrain and feature, each with one
-// value for everything outside its table.
-struct Ground {
-  int plotType, terrain, feature;
-};
-
-Ground GroundOf(const Plot& p) {
-  return {p.plotType >= 0 && p.plotType < kUnknownPlotType ? p.plotType : int(kUnknownPlotType),
-          p.terrain >= 0 && p.terrain < kTerrains ? p.terrain : kUnknownTerrain,
-          p.feature >= 0 && p.feature < kNoFeature ? p.feature : int(kNoFeature)};
+PlotGround GroundOf(const Plot& p) {
+  return {.plotType = int8_t(p.plotType >= 0 && p.plotType < kUnknownPlotType ? p.plotType : int(kUnknownPlotType)),
+          .terrain = int8_t(p.terrain >= 0 && p.terrain < kTerrains ? p.terrain : kUnknownTerrain),
+          .feature = int8_t(p.feature >= 0 && p.feature < kNoFeature ? p.feature : int(kNoFeature)),
+          .resource = p.bonus >= 0};  // one outside the table too: the plot text names it unknown
 }
 
 // Shapes within a square of n x n pixels, measured in half pixels from its
@@ -91,7 +86,7 @@ bool InCircle(int i, int j, int n, int64_t radius) {
 }
 
 // The ground of one plot as a square of n x n pixels, the owner's fill over it.
-void PaintTile(Rgba* tile, int n, const Ground& g, int owner) {
+void PaintTile(Rgba* tile, int n, const PlotGround& g, int owner) {
   const bool water = g.plotType == kWater;
   const Rgba base = g.plotType == kUnknownPlotType ? Color(kUnknownPlotColor)
                     : g.terrain == kUnknownTerrain ? Color(water ? kTerrainColors[6] : kUnknownLandColor)
@@ -141,7 +136,7 @@ class Tiles {
  public:
   explicit Tiles(int n)
       : n_(n), tiles_(size_t(kUnknownPlotType + 1) * (kTerrains + 1) * (kNoFeature + 1) * (kSlots + 1)) {}
-  const Rgba* Get(const Ground& g, int owner) {
+  const Rgba* Get(const PlotGround& g, int owner) {
     const size_t key =
         ((size_t(g.plotType) * (kTerrains + 1) + size_t(g.terrain)) * (kNoFeature + 1) + size_t(g.feature)) *
             (kSlots + 1) +
@@ -263,7 +258,9 @@ ShownWorld WorldAsShown(const Analysis& a) {
   PerSlot<bool> seen{};
   for (int s = 0; s < kSlots; ++s) seen[size_t(s)] = SeenByFirstTeam(a, s);
   w.owner.reserve(a.plots.size());
+  w.ground.reserve(a.plots.size());
   for (const Plot& p : a.plots) {
+    w.ground.push_back(GroundOf(p));
     const int o = p.OwnerSlot() >= 0 && seen[size_t(p.OwnerSlot())] ? p.OwnerSlot() : -1;
     w.owner.push_back(int8_t(o));
     if (o >= 0) ++w.plotCount[size_t(o)];
@@ -284,7 +281,7 @@ int32_t DefaultWorldScale(int32_t width, int32_t height) {
   return std::clamp<int32_t>(2000 / side, 1, 16);
 }
 
-Raster DrawWorld(const Analysis& a, const ShownWorld& w, const WorldLayers& layers, int32_t scale) {
+Raster DrawWorld(const ShownWorld& w, const WorldLayers& layers, int32_t scale) {
   if (scale < 1 || scale > kMaxWorldScale) throw std::invalid_argument("a world picture takes 1 to 32 pixels a plot");
   if (int64_t(w.width) * w.height * scale * scale > kMaxWorldPixels)
     throw std::invalid_argument("the world picture would be too large");
@@ -294,7 +291,7 @@ Raster DrawWorld(const Analysis& a, const ShownWorld& w, const WorldLayers& laye
   Tiles tiles(n);
   for (int32_t y = 0; y < w.height; ++y)
     for (int32_t x = 0; x < w.width; ++x) {
-      const Rgba* tile = tiles.Get(GroundOf(a.PlotAt(x, y)), layers.owners ? w.OwnerAt(x, y) : -1);
+      const Rgba* tile = tiles.Get(w.GroundAt(x, y), layers.owners ? w.OwnerAt(x, y) : -1);
       const int32_t left = x * n, top = (w.height - 1 - y) * n;
       for (int j = 0; j < n; ++j)
         std::memcpy(&r.At(left, top + j), tile + size_t(j) * size_t(n), size_t(n) * sizeof(Rgba));
@@ -304,8 +301,7 @@ Raster DrawWorld(const Analysis& a, const ShownWorld& w, const WorldLayers& laye
     const Stamp mark = ResourceStamp(n);
     for (int32_t y = 0; y < w.height; ++y)
       for (int32_t x = 0; x < w.width; ++x) {
-        const int16_t bonus = a.PlotAt(x, y).bonus;
-        if (bonus >= 0)  // one outside the table too: the plot text names it unknown
+        if (w.GroundAt(x, y).resource)
           Press(r, mark, n, x * n, (w.height - 1 - y) * n, Color(kMarkFill), Color(kMarkEdge));
       }
   }

@@ -25,27 +25,41 @@ struct WorldLayers {
 struct WorldCity {
   int32_t x = 0, y = 0;  // inside the stored map
   int slot = 0;          // its owner
+  // The city's record in the analysis; null in a world kept apart from its
+  // analysis (a timelapse's frame).
   const City* city = nullptr;
 };
 
-// The plots' owners and the cities as the pages may show them: in the
+// The ground of a plot as the picture draws it: its plot type, terrain and
+// feature as the save numbers them, each with one value for everything
+// outside its table, and whether it holds a resource.
+struct PlotGround {
+  int8_t plotType = 0, terrain = 0, feature = 0;
+  bool resource = false;
+  bool operator==(const PlotGround&) const = default;
+};
+
+// The plots' ground, owners and cities as the pages may show them: in the
 // restricted view the players the first team has not met own nothing and
-// have no cities; a save that is not available shows no map at all.
+// have no cities; a save that is not available shows no map at all. All a
+// picture of the world needs, at one value per plot.
 struct ShownWorld {
   int32_t width = 0, height = 0;  // the stored map's
   bool wrapX = false, wrapY = false;
-  std::vector<int8_t> owner;      // per plot, row-major [y][x]: the owner shown, -1 for none
-  std::vector<WorldCity> cities;  // by slot, then in record order
-  PerSlot<int32_t> plotCount{};   // plots shown as the slot's
-  PerSlot<int32_t> cityCount{};   // cities shown as the slot's
+  std::vector<int8_t> owner;       // per plot, row-major [y][x]: the owner shown, -1 for none
+  std::vector<PlotGround> ground;  // per plot, row-major [y][x]
+  std::vector<WorldCity> cities;   // by slot, then in record order
+  PerSlot<int32_t> plotCount{};    // plots shown as the slot's
+  PerSlot<int32_t> cityCount{};    // cities shown as the slot's
 
   int OwnerAt(int32_t x, int32_t y) const { return owner[size_t(y) * size_t(width) + size_t(x)]; }
+  const PlotGround& GroundAt(int32_t x, int32_t y) const { return ground[size_t(y) * size_t(width) + size_t(x)]; }
   // The first city on the plot, or nullptr.
   const WorldCity* CityAt(int32_t x, int32_t y) const;
 };
 
-// What the pages show of the loaded save's map. Refers to its cities: it
-// lives no longer than the analysis.
+// What the pages show of the loaded save's map. Its cities refer to the
+// analysis's records (WorldCity::city).
 ShownWorld WorldAsShown(const Analysis& a);
 
 // The most pixels per plot a picture may take.
@@ -60,6 +74,6 @@ int32_t DefaultWorldScale(int32_t width, int32_t height);
 // The picture of the shown world at `scale` pixels per plot (1 ..
 // kMaxWorldScale; the picture no more than kMaxWorldPixels). Empty for an
 // empty map.
-Raster DrawWorld(const Analysis& a, const ShownWorld& world, const WorldLayers& layers, int32_t scale);
+Raster DrawWorld(const ShownWorld& world, const WorldLayers& layers, int32_t scale);
 
 }  // namespace tolvane::form

@@ -5,6 +5,7 @@
 #include "form/Latin1.h"
 #include "form/PlayerColors.h"
 #include "form/exports/Png.h"
+#include "form/exports/WorldFrame.h"
 #include "form/pages/SaveView.h"
 #include "rules/Calendar.h"
 #include "rules/Tables.h"
@@ -20,12 +21,6 @@ namespace {
 template <size_t N>
 std::string NameOf(const std::array<std::string_view, N>& names, int16_t value) {
   return value >= 0 && size_t(value) < N ? std::string(names[size_t(value)]) : fmt::format("unknown ({})", value);
-}
-
-// The name the legend and the plot text give a slot's player.
-std::string PlayerName(const Analysis& a, int slot) {
-  const std::string& name = a.slots[size_t(slot)].leaderName;
-  return name.empty() ? fmt::format("slot {}", slot + 1) : Latin1ToUtf8(name);
 }
 
 }  // namespace
@@ -54,21 +49,19 @@ WorldLayers WorldPage::Layers() const {
 }
 
 void WorldPage::Redraw() {
-  picture.SetPainter([this, layers = Layers(), scale = scale_] { return DrawWorld(save_, world_, layers, scale); });
+  picture.SetPainter([this, layers = Layers(), scale = scale_] { return DrawWorld(world_, layers, scale); });
 }
 
 void WorldPage::FillLegend() {
-  std::vector<int> shown;
-  for (int s = 0; s < kSlots; ++s)
-    if (world_.plotCount[size_t(s)] > 0 || world_.cityCount[size_t(s)] > 0) shown.push_back(s);
-  legend.SetRowCount(1 + int(shown.size()));
+  const std::vector<LegendPlayer> players = WorldLegend(save_, world_);
+  legend.SetRowCount(1 + int(players.size()));
   int row = 1;
-  for (int s : shown) {
-    legend.SetCell(0, row, fmt::format("{:2}", s + 1));
-    legend.SetCell(1, row, RgbText(kPlayerColors[size_t(s)]));
-    legend.SetCell(2, row, PlayerName(save_, s));
-    legend.SetCell(3, row, fmt::format("{:6}", world_.plotCount[size_t(s)]));
-    legend.SetCell(4, row, fmt::format("{:6}", world_.cityCount[size_t(s)]));
+  for (const LegendPlayer& p : players) {
+    legend.SetCell(0, row, fmt::format("{:2}", p.slot + 1));
+    legend.SetCell(1, row, RgbText(kPlayerColors[size_t(p.slot)]));
+    legend.SetCell(2, row, p.name);
+    legend.SetCell(3, row, fmt::format("{:6}", p.plots));
+    legend.SetCell(4, row, fmt::format("{:6}", p.cities));
     ++row;
   }
 }
@@ -87,10 +80,10 @@ std::string WorldPage::PlotText(int32_t x, int32_t y) const {
   if (p.feature >= 0) text += ", " + NameOf(kFeatureNames, p.feature);
   if (p.bonus >= 0) text += ", " + NameOf(kBonusNames, p.bonus);
   const int owner = world_.OwnerAt(x, y);
-  text += owner >= 0 ? ", owner " + PlayerName(a, owner) : ", no owner";
+  text += owner >= 0 ? ", owner " + WorldPlayerName(a, owner) : ", no owner";
   if (const WorldCity* c = world_.CityAt(x, y))
     text += fmt::format(" — city {} of {}, population {}, founded on turn {} ({})", Latin1ToUtf8(c->city->name),
-                        PlayerName(a, c->slot), c->city->population, c->city->foundedTurn,
+                        WorldPlayerName(a, c->slot), c->city->population, c->city->foundedTurn,
                         DateTextPlain(Turn2Date(a.gameSpeed, c->city->foundedTurn)));
   return text;
 }
@@ -111,7 +104,7 @@ bool WorldPage::SavePicture(const std::string& path, int32_t scale) {
   if (scale < 1 || scale > kMaxWorldScale || int64_t(world_.width) * world_.height * scale * scale > kMaxWorldPixels)
     throw SaveError(fmt::format("A picture of the {} x {} map at {} pixels a plot would be too large.", world_.width,
                                 world_.height, scale));
-  WriteBytes(PathFromUtf8(path), EncodePng(DrawWorld(save_, world_, Layers(), scale)));
+  WriteBytes(PathFromUtf8(path), EncodePng(DrawWorld(world_, Layers(), scale)));
   return true;
 }
 
