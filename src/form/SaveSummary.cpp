@@ -91,7 +91,8 @@ SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSetting
   return SummarizeSave(path, settings, buffers);
 }
 
-SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers) {
+SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers,
+                      bool worldFrame) {
   SaveRow row;
   try {
     const auto form = std::make_unique<Form>();
@@ -106,7 +107,10 @@ SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSetting
     } catch (const SaveError& e) {
       reason = e.Reason();
     }
-    if (loaded) row = RowOfForm(*form, path);
+    if (loaded) {
+      row = RowOfForm(*form, path);
+      if (worldFrame) row.world = std::make_shared<const WorldFrame>(WorldFrameOf(form->Shown()->analysis));
+    }
     row.cells[kErrorColumn] = loaded ? fmt::format("{}", fmt::join(form->Messages(), "; ")) : reason;
     row.loaded = loaded;
   } catch (const std::bad_alloc&) {

@@ -22,7 +22,9 @@ SaveRow RowOfForm(const Form& form, const std::filesystem::path& path);
 // run on several threads at once.
 SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings);
 // The same, reading into a worker's own buffers (kept from save to save),
-// with the session scan on the calling thread.
-SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers);
+// with the session scan on the calling thread; with `worldFrame` the row
+// also keeps the save's world frame (SaveRow::world).
+SaveRow SummarizeSave(const std::filesystem::path& path, const CalculatorSettings& settings, SaveBuffers& buffers,
+                      bool worldFrame = false);
 
 }  // namespace tolvane::form

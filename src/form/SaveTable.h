@@ -7,12 +7,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "form/SaveLineage.h"
+#include "form/exports/WorldFrame.h"
 
 namespace tolvane::form {
 
@@ -116,8 +118,15 @@ struct SaveRow {
   std::vector<std::optional<std::vector<std::string>>> items =
       std::vector<std::optional<std::vector<std::string>>>(kSaveColumnCount);
   std::optional<SaveLineage> lineage;
+  // The save's world as a timelapse of its game shows it, when the reading
+  // was asked for it (SaveTableRun::Options::worldFrames); shared, never
+  // changed. Rows compare without it.
+  std::shared_ptr<const WorldFrame> world;
   bool loaded = false;
-  bool operator==(const SaveRow&) const = default;
+  bool operator==(const SaveRow& other) const {
+    return cells == other.cells && values == other.values && items == other.items && lineage == other.lineage &&
+           loaded == other.loaded;
+  }
 };
 
 // The value of a turn cell: by the current turn, then by the last turn.

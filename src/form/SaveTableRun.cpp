@@ -60,7 +60,7 @@ void SaveTableRun::Work() {
   while (!cancelled_) {
     const size_t index = next_++;
     if (index >= paths_.size()) break;
-    SaveRow row = SummarizeSave(paths_[index], settings_, buffers);
+    SaveRow row = SummarizeSave(paths_[index], settings_, buffers, options_.worldFrames);
     ++done_;
     const std::lock_guard<std::mutex> lock(deliverMutex_);
     if (cancelled_) break;

@@ -34,7 +34,8 @@ class SaveTableRun {
   struct Options {
     unsigned threads = 0;  // workers; 0: one per core (never more than there are saves)
     Order order = Order::Input;
-    bool background = false;  // the workers give way to the other threads of the program
+    bool background = false;   // the workers give way to the other threads of the program
+    bool worldFrames = false;  // each row keeps its save's world frame (SaveRow::world)
   };
 
   // Starts reading `paths`, every save scored with `settings`.
