@@ -54,6 +54,10 @@ Json StateOf(const form::Control& c) {
               {"marked", table.MarkedRow()},
               {"selected", table.SelectedRows()}};
     }
+    case ControlKind::Slider: {
+      const auto& slider = static_cast<const form::Slider&>(c);
+      return {{"position", slider.Position()}, {"count", slider.Count()}, {"visible", slider.Visible()}};
+    }
   }
   return nullptr;
 }

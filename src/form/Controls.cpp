@@ -33,6 +33,8 @@ std::string_view KindName(ControlKind kind) {
       return "picture";
     case ControlKind::Table:
       return "table";
+    case ControlKind::Slider:
+      return "slider";
   }
   return "?";
 }
@@ -393,6 +395,41 @@ const Raster& Picture::Image() const {
 void Picture::SetPainter(Painter painter) {
   painter_ = std::move(painter);
   image_.reset();
+  Changed();
+}
+
+Slider::Slider(ControlList& list, const ControlIdentity& identity) : Control(list, ControlKind::Slider, identity) {}
+
+void Slider::SetRange(int count, int position) {
+  count_ = std::max(0, count);
+  position_ = count_ == 0 ? -1 : std::clamp(position, 0, count_ - 1);
+  Changed();
+}
+
+void Slider::SetPosition(int position) { SetRange(count_, position); }
+
+void Slider::SetVisible(bool visible) {
+  visible_ = visible;
+  Changed();
+}
+
+void Slider::Move(int position) {
+  if (position < 0 || position >= count_ || position == position_) return;
+  position_ = position;
+  Changed();
+  if (onChange_) onChange_();
+}
+
+void Slider::KeepStartState() {
+  startCount_ = count_;
+  startPosition_ = position_;
+  startVisible_ = visible_;
+}
+
+void Slider::RestoreStartState() {
+  count_ = startCount_;
+  position_ = startPosition_;
+  visible_ = startVisible_;
   Changed();
 }
 

@@ -16,10 +16,23 @@
 
 namespace tolvane::form {
 
-enum class ControlKind { Edit, Label, Button, CheckBox, ComboBox, ListBox, RichText, Grid, Chart, Picture, Table };
+enum class ControlKind {
+  Edit,
+  Label,
+  Button,
+  CheckBox,
+  ComboBox,
+  ListBox,
+  RichText,
+  Grid,
+  Chart,
+  Picture,
+  Table,
+  Slider
+};
 
 // "edit", "label", "button", "checkbox", "combobox", "listbox", "richtext", "grid", "chart", "picture",
-// "table".
+// "table", "slider".
 std::string_view KindName(ControlKind kind);
 
 // A colour as 0xRRGGBB.
@@ -417,6 +430,36 @@ class Picture : public Control {
  private:
   Painter painter_, startPainter_;
   mutable std::optional<Raster> image_;
+};
+
+// A slider over `Count()` positions, 0 .. Count() - 1, one of them taken
+// (-1 while there is none). The program sets its range and position without
+// an event; the user's move raises the change event.
+class Slider : public Control {
+ public:
+  static constexpr ControlKind kKind = ControlKind::Slider;
+  Slider(ControlList& list, const ControlIdentity& identity);
+  int Count() const { return count_; }
+  int Position() const { return position_; }
+  bool Visible() const { return visible_; }
+
+  // `count` positions with `position` taken (kept inside the range).
+  void SetRange(int count, int position);
+  void SetPosition(int position);
+  void SetVisible(bool visible);
+  // The user moves the slider to `position` (0 .. Count() - 1): the change
+  // event runs when the position changed.
+  void Move(int position);
+  void OnChange(Handler h) { onChange_ = std::move(h); }
+  void KeepStartState() override;
+  void RestoreStartState() override;
+
+ private:
+  int count_ = 0, position_ = -1;
+  bool visible_ = true;
+  int startCount_ = 0, startPosition_ = -1;
+  bool startVisible_ = true;
+  Handler onChange_;
 };
 
 }  // namespace tolvane::form

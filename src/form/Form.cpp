@@ -23,6 +23,8 @@ Form::Form() {
   // Leaving the Kavrel page's date recomputes the Base page's scores.
   kavrel.date.OnExit([this] { base.RecomputeScores(); });
   saves.SetLoadedPath(&shown_.path);
+  // The World page's timelapse follows the games of the Saves page's rows.
+  saves.OnGames([this] { ShowGame(); });
   BindButtons();
 }
 
@@ -55,6 +57,10 @@ void Form::BindButtons() {
   });
 }
 
+void Form::ShowGame() {
+  if (loaded_ && !shown_.path.empty()) world.SetGame(saves.FramesOfGame(PathFromUtf8(shown_.path)));
+}
+
 template <typename T>
 T& Form::Lookup(std::string_view name) {
   T* c = As<T>(all_.Find(name));
@@ -78,6 +84,13 @@ void Form::TypeComboText(std::string_view name, std::string text) { Lookup<Combo
 void Form::ClickCheckBox(std::string_view name) { Lookup<CheckBox>(name).Click(); }
 
 void Form::ClickButton(std::string_view name) { Lookup<Button>(name).Click(); }
+
+void Form::MoveSlider(std::string_view name, int position) {
+  Slider& slider = Lookup<Slider>(name);
+  if (position < 0 || position >= slider.Count())
+    throw std::out_of_range(fmt::format("'{}' has no position {}", name, position));
+  slider.Move(position);
+}
 
 void Form::Load(const std::string& path) {
   if (jobs_.load)
@@ -169,6 +182,7 @@ void Form::Show(LoadedSave save) {
   ++loads_;
   Show(std::move(save.analysis), std::move(save.image));
   saves.MarkLoaded();
+  ShowGame();
 }
 
 void Form::Show(Analysis analysis, SaveImage image) {

@@ -120,6 +120,9 @@ class Form {
   void ClickCheckBox(std::string_view name);
   // The user clicks a button: its click handler runs unless it is disabled.
   void ClickButton(std::string_view name);
+  // The user moves a slider to `position` (its change handler runs); a
+  // position outside its range throws std::out_of_range.
+  void MoveSlider(std::string_view name, int position);
 
   // --- Where the actions ask the user (files, folders) and how a load and
   // a comparison run. By default every question is answered "cancelled" and
@@ -209,6 +212,8 @@ class Form {
   T& Lookup(std::string_view name);
 
   void BindButtons();
+  // Hands the World page the frames of the loaded save's game.
+  void ShowGame();
 
   ControlList all_;
   Dialogs noDialogs_;

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSlider>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
@@ -294,6 +295,28 @@ PictureView* Binder::Picture(const form::Picture& control) {
   view->setObjectName(Q(control.Name()));
   Bind(control, [view] { view->PictureChanged(); });
   return view;
+}
+
+QSlider* Binder::Slider(form::Slider& control) {
+  auto* slider = new QSlider(Qt::Horizontal);
+  Describe(slider, control);
+  slider->setObjectName(Q(control.Name()));
+  slider->setTickPosition(QSlider::TicksBelow);
+  slider->setTickInterval(1);
+  slider->setSingleStep(1);
+  // Only the user's moves: the program setting the position raises no event.
+  connect(slider, &QSlider::valueChanged, this, [this, &control](int position) {
+    run_([&control, position] { control.Move(position); });
+  });
+  Bind(control, [slider, &control] {
+    const QSignalBlocker block(slider);
+    slider->setRange(0, std::max(0, control.Count() - 1));
+    slider->setPageStep(std::max(1, control.Count() / 10));
+    slider->setValue(std::max(0, control.Position()));
+    slider->setEnabled(control.Count() > 0);
+    slider->setVisible(control.Visible());
+  });
+  return slider;
 }
 
 QTableView* Binder::Table(form::Table& control, std::vector<bool> rightAligned) {

@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QSlider;
 class QTableView;
 class QWidget;
 
@@ -63,6 +64,8 @@ class Binder : public QObject {
   QTableView* Table(form::Table& control, std::vector<bool> rightAligned);
   HistoryChartView* Chart(const form::Chart& control);
   PictureView* Picture(const form::Picture& control);
+  // A horizontal slider with a tick per position.
+  QSlider* Slider(form::Slider& control);
 
   // The caption that stands beside a control (objectName "<name>Caption").
   QLabel* Caption(const form::Control& control, Tint tint = Tint::Plain);

@@ -129,8 +129,10 @@ SavesController::SavesController(MainWindow& window, form::Form& form, Binder& b
     });
   });
 
+  // The World page's timelapse needs the rows of the loaded save's folder
+  // too: shown, it has the folder listed and read in the background.
   connect(window.Pages(), &QTabWidget::currentChanged, this, [this] {
-    if (SavesPageShown()) run_([this] { form_.FollowLoadedSave(); });
+    if (FollowsLoadedSave()) run_([this] { form_.FollowLoadedSave(); });
   });
   ShowStatus();
 }
@@ -150,6 +152,10 @@ int SavesController::TabOf(const form::Page& page) const {
 
 bool SavesController::SavesPageShown() const { return window_.Pages()->currentIndex() == TabOf(page_); }
 
+bool SavesController::FollowsLoadedSave() const {
+  return SavesPageShown() || window_.Pages()->currentIndex() == TabOf(form_.world);
+}
+
 bool SavesController::Reading() const { return reader_ != nullptr || page_.Reading(); }
 
 bool SavesController::WaitUntilRead(int timeoutMs) {
@@ -167,7 +173,7 @@ bool SavesController::WaitUntilRead(int timeoutMs) {
 void SavesController::SetEscapeCancels(bool cancels) { escape_->setEnabled(cancels); }
 
 void SavesController::SaveLoaded() {
-  if (SavesPageShown()) run_([this] { form_.FollowLoadedSave(); });
+  if (FollowsLoadedSave()) run_([this] { form_.FollowLoadedSave(); });
 }
 
 void SavesController::AfterAction() {
@@ -198,7 +204,9 @@ void SavesController::ReadWaiting() {
   auto named = std::make_shared<const std::vector<fs::path>>(paths);
   reader->run = std::make_unique<form::SaveTableRun>(
       std::move(paths), settings_,
-      form::SaveTableRun::Options{.order = form::SaveTableRun::Order::Completion, .background = true},
+      // Each row keeps its save's world frame for the World page's timelapse.
+      form::SaveTableRun::Options{
+          .order = form::SaveTableRun::Order::Completion, .background = true, .worldFrames = true},
       [this, arrived, named](size_t index, form::SaveRow row) {
         const std::lock_guard<std::mutex> lock(arrived->mutex);
         if (arrived->stopped) return;

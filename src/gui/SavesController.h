@@ -47,7 +47,8 @@ class SavesController : public QObject {
   QAction* NextSaveAction() const { return nextSave_; }
   QAction* PreviousSaveAction() const { return previousSave_; }
 
-  // A save was loaded: on show, the page lists its folder.
+  // A save was loaded: with the Saves or the World page shown, the Saves
+  // page lists its folder.
   void SaveLoaded();
   // Runs inside each action: reads the saves waiting on the page, follows a
   // folder listed anew with the watch, and reads the rows again (after a
@@ -81,6 +82,9 @@ class SavesController : public QObject {
 
   int TabOf(const form::Page& page) const;
   bool SavesPageShown() const;
+  // The page shown lists the loaded save's folder: the Saves page, or the
+  // World page for its timelapse.
+  bool FollowsLoadedSave() const;
   // Starts reading the saves waiting on the page, when no reading runs.
   void ReadWaiting();
   // Stops the reading under way; its loads end in the background.

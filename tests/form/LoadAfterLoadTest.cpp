@@ -57,6 +57,8 @@ std::string StateOf(const Control& c) {
           fmt::format("\n{:?} {:06X} {} {} {}", series.title, series.color, series.width, series.legend, series.points);
     return s;
   }
+  if (const auto* slider = As<Slider>(&c))
+    return fmt::format("{} of {} visible {}", slider->Position(), slider->Count(), slider->Visible());
   if (const auto* picture = As<Picture>(&c)) {
     const Raster& image = picture->Image();
     const std::string_view bytes(reinterpret_cast<const char*>(image.pixels.data()),

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
 #include <QtCharts/QLegend>
@@ -45,6 +46,11 @@ QString Combo(const QStringList& items, int index, const QString& text, bool vis
 // A picture by its size and the fingerprint of its pixels.
 QString PictureText(int width, int height, const std::string& digest) {
   return QStringLiteral("%1 x %2 %3").arg(width).arg(height).arg(Q(digest));
+}
+
+// A slider by its position, its positions and whether it shows.
+QString SliderText(int position, int count, bool visible) {
+  return QStringLiteral("position %1 of %2 visible %3").arg(position).arg(count).arg(Flag(visible));
 }
 
 QString Line(const QString& text, const QString& color) { return color + QLatin1Char(' ') + text; }
@@ -103,6 +109,10 @@ QString OfControl(const form::Control& control) {
     case form::ControlKind::Picture: {
       const form::Raster& image = static_cast<const form::Picture&>(control).Image();
       return out + PictureText(image.width, image.height, form::RasterDigest(image));
+    }
+    case form::ControlKind::Slider: {
+      const auto& s = static_cast<const form::Slider&>(control);
+      return out + SliderText(s.Position(), s.Count(), s.Visible());
     }
     case form::ControlKind::Table: {
       const auto& t = static_cast<const form::Table&>(control);
@@ -211,6 +221,14 @@ QString OfWidget(const MainWindow& window, const form::Control& control) {
             image.isNull() ? form::RasterDigest({})
                            : fmt::format("{:016x}", form::Fnv1a64(image.constBits(), size_t(image.sizeInBytes())));
         return out + PictureText(image.width(), image.height(), digest);
+      }
+      break;
+    case form::ControlKind::Slider:
+      // A slider without positions is disabled (a hidden page's tab
+      // disables its widgets too).
+      if (auto* s = qobject_cast<QSlider*>(widget)) {
+        const int count = s->isEnabledTo(s->parentWidget()) ? s->maximum() + 1 : 0;
+        return out + SliderText(count > 0 ? s->value() : -1, count, !s->isHidden());
       }
       break;
     case form::ControlKind::Table:

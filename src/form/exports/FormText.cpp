@@ -126,6 +126,12 @@ class Writer {
       case ControlKind::Table:
         TableText(static_cast<const form::Table&>(c));
         break;
+      case ControlKind::Slider: {
+        const auto& slider = static_cast<const form::Slider&>(c);
+        if (slider.Visible() && slider.Count() > 0)
+          Line(LabelOf(c), fmt::format("{} of {}", slider.Position() + 1, slider.Count()));
+        break;
+      }
     }
   }
 

@@ -67,8 +67,10 @@ bool SavesPage::OpenFolder(const fs::path& path) {
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
   IndexEntries();
   reading_ = readingDone_ = 0;
+  games_.clear();
   ShowRows();
   ShowProgress();
+  if (onGames_) onGames_();
   return true;
 }
 
@@ -184,8 +186,10 @@ void SavesPage::ChainGames() {
     }
     rows.push_back(std::move(entry.row));
   }
-  FillGameColumns(rows, GroupGames(rows));
+  games_ = GroupGames(rows);
+  FillGameColumns(rows, games_);
   for (size_t i = 0; i < entries_.size(); ++i) entries_[i].row = std::move(rows[i]);
+  if (onGames_) onGames_();
 }
 
 void SavesPage::ShowRows() {
@@ -289,6 +293,23 @@ std::vector<SaveRow> SavesPage::ShownRows() const {
   std::vector<SaveRow> rows;
   for (size_t i : shown_) rows.push_back(entries_[i].row);
   return rows;
+}
+
+GameFrames SavesPage::FramesOfGame(const fs::path& save) const {
+  const fs::path key = PathKey(save);
+  const auto isSave = [&](const ChainedSave& s) { return s.row < entries_.size() && entries_[s.row].key == key; };
+  for (const Game& game : games_) {
+    if (std::none_of(game.saves.begin(), game.saves.end(), isSave)) continue;
+    GameFrames frames;
+    for (const ChainedSave& s : game.saves) {
+      if (s.row >= entries_.size() || !entries_[s.row].row.world) continue;
+      if (isSave(s)) frames.own = int(frames.frames.size());
+      frames.saves.push_back(entries_[s.row].file.path);
+      frames.frames.push_back(entries_[s.row].row.world);
+    }
+    return frames;
+  }
+  return {};
 }
 
 void SavesPage::WriteTable(const fs::path& path) {

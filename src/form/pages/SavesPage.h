@@ -17,9 +17,11 @@
 #include <utility>
 #include <vector>
 
+#include "form/Games.h"
 #include "form/Page.h"
 #include "form/SaveFolder.h"
 #include "form/SaveTable.h"
+#include "form/pages/WorldTimelapse.h"
 
 namespace tolvane::form {
 
@@ -105,6 +107,13 @@ class SavesPage : public Page {
   // cannot be written adds a message.
   void WriteTable(const std::filesystem::path& path);
   size_t SaveCount() const { return entries_.size(); }
+  // The world frames of the game of a save, in turn order: those of the
+  // game's saves read with their frame (SaveRow::world). None while the
+  // save's row is not read or it belongs to no game.
+  GameFrames FramesOfGame(const std::filesystem::path& save) const;
+  // Runs whenever the rows were grouped into games anew (or the folder
+  // changed).
+  void OnGames(std::function<void()> h) { onGames_ = std::move(h); }
 
  private:
   enum class State { Waiting, Reading, Read, Skipped };
@@ -135,6 +144,8 @@ class SavesPage : public Page {
   std::vector<size_t> shown_;                                             // the entries shown, in the order shown
   const std::string* loadedPath_ = nullptr;
   std::function<void(const std::filesystem::path&)> onOpen_;
+  std::vector<Game> games_;  // the entries' games (ChainedSave::row indexes entries_)
+  std::function<void()> onGames_;
   std::vector<std::filesystem::path> selected_;  // keys of the selected entries
   size_t reading_ = 0, readingDone_ = 0;
 };

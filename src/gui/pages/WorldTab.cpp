@@ -1,14 +1,19 @@
 // The "World" page: the map picture with its layers, the legend of the
-// players on it, and the text of the plot under the pointer.
+// players on it, the text of the plot under the pointer, and the timelapse
+// of the loaded save's game (its timer only forwards ticks to the page).
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -43,6 +48,55 @@ class SwatchDelegate : public QStyledItemDelegate {
   }
 };
 
+// The timelapse's controls in one row, shown while the loaded save's game
+// has other saves. The slider takes the arrow keys, Home and End; Space on
+// it plays or pauses.
+QWidget* TimelapseRow(Binder& b, form::WorldPage& page) {
+  auto* row = new QWidget;
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  QPushButton* play = b.Button(page.play, /*mnemonic=*/false);
+  QPushButton* pause = b.Button(page.pause, /*mnemonic=*/false);
+  for (form::Button* button : {&page.first, &page.previous}) layout->addWidget(b.Button(*button, false));
+  layout->addWidget(play);
+  layout->addWidget(pause);
+  for (form::Button* button : {&page.next, &page.last}) layout->addWidget(b.Button(*button, false));
+  QSlider* slider = b.Slider(page.frames);
+  slider->setMinimumWidth(Binder::Scaled(120));
+  slider->setFocusPolicy(Qt::StrongFocus);
+  layout->addWidget(slider, 1);
+  QLabel* caption = b.Label(page.frameText);
+  caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(caption);
+  layout->addWidget(b.Caption(page.speed));
+  layout->addWidget(b.Combo(page.speed));
+  QPushButton* save = b.Button(page.saveTimelapse, /*mnemonic=*/false);
+  layout->addWidget(save);
+  QObject::connect(save, &QPushButton::clicked, save, [&b, &page] {
+    b.SaveAs({QStringLiteral("Save Timelapse"), QStringLiteral("GIF image (*.gif)"), QStringLiteral("timelapse.gif")},
+             [&page](const std::string& path) { page.SaveTimelapse(path); });
+  });
+
+  auto* space = new QShortcut(QKeySequence(Qt::Key_Space), slider, nullptr, nullptr, Qt::WidgetShortcut);
+  QObject::connect(space, &QShortcut::activated, slider, [&b, &page] {
+    b.Run([&page] { (page.Playing() ? page.pause : page.play).Click(); });
+  });
+  // Playing, the timer ticks at the speed chosen; one of Play and Pause shows.
+  auto* timer = new QTimer(row);
+  QObject::connect(timer, &QTimer::timeout, row, [&b, &page] { b.Run([&page] { page.Tick(); }); });
+  b.Watch(page.pause, [&page, timer, play, pause] {
+    play->setVisible(!page.Playing());
+    pause->setVisible(page.Playing());
+    if (!page.Playing())
+      timer->stop();
+    else if (!timer->isActive())
+      timer->start(page.FrameMs());
+  });
+  b.Watch(page.speed, [&page, timer] { timer->setInterval(page.FrameMs()); });
+  b.Watch(page.frames, [&page, row] { row->setVisible(page.frames.Visible()); });
+  return row;
+}
+
 }  // namespace
 
 QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
@@ -56,6 +110,8 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
     b.SaveAs({QStringLiteral("Save Picture"), QStringLiteral("PNG image (*.png)"), QStringLiteral("world.png")},
              [&page](const std::string& path) { page.SavePicture(path); });
   });
+
+  QWidget* timelapse = TimelapseRow(b, page);
 
   PictureView* map = b.Picture(page.picture);
   // The picture's pixels to plots: squares of Scale() pixels, the row of the
@@ -87,6 +143,7 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
 
   auto* layout = new QVBoxLayout;
   layout->addLayout(top);
+  layout->addWidget(timelapse);
   layout->addLayout(middle, 1);
   layout->addLayout(bottom);
   return kit::Page(page, layout);
