@@ -27,6 +27,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QSlider>
 #include <QThreadPool>
 #include <QUrl>
 #include <QtTest>
@@ -184,6 +185,7 @@ class WindowTest : public QObject {
   void chartHoverShowsTurnAndValues();
   void worldMapZoomsPansAndTellsThePlot();
   void worldPictureIsSaved();
+  void worldTimelapseStepsAndPlays();
   void chartAndItsDataAreSaved();
   void gridsCopyTheirCells();
   void savesPageSortsFiltersAndOpens();
@@ -906,6 +908,78 @@ void WindowTest::worldPictureIsSaved() {
 // The Graph page's exports from its buttons and from the chart's menu: the
 // chart as PNG and SVG files that open, its data as CSV on the clipboard and
 // in a file.
+// The World page's timelapse through the keyboard and the mouse: shown, the
+// page has the loaded save's folder read in the background, and its slider
+// then steps through the game's three saves; Play advances to the last;
+// "Save Timelapse…" hands its failure to a message box.
+void WindowTest::worldTimelapseStepsAndPlays() {
+  QTemporaryDir game;
+  QVERIFY(game.isValid());
+  QString middle;
+  // The players' land grows with the turns; the names go against them.
+  for (const auto& [name, turn] : {std::pair{"a.CivWarlordsSave", 300}, {"b.CivWarlordsSave", 100},
+                                   std::pair{"c.CivWarlordsSave", 200}}) {
+    auto d = tolvane::testing::ExampleSave();
+    d.elapsedTurns = turn;
+    d.playTimeQuarterSeconds = 4 * 60 * turn;
+    d.replay.clear();
+    for (size_t i = size_t(turn); i < d.plots.size(); ++i) d.plots[i].owner = 255;
+    const QString path = Write(game, name, tolvane::testing::WriteSaveFile(d));
+    if (turn == 200) middle = path;
+  }
+  Session s(middle);
+  QVERIFY(s.loaded);
+  form::WorldPage& world = s.form().world;
+  auto* slider = s.Widget<QSlider>(world.frames);
+  auto* caption = s.Widget<QLabel>(world.frameText);
+  auto* map = s.Widget<tolvane::gui::PictureView>(world.picture);
+  QVERIFY(slider && caption && map);
+  QVERIFY(s.form().saves.Folder().empty());  // the Saves page was never shown
+  s.window.Pages()->setCurrentIndex(s.TabOf(world));
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QVERIFY(slider->isVisible());
+  QCOMPARE(slider->maximum(), 2);
+  QCOMPARE(slider->value(), 1);
+  QVERIFY(caption->text().contains(QStringLiteral("turn 200")));
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  const QImage own = map->Image().copy();
+  slider->setFocus();
+  QTest::keyClick(slider, Qt::Key_Right);
+  QCOMPARE(world.frames.Position(), 2);
+  QVERIFY2(caption->text().contains(QStringLiteral("turn 300, ")), qPrintable(caption->text()));
+  QVERIFY(caption->text().endsWith(QStringLiteral("(save 3 of 3)")));
+  QVERIFY(map->Image() != own);
+  QTest::keyClick(slider, Qt::Key_Home);
+  QCOMPARE(slider->value(), 0);
+  QVERIFY(caption->text().contains(QStringLiteral("turn 100")));
+  QTest::keyClick(slider, Qt::Key_End);
+  QCOMPARE(slider->value(), 2);
+  QTest::mouseClick(s.Widget<QPushButton>(world.previous), Qt::LeftButton);
+  QCOMPARE(slider->value(), 1);
+  QCOMPARE(map->Image(), own);  // the loaded save's frame is the page's own picture
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // Space on the slider plays, at the fastest speed, to the last frame.
+  s.form().SelectItem("WorldSpeedCombo", 3);
+  slider->setFocus();
+  QTest::keyClick(slider, Qt::Key_Space);
+  QVERIFY(world.Playing());
+  QVERIFY(s.Widget<QPushButton>(world.pause)->isVisible());
+  QVERIFY(!s.Widget<QPushButton>(world.play)->isVisible());
+  QTRY_COMPARE_WITH_TIMEOUT(slider->value(), 2, 5000);
+  QTRY_VERIFY(!world.Playing());
+  QVERIFY(s.Widget<QPushButton>(world.play)->isVisible());
+  QVERIFY(caption->text().contains(QStringLiteral("turn 300")));
+
+  // The encoder's failure (or the target's) goes to a message box.
+  s.window.SetSaveDialog(
+      [&](const tolvane::gui::SaveRequest&) { return game.filePath(QStringLiteral("no such folder/t.gif")); });
+  QTest::mouseClick(s.Widget<QPushButton>(world.saveTimelapse), Qt::LeftButton);
+  QCOMPARE(s.boxes.size(), 1);
+  QVERIFY(!QFile::exists(game.filePath(QStringLiteral("no such folder/t.gif"))));
+}
+
 void WindowTest::chartAndItsDataAreSaved() {
   Session s(example_);
   QVERIFY(s.active && s.loaded);
