@@ -81,6 +81,10 @@ TEST(ReportProcess, JsonHasEveryTabAndControlInItsShape) {
                     state["sort"]["column"].is_number_integer() && state["sort"]["ascending"].is_boolean() &&
                     state["marked"].is_number_integer());
         break;
+      case ControlKind::Slider:
+        EXPECT_TRUE(state["position"].is_number_integer() && state["count"].is_number_integer() &&
+                    state["visible"].is_boolean());
+        break;
     }
   }
   EXPECT_EQ(j["controls"]["Button2"]["enabled"], false);
