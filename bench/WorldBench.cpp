@@ -7,6 +7,7 @@
 #include "SaveWriter.h"
 #include "analysis/SaveAnalyse.h"
 #include "form/exports/Png.h"
+#include "form/exports/WorldFrame.h"
 #include "form/exports/WorldRaster.h"
 
 namespace {
@@ -70,6 +71,27 @@ void WorldPng124x68(benchmark::State& state) {
   }
 }
 
+// The World page's timelapse stepping to a prepared frame: the frame's
+// picture at the page's scale. The counter "MB300" is what 300 such frames
+// hold in memory (the frames the timelapse keeps; pictures are drawn only
+// for the frame shown).
+void TimelapseStep124x68(benchmark::State& state) {
+  const form::WorldFrame frame = form::WorldFrameOf(LargeAnalysis());
+  const int32_t scale = form::DefaultWorldScale(frame.world.width, frame.world.height);
+  for (auto _ : state) {
+    const form::Raster r = form::DrawWorld(frame.world, {}, scale);
+    benchmark::DoNotOptimize(r.pixels.data());
+  }
+  size_t bytes = sizeof frame + frame.world.owner.capacity() +
+                 frame.world.ground.capacity() * sizeof(form::PlotGround) +
+                 frame.world.cities.capacity() * sizeof(form::WorldCity) + frame.gameName.capacity() +
+                 frame.date.capacity();
+  for (const form::LegendPlayer& p : frame.legend) bytes += sizeof p + p.name.capacity();
+  state.counters["scale"] = scale;
+  state.counters["MB300"] = double(bytes) * 300 / 1e6;
+}
+
+BENCHMARK(TimelapseStep124x68)->Unit(benchmark::kMillisecond);
 BENCHMARK(WorldRaster124x68)->Arg(8)->Arg(16)->ArgName("scale")->Unit(benchmark::kMillisecond);
 BENCHMARK(WorldRaster500x500)->Arg(4)->Arg(8)->ArgName("scale")->Unit(benchmark::kMillisecond);
 BENCHMARK(WorldPng124x68)->Unit(benchmark::kMillisecond);
