@@ -48,42 +48,43 @@ class SwatchDelegate : public QStyledItemDelegate {
   }
 };
 
-// The timelapse's controls in one row, shown while the loaded save's game
-// has other saves. The slider takes the arrow keys, Home and End; Space on
-// it plays or pauses.
-QWidget* TimelapseRow(Binder& b, form::WorldPage& page) {
-  auto* row = new QWidget;
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+// The timelapse's controls, shown while the loaded save's game has other
+// saves: the buttons and the speed over the slider and the frame's caption.
+// The slider takes the arrow keys, Home and End; Space on it plays or
+// pauses. "Save Timelapse…" stands beside "Save Picture…" and shows with
+// the rest.
+QWidget* TimelapseRows(Binder& b, form::WorldPage& page, QPushButton* save) {
+  auto* rows = new QWidget;
+  auto* buttons = new QHBoxLayout;
   QPushButton* play = b.Button(page.play, /*mnemonic=*/false);
   QPushButton* pause = b.Button(page.pause, /*mnemonic=*/false);
-  for (form::Button* button : {&page.first, &page.previous}) layout->addWidget(b.Button(*button, false));
-  layout->addWidget(play);
-  layout->addWidget(pause);
-  for (form::Button* button : {&page.next, &page.last}) layout->addWidget(b.Button(*button, false));
+  for (form::Button* button : {&page.first, &page.previous}) buttons->addWidget(b.Button(*button, false));
+  buttons->addWidget(play);
+  buttons->addWidget(pause);
+  for (form::Button* button : {&page.next, &page.last}) buttons->addWidget(b.Button(*button, false));
+  buttons->addSpacing(Binder::Scaled(12));
+  buttons->addWidget(b.Caption(page.speed));
+  buttons->addWidget(b.Combo(page.speed));
+  buttons->addStretch(1);
+  auto* slide = new QHBoxLayout;
   QSlider* slider = b.Slider(page.frames);
-  slider->setMinimumWidth(Binder::Scaled(120));
   slider->setFocusPolicy(Qt::StrongFocus);
-  layout->addWidget(slider, 1);
+  slide->addWidget(slider, 1);
   QLabel* caption = b.Label(page.frameText);
   caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(caption);
-  layout->addWidget(b.Caption(page.speed));
-  layout->addWidget(b.Combo(page.speed));
-  QPushButton* save = b.Button(page.saveTimelapse, /*mnemonic=*/false);
-  layout->addWidget(save);
-  QObject::connect(save, &QPushButton::clicked, save, [&b, &page] {
-    b.SaveAs({QStringLiteral("Save Timelapse"), QStringLiteral("GIF image (*.gif)"), QStringLiteral("timelapse.gif")},
-             [&page](const std::string& path) { page.SaveTimelapse(path); });
-  });
+  slide->addWidget(caption);
+  auto* layout = new QVBoxLayout(rows);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(buttons);
+  layout->addLayout(slide);
 
   auto* space = new QShortcut(QKeySequence(Qt::Key_Space), slider, nullptr, nullptr, Qt::WidgetShortcut);
   QObject::connect(space, &QShortcut::activated, slider, [&b, &page] {
     b.Run([&page] { (page.Playing() ? page.pause : page.play).Click(); });
   });
   // Playing, the timer ticks at the speed chosen; one of Play and Pause shows.
-  auto* timer = new QTimer(row);
-  QObject::connect(timer, &QTimer::timeout, row, [&b, &page] { b.Run([&page] { page.Tick(); }); });
+  auto* timer = new QTimer(rows);
+  QObject::connect(timer, &QTimer::timeout, rows, [&b, &page] { b.Run([&page] { page.Tick(); }); });
   b.Watch(page.pause, [&page, timer, play, pause] {
     play->setVisible(!page.Playing());
     pause->setVisible(page.Playing());
@@ -93,8 +94,11 @@ QWidget* TimelapseRow(Binder& b, form::WorldPage& page) {
       timer->start(page.FrameMs());
   });
   b.Watch(page.speed, [&page, timer] { timer->setInterval(page.FrameMs()); });
-  b.Watch(page.frames, [&page, row] { row->setVisible(page.frames.Visible()); });
-  return row;
+  b.Watch(page.frames, [&page, rows, save] {
+    rows->setVisible(page.frames.Visible());
+    save->setVisible(page.frames.Visible());
+  });
+  return rows;
 }
 
 }  // namespace
@@ -104,6 +108,12 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
   for (form::CheckBox* layer : {&page.showOwners, &page.showCities, &page.showResources})
     top->addWidget(b.Check(*layer));
   top->addStretch(1);
+  QPushButton* saveTimelapse = b.Button(page.saveTimelapse, /*mnemonic=*/false);
+  top->addWidget(saveTimelapse);
+  QObject::connect(saveTimelapse, &QPushButton::clicked, saveTimelapse, [&b, &page] {
+    b.SaveAs({QStringLiteral("Save Timelapse"), QStringLiteral("GIF image (*.gif)"), QStringLiteral("timelapse.gif")},
+             [&page](const std::string& path) { page.SaveTimelapse(path); });
+  });
   QPushButton* save = b.Button(page.savePicture);
   top->addWidget(save);
   QObject::connect(save, &QPushButton::clicked, save, [&b, &page] {
@@ -111,7 +121,7 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
              [&page](const std::string& path) { page.SavePicture(path); });
   });
 
-  QWidget* timelapse = TimelapseRow(b, page);
+  QWidget* timelapse = TimelapseRows(b, page, saveTimelapse);
 
   PictureView* map = b.Picture(page.picture);
   // The picture's pixels to plots: squares of Scale() pixels, the row of the
