@@ -82,10 +82,9 @@ void TimelapseStep124x68(benchmark::State& state) {
     const form::Raster r = form::DrawWorld(frame.world, {}, scale);
     benchmark::DoNotOptimize(r.pixels.data());
   }
-  size_t bytes = sizeof frame + frame.world.owner.capacity() +
-                 frame.world.ground.capacity() * sizeof(form::PlotGround) +
-                 frame.world.cities.capacity() * sizeof(form::WorldCity) + frame.gameName.capacity() +
-                 frame.date.capacity();
+  size_t bytes =
+      sizeof frame + frame.world.owner.capacity() + frame.world.ground.capacity() * sizeof(form::PlotGround) +
+      frame.world.cities.capacity() * sizeof(form::WorldCity) + frame.gameName.capacity() + frame.date.capacity();
   for (const form::LegendPlayer& p : frame.legend) bytes += sizeof p + p.name.capacity();
   state.counters["scale"] = scale;
   state.counters["MB300"] = double(bytes) * 300 / 1e6;

@@ -305,9 +305,8 @@ QSlider* Binder::Slider(form::Slider& control) {
   slider->setTickInterval(1);
   slider->setSingleStep(1);
   // Only the user's moves: the program setting the position raises no event.
-  connect(slider, &QSlider::valueChanged, this, [this, &control](int position) {
-    run_([&control, position] { control.Move(position); });
-  });
+  connect(slider, &QSlider::valueChanged, this,
+          [this, &control](int position) { run_([&control, position] { control.Move(position); }); });
   Bind(control, [slider, &control] {
     const QSignalBlocker block(slider);
     slider->setRange(0, std::max(0, control.Count() - 1));

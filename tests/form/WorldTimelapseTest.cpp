@@ -8,8 +8,8 @@
 
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,8 +47,8 @@ class WorldTimelapseTest : public ::testing::Test {
     fs::create_directories(dir_ / "game");
     fs::create_directories(dir_ / "alone");
     // File names against the turn order.
-    for (const auto& [name, turn] : {std::pair{"a.CivWarlordsSave", 300}, {"b.CivWarlordsSave", 100},
-                                     std::pair{"c.CivWarlordsSave", 200}})
+    for (const auto& [name, turn] :
+         {std::pair{"a.CivWarlordsSave", 300}, {"b.CivWarlordsSave", 100}, std::pair{"c.CivWarlordsSave", 200}})
       Write(dir_ / "game" / name, AtTurn(turn));
     Write(dir_ / "alone" / "x.CivWarlordsSave", AtTurn(150));
   }

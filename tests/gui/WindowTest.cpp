@@ -21,13 +21,13 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QSlider>
 #include <QThreadPool>
 #include <QUrl>
 #include <QtTest>
@@ -38,6 +38,7 @@
 
 #include "SaveWriter.h"
 #include "WidgetState.h"
+#include "form/SaveSummary.h"
 #include "form/exports/SaveTableText.h"
 #include "gui/HistoryChartView.h"
 #include "gui/MainWindow.h"
@@ -203,6 +204,8 @@ class WindowTest : public QObject {
  private:
   QTemporaryDir dir_;
   QString example_, other_, password_, restricted_, firstTurn_;
+  QTemporaryDir aloneDir_;
+  QString alone_;  // the example save, alone in its folder
 };
 
 void WindowTest::initTestCase() {
@@ -210,6 +213,7 @@ void WindowTest::initTestCase() {
   using tolvane::testing::ExampleSave;
   using tolvane::testing::WriteSaveFile;
   example_ = Write(dir_, "example.CivWarlordsSave", WriteSaveFile(ExampleSave()));
+  alone_ = Write(aloneDir_, "example.CivWarlordsSave", WriteSaveFile(ExampleSave()));
   other_ = Write(dir_, "other.CivWarlordsSave", WriteSaveFile(ExampleSave(2)));
   auto d = ExampleSave();
   d.slots[0].password = "secret";  // the pages of the game's course are hidden
@@ -320,10 +324,12 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
   QFETCH(Pick, pick);
   QFETCH(int, action);
   QFETCH(QString, text);
-  Session s(example_);
+  // The save alone in its folder: the World page, shown, has the folder
+  // read, which the twin then reads too, in one batch as the window does.
+  Session s(alone_);
   QVERIFY(s.active && s.loaded);
   form::Form twin;
-  QVERIFY(twin.LoadFile(example_.toStdString()));
+  QVERIFY(twin.LoadFile(alone_.toStdString()));
   QCOMPARE(WidgetState(s.window), FormState(twin));
   QCOMPARE(Revisions(s.window.Form()), Revisions(twin));
 
@@ -331,6 +337,14 @@ void WindowTest::handlersRunFromTheirWidgetEvents() {
   QWidget* widget = s.Widget<QWidget>(control);
   QVERIFY(widget);
   s.ShowPageOf(widget);
+  if (!s.form().saves.Folder().empty()) {
+    QVERIFY(s.window.Saves().WaitUntilRead(20000));
+    QVERIFY(twin.FollowLoadedSave());
+    const std::vector<std::filesystem::path> paths = twin.saves.StartReading();
+    std::vector<std::pair<std::filesystem::path, form::SaveRow>> rows;
+    for (const auto& path : paths) rows.emplace_back(path, form::SummarizeSave(path, twin.Calculators()));
+    twin.saves.SetRows(std::move(rows));
+  }
   switch (Action(action)) {
     case kType:
     case kTypeAndLeave: {
@@ -817,6 +831,9 @@ void WindowTest::worldMapZoomsPansAndTellsThePlot() {
   auto* map = s.Widget<tolvane::gui::PictureView>(page.picture);
   QVERIFY(map);
   s.ShowPageOf(map);
+  // Shown, the page has the save's folder read: its game's timelapse then
+  // takes its place over the map.
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
   QVERIFY(QTest::qWaitForWindowExposed(&s.window));
   QCoreApplication::processEvents();
   QVERIFY(!map->Image().isNull());
@@ -917,8 +934,8 @@ void WindowTest::worldTimelapseStepsAndPlays() {
   QVERIFY(game.isValid());
   QString middle;
   // The players' land grows with the turns; the names go against them.
-  for (const auto& [name, turn] : {std::pair{"a.CivWarlordsSave", 300}, {"b.CivWarlordsSave", 100},
-                                   std::pair{"c.CivWarlordsSave", 200}}) {
+  for (const auto& [name, turn] :
+       {std::pair{"a.CivWarlordsSave", 300}, {"b.CivWarlordsSave", 100}, std::pair{"c.CivWarlordsSave", 200}}) {
     auto d = tolvane::testing::ExampleSave();
     d.elapsedTurns = turn;
     d.playTimeQuarterSeconds = 4 * 60 * turn;

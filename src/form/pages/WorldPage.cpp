@@ -187,9 +187,9 @@ void WorldPage::ShowTimelapse() {
   enable(play, on && !playing_);
   enable(pause, on && playing_);
   enable(saveTimelapse, on);
-  std::string text = on ? fmt::format("{} (save {} of {})", FrameCaption(*game_.frames[size_t(shown_)]), shown_ + 1,
-                                      count)
-                        : std::string();
+  std::string text =
+      on ? fmt::format("{} (save {} of {})", FrameCaption(*game_.frames[size_t(shown_)]), shown_ + 1, count)
+         : std::string();
   if (text != frameText.Text()) frameText.SetText(std::move(text));
 }
 

@@ -13,9 +13,9 @@
 namespace tolvane::form {
 
 struct GameFrames {
-  std::vector<std::filesystem::path> saves;                // in turn order
+  std::vector<std::filesystem::path> saves;               // in turn order
   std::vector<std::shared_ptr<const WorldFrame>> frames;  // one per save, never null
-  int own = -1;  // the loaded save's place among them; -1 when it is not there
+  int own = -1;                                           // the loaded save's place among them; -1 when it is not there
 };
 
 // A timelapse to encode: the frames in turn order and how to draw them.

@@ -79,9 +79,8 @@ QWidget* TimelapseRows(Binder& b, form::WorldPage& page, QPushButton* save) {
   layout->addLayout(slide);
 
   auto* space = new QShortcut(QKeySequence(Qt::Key_Space), slider, nullptr, nullptr, Qt::WidgetShortcut);
-  QObject::connect(space, &QShortcut::activated, slider, [&b, &page] {
-    b.Run([&page] { (page.Playing() ? page.pause : page.play).Click(); });
-  });
+  QObject::connect(space, &QShortcut::activated, slider,
+                   [&b, &page] { b.Run([&page] { (page.Playing() ? page.pause : page.play).Click(); }); });
   // Playing, the timer ticks at the speed chosen; one of Play and Pause shows.
   auto* timer = new QTimer(rows);
   QObject::connect(timer, &QTimer::timeout, rows, [&b, &page] { b.Run([&page] { page.Tick(); }); });
