@@ -134,10 +134,9 @@ TEST_F(SavesGamesTest, GroupedLinesNarrowTheRowsAndCompareLinkTakesTheBrokenLink
   // Each row tells its verdict and the evidence against the save before it.
   EXPECT_EQ(Column(page.table, kContinuesPreviousColumn),
             (std::vector<std::string>{"", "yes", "no", "no", "", "yes", ""}));
-  EXPECT_EQ(Column(page.table, kContinuesColumn), (std::vector<std::string>{"", "a050.CivWarlordsSave",
-                                                                            "a050.CivWarlordsSave",
-                                                                            "a100.CivWarlordsSave", "",
-                                                                            "b030.CivWarlordsSave", ""}));
+  EXPECT_EQ(Column(page.table, kContinuesColumn),
+            (std::vector<std::string>{"", "a050.CivWarlordsSave", "a050.CivWarlordsSave", "a100.CivWarlordsSave", "",
+                                      "b030.CivWarlordsSave", ""}));
   const std::string evidence =
       "The later save has a session at turn 95, before the earlier save's turn 100, which the earlier save does not "
       "have.";
@@ -149,11 +148,10 @@ TEST_F(SavesGamesTest, GroupedLinesNarrowTheRowsAndCompareLinkTakesTheBrokenLink
   form_.ClickCheckBox("GroupByGameCheckBox");
   const std::string player = page.table.Rows()[0][kPlayerColumn];
   ASSERT_FALSE(player.empty());
-  EXPECT_EQ(page.games.Rows(),
-            (std::vector<std::vector<std::string>>{
-                {"1", "Tolvane Example", player, "4", "50 to 150",
-                 "a120.CivWarlordsSave does not continue the save before it: " + evidence},
-                {"2", "Another", player, "2", "30 to 60", "continuous"}}));
+  EXPECT_EQ(page.games.Rows(), (std::vector<std::vector<std::string>>{
+                                   {"1", "Tolvane Example", player, "4", "50 to 150",
+                                    "a120.CivWarlordsSave does not continue the save before it: " + evidence},
+                                   {"2", "Another", player, "2", "30 to 60", "continuous"}}));
   EXPECT_EQ(Column(page.table, kFileNameColumn).size(), 7u);  // no game selected: every row
 
   // Each line narrows the rows to its game; "Compare Link" takes its first
@@ -238,7 +236,8 @@ TEST_F(SavesGamesTest, RulesFlagTheRowsThatBreakThemAndARefusedFileChangesNothin
   EXPECT_TRUE(page.dropRules.Enabled());
   const std::vector<int> kFlagged = {3};
   EXPECT_EQ(page.table.FlaggedRows(), kFlagged);
-  EXPECT_EQ(Column(page.table, kRulesOkColumn), (std::vector<std::string>{"yes", "yes", "yes", "no", "yes", "yes", ""}));
+  EXPECT_EQ(Column(page.table, kRulesOkColumn),
+            (std::vector<std::string>{"yes", "yes", "yes", "no", "yes", "yes", ""}));
   EXPECT_EQ(page.table.Rows()[3][kRulesBrokenColumn], "turn");
   EXPECT_EQ(page.count.Text(), "7 saves, 1 could not be loaded, 1 breaks the rules");
   form_.ClickCheckBox("GroupByGameCheckBox");

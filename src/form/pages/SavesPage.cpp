@@ -196,8 +196,8 @@ void SavesPage::ChainGames() {
   for (Entry& entry : entries_) {
     // A save's game may change with the saves read since, its verdict with
     // the rules.
-    for (const size_t column :
-         {kGameColumn, kContinuesPreviousColumn, kContinuesColumn, kEvidenceColumn, kRulesOkColumn, kRulesBrokenColumn}) {
+    for (const size_t column : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn, kEvidenceColumn,
+                                kRulesOkColumn, kRulesBrokenColumn}) {
       entry.row.cells[column].clear();
       entry.row.values[column].reset();
       entry.row.items[column].reset();
@@ -275,10 +275,10 @@ void SavesPage::ShowGames() {
     if (breaks) flagged.push_back(line);
     if (std::find(selectedGames_.begin(), selectedGames_.end(), lineage.settings) != selectedGames_.end())
       selectedLines.push_back(line);
-    lines.push_back({std::to_string(game.number), lineage.settings.front().empty() ? "(no name)" : lineage.settings.front(),
-                     player.empty() ? "(no player shown)" : player, std::to_string(game.saves.size()),
-                     fmt::format("{} to {}", lineage.gameTurn, entryOf(game.saves.back()).row.lineage->gameTurn),
-                     std::move(link)});
+    lines.push_back(
+        {std::to_string(game.number), lineage.settings.front().empty() ? "(no name)" : lineage.settings.front(),
+         player.empty() ? "(no player shown)" : player, std::to_string(game.saves.size()),
+         fmt::format("{} to {}", lineage.gameTurn, entryOf(game.saves.back()).row.lineage->gameTurn), std::move(link)});
   }
   games.SetRows(std::move(lines), marked, std::move(flagged));
   games.SetSelection(std::move(selectedLines));

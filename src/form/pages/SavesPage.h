@@ -58,7 +58,8 @@ class SavesPage : public Page {
   // The rules file in use (its file name) and the buttons that take one
   // (the form asks for the file) and stop using it.
   Button openRules{controls_, {.name = "OpenRulesButton", .caption = "Open Rules…"}};
-  Label rulesFile{controls_, {.name = "SavesRulesL", .caption = "Rules", .description = "Rules file"}, std::string(kNoRules)};
+  Label rulesFile{
+      controls_, {.name = "SavesRulesL", .caption = "Rules", .description = "Rules file"}, std::string(kNoRules)};
   Button dropRules{controls_, {.name = "DropRulesButton", .caption = "Drop Rules"}};
 
   static constexpr std::string_view kNoRules = "No rules file";

@@ -67,9 +67,8 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   // A long name is cut, never widening the window.
   rules->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   rules->setMinimumWidth(Binder::Scaled(60));
-  b.Watch(page.rulesFile, [rules, &page] {
-    rules->setToolTip(page.RulesPath().empty() ? QString() : QPath(page.RulesPath()));
-  });
+  b.Watch(page.rulesFile,
+          [rules, &page] { rules->setToolTip(page.RulesPath().empty() ? QString() : QPath(page.RulesPath())); });
   games->addWidget(rules, 1);
   QPushButton* openRules = b.Button(page.openRules, /*mnemonic=*/false);
   Mnemonic(b, page.openRules, openRules, QLatin1Char('R'));
