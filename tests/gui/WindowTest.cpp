@@ -1567,15 +1567,19 @@ void WindowTest::inputDuringALoadIsNotDropped() {
   QCOMPARE(s.boxes, QStringList());
 }
 
-// The pictures of the pages, hidden ones included, as `make screenshots`
-// takes them: each must be written and hold a drawing, not a blank.
+// The pictures of the pages, hidden ones included, and of the Saves page
+// grouped by game, as `make screenshots` takes them: each must be written
+// and hold a drawing, not a blank; the page is left as it was.
 void WindowTest::everyPageRenders() {
   Session s(QStringLiteral(TOLVANE_DEMO_SAVE));
   QVERIFY(s.loaded);
   QString error;
   const QStringList written = tolvane::gui::SaveScreenshots(s.window, QStringLiteral(TOLVANE_PAGE_PICTURES), &error);
   QVERIFY2(error.isEmpty(), qPrintable(error));
-  QCOMPARE(written.size(), 1 + s.window.Pages()->count());
+  QCOMPARE(written.size(), 2 + s.window.Pages()->count());
+  QVERIFY(written.contains(QDir(QStringLiteral(TOLVANE_PAGE_PICTURES)).filePath(QStringLiteral("15-saves-grouped.png"))));
+  QVERIFY(!s.form().saves.groupByGame.Checked());
+  QVERIFY(s.form().saves.RulesPath().empty());
   for (const QString& file : written) {
     const QImage picture(file);
     QVERIFY2(!picture.isNull(), qPrintable(file));

@@ -54,6 +54,7 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   // The games and the rules: Alt+G, Alt+K, Alt+R, Alt+D.
   auto* games = new QHBoxLayout;
   games->setContentsMargins(0, 0, 0, 0);
+  games->setSpacing(grid->horizontalSpacing());
   QCheckBox* group = b.Check(page.groupByGame);
   Mnemonic(b, page.groupByGame, group, QLatin1Char('G'));
   games->addWidget(group);
@@ -97,6 +98,9 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   split->setChildrenCollapsible(false);
   split->addWidget(gameLines);
   split->addWidget(table);
+  // Tab goes from the rules' buttons to the games, then to the saves.
+  QWidget::setTabOrder(dropRules, gameLines);
+  QWidget::setTabOrder(gameLines, table);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 2);
   grid->addWidget(split, 2, 0, 1, 7);
