@@ -2,9 +2,13 @@
 // bring them: batches of 50 rows, each batch grouped into games, chained,
 // judged by a rules file, sorted and shown (SetRows) on the window's
 // thread. Every batch holds the window up for that long, so the slowest
-// batch (the last, with every row in) must stay far below 50 ms. The
-// argument is 1 with "Group by Game" ticked and a game selected.
+// batch (the last, with every row in) must stay far below 50 ms: the
+// counters give the last batch's wall time (the mean over the runs) and the
+// slowest batch's processor time on the thread, which other programs on a
+// busy machine do not lengthen. The argument is 1 with "Group by Game"
+// ticked and a game selected.
 #include <benchmark/benchmark.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,6 +28,13 @@ namespace fs = std::filesystem;
 
 constexpr size_t kBatch = 50;
 
+// The processor time of the calling thread, in milliseconds.
+double ThreadCpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
 void SavesPageThousandRowsInBatches(benchmark::State& state) {
   const fs::path dir = fs::temp_directory_path() / ("tolvane-saves-page-bench-" + std::to_string(getpid()));
   fs::remove_all(dir);
@@ -38,7 +49,7 @@ void SavesPageThousandRowsInBatches(benchmark::State& state) {
   form::SavesPage& page = form.saves;
   if (!page.OpenRules(dir / "rules.json")) state.SkipWithError("the rules were refused");
   if (state.range(0) == 1) page.groupByGame.Click();
-  double slowest = 0, last = 0;
+  double slowestCpu = 0, lastTotal = 0;
   for (auto _ : state) {
     state.PauseTiming();
     page.OpenFolder(dir / "saves");
@@ -56,16 +67,18 @@ void SavesPageThousandRowsInBatches(benchmark::State& state) {
           std::make_move_iterator(arriving.begin() + ptrdiff_t(at)),
           std::make_move_iterator(arriving.begin() + ptrdiff_t(std::min(at + kBatch, arriving.size()))));
       const auto start = std::chrono::steady_clock::now();
+      const double startCpu = ThreadCpuMs();
       page.SetRows(std::move(batch));
-      // The first batches select a game, as a user would.
+      // The first batch selects a game, as a user would.
       if (state.range(0) == 1 && at == 0 && !page.games.Rows().empty()) page.OpenGame(0);
-      last = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-      slowest = std::max(slowest, last);
+      slowestCpu = std::max(slowestCpu, ThreadCpuMs() - startCpu);
+      if (at + kBatch >= arriving.size())
+        lastTotal += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     }
     if (page.Games().size() != 100) state.SkipWithError("not 100 games");
   }
-  state.counters["slowest_batch_ms"] = slowest;
-  state.counters["last_batch_ms"] = last;
+  state.counters["last_batch_ms"] = lastTotal / double(std::max<int64_t>(1, state.iterations()));
+  state.counters["slowest_batch_cpu_ms"] = slowestCpu;
   fs::remove_all(dir);
 }
 BENCHMARK(SavesPageThousandRowsInBatches)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

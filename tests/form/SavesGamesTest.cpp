@@ -207,6 +207,10 @@ TEST_F(SavesGamesTest, GroupedLinesNarrowTheRowsAndCompareLinkTakesTheBrokenLink
   page.games.ClickHeader(3);
   EXPECT_EQ(Column(page.games, 0), (std::vector<std::string>{"2", "1"}));
   EXPECT_EQ(page.games.SelectedRows(), std::vector<int>{1});
+  // The loaded save's game is the marked line.
+  EXPECT_EQ(page.games.MarkedRow(), -1);
+  ASSERT_TRUE(form_.LoadFile(Save("b060")));
+  EXPECT_EQ(page.games.MarkedRow(), 0);
   // Ungrouped, every row shows again and no game's link is offered.
   page.table.Select({});
   form_.ClickCheckBox("GroupByGameCheckBox");
