@@ -1384,6 +1384,7 @@ void WindowTest::savesGroupedByGameCompareALinkAndKeepRules() {
   QTest::keyClick(&s.window, Qt::Key_G, Qt::AltModifier);  // the box shows its press, then clicks
   QTRY_VERIFY(page.groupByGame.Checked());
   QTRY_VERIFY(games->isVisible());
+  QCOMPARE(s.window.size(), QSize(800, 600));
   QCOMPARE(page.games.Rows().size(), size_t(2));
   const QRect inside = s.window.Pages()->currentWidget()->rect();
   for (const form::Control* control : std::initializer_list<const form::Control*>{
@@ -1396,6 +1397,15 @@ void WindowTest::savesGroupedByGameCompareALinkAndKeepRules() {
   }
   QVERIFY(table->viewport()->height() >= 3 * table->verticalHeader()->defaultSectionSize());
   QVERIFY(games->viewport()->height() >= 2 * games->verticalHeader()->defaultSectionSize());
+
+  // Tab goes from the rules' buttons ("Drop Rules" is disabled) to the
+  // games, then to the saves.
+  s.Widget<QPushButton>(page.openRules)->setFocus();
+  QTRY_VERIFY(s.Widget<QPushButton>(page.openRules)->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), games);
+  QTest::keyClick(games, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), table);
 
   // A click on the first game's line: its saves, and its broken link by Alt+K.
   QVERIFY(!link->isEnabled());

@@ -87,6 +87,8 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   // The games over the saves, shown while they are grouped.
   QTableView* gameLines = b.Table(page.games, {true, false, false, true, false, false});
   gameLines->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The arrows pick a game; Tab goes on to the saves.
+  gameLines->setTabKeyNavigation(false);
   b.Watch(page.groupByGame, [gameLines, &page] { gameLines->setVisible(page.groupByGame.Checked()); });
   // Double-click or Enter on a game shows its saves and goes to them.
   QObject::connect(gameLines, &QTableView::activated, table, [&b, &page, table](const QModelIndex& index) {
@@ -98,9 +100,6 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   split->setChildrenCollapsible(false);
   split->addWidget(gameLines);
   split->addWidget(table);
-  // Tab goes from the rules' buttons to the games, then to the saves.
-  QWidget::setTabOrder(dropRules, gameLines);
-  QWidget::setTabOrder(gameLines, table);
   split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 2);
   grid->addWidget(split, 2, 0, 1, 7);
@@ -130,7 +129,11 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   grid->addWidget(b.Label(page.count), 3, 0, 1, 7);
   grid->setColumnStretch(2, 1);
   grid->setRowStretch(2, 1);
-  return kit::Page(page, grid);
+  QWidget* built = kit::Page(page, grid);
+  // Tab goes from the rules' buttons to the games, then to the saves.
+  QWidget::setTabOrder(dropRules, gameLines);
+  QWidget::setTabOrder(gameLines, table);
+  return built;
 }
 
 }  // namespace tolvane::gui
