@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,8 @@ QWidget* BuildSavesPage(Binder& b, form::SavesPage& page) {
   gameLines->setSelectionMode(QAbstractItemView::SingleSelection);
   // The arrows pick a game; Tab goes on to the saves.
   gameLines->setTabKeyNavigation(false);
+  // The link's verdict, the longest text, takes the width left.
+  gameLines->horizontalHeader()->setStretchLastSection(true);
   b.Watch(page.groupByGame, [gameLines, &page] { gameLines->setVisible(page.groupByGame.Checked()); });
   // Double-click or Enter on a game shows its saves and goes to them.
   QObject::connect(gameLines, &QTableView::activated, table, [&b, &page, table](const QModelIndex& index) {
