@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <climits>
 #include <cstddef>
 #include <cstring>
+#include <exception>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -91,12 +95,16 @@ class FramePainter {
   // Draws the frame at the top left corner of `canvas` (at least as large
   // as the layout), the band's background everywhere else.
   void Draw(Raster& canvas, const WorldFrame& frame, const FrameLayout& l, const WorldLayers& layers, int32_t scale) {
-    std::fill(canvas.pixels.begin(), canvas.pixels.end(), kTimelapseBand);
+    int32_t mapHeight = 0;
     if (l.mapWidth > 0 && l.mapHeight > 0) {
       const Raster map = DrawWorld(frame.world, layers, scale);
-      for (int32_t y = 0; y < map.height; ++y)
+      for (int32_t y = 0; y < map.height; ++y) {
         std::memcpy(&canvas.At(0, y), &map.At(0, y), size_t(map.width) * sizeof(Rgba));
+        std::fill(&canvas.At(0, y) + map.width, &canvas.At(0, y) + canvas.width, kTimelapseBand);
+      }
+      mapHeight = map.height;
     }
+    std::fill(canvas.pixels.begin() + std::ptrdiff_t(mapHeight) * canvas.width, canvas.pixels.end(), kTimelapseBand);
     caption_.Draw(canvas, kSide, l.captionBaseline, l.caption, kTimelapseText);
     const int32_t swatch = Swatch();
     for (const FrameLayout::Entry& e : l.entries) {
@@ -152,10 +160,23 @@ constexpr int32_t kMaxGifSide = 65535;
 // Colours a colour table holds, one of them kept for the transparent pixels.
 constexpr int kTableColors = 256;
 constexpr int kOpaqueColors = kTableColors - 1;
+// A GIF's signature and screen description, its global table right after
+// them, and its last byte.
+constexpr size_t kGlobalTable = 13;
+constexpr size_t kHeaderBytes = kGlobalTable + 3 * kTableColors;
+constexpr uint8_t kTrailer = 0x3B;
 
-// A pixel's colour as a key that is never 0.
-uint32_t Key(Rgba c) { return uint32_t(c.r) << 16 | uint32_t(c.g) << 8 | c.b | 0x1000000u; }
-Rgba FromKey(uint32_t key) { return {uint8_t(key >> 16), uint8_t(key >> 8), uint8_t(key), 255}; }
+// A pixel's colour as a key: its four bytes, never 0 (every pixel is opaque).
+uint32_t Key(Rgba c) {
+  uint32_t key;
+  std::memcpy(&key, &c, sizeof key);
+  return key;
+}
+Rgba FromKey(uint32_t key) {
+  uint8_t bytes[4];
+  std::memcpy(bytes, &key, sizeof bytes);
+  return {bytes[0], bytes[1], bytes[2], bytes[3]};
+}
 
 // Colours and their indices in a table: open addressing, for the lookup of
 // every pixel.
@@ -383,6 +404,182 @@ int TableSize(size_t colors) {
 
 }  // namespace
 
+namespace {
+
+// A pixel left as it was.
+constexpr uint8_t kClear = kOpaqueColors;
+
+// One frame on its way into the GIF.
+struct FrameWork {
+  Raster picture;  // the whole canvas
+  Rect rect;       // the part written
+  // Per pixel of the rectangle: its colour's number in `colors`, or kClear
+  // where the pixel shows what was there.
+  std::vector<uint8_t> indices;
+  std::vector<uint32_t> colors;  // the changed pixels' colours, in order of appearance
+  bool tooMany = false;          // more colours than a table holds: `indices` not filled
+  // Decided frame after frame, in order:
+  bool ownTable = false;           // a table of its own, not the global one
+  std::vector<uint32_t> table;     // that table
+  std::array<uint8_t, 256> lut{};  // a number in `indices` -> its index in the table used
+  int transparent = kClear;
+  std::vector<uint8_t> block;  // its graphic control extension and image, as written
+};
+
+// The changed rectangle of a frame against what is shown before it (none
+// for the first frame: all of it), its colours and their numbers.
+void IndexFrame(FrameWork& w, const Raster* shown) {
+  const Raster& next = w.picture;
+  w.rect = shown ? ChangedRect(*shown, next) : Rect{0, 0, next.width, next.height};
+  w.colors.clear();
+  w.tooMany = false;
+  if (w.rect.width == 0) {  // nothing changed: one transparent pixel keeps the frame's time
+    w.rect = {0, 0, 1, 1};
+    w.indices.assign(1, kClear);
+    return;
+  }
+  w.indices.resize(size_t(w.rect.width) * size_t(w.rect.height));
+  ColorIndex numbers;
+  uint8_t* out = w.indices.data();
+  for (int32_t y = w.rect.top; y < w.rect.top + w.rect.height; ++y) {
+    const Rgba* b = &next.At(w.rect.left, y);
+    const Rgba* a = shown ? &shown->At(w.rect.left, y) : nullptr;
+    uint32_t lastKey = 0;
+    uint8_t lastNumber = 0;
+    for (int32_t x = 0; x < w.rect.width; ++x, ++out) {
+      if (a && a[x] == b[x]) {
+        // Most of a row stays as it was: skip it four pixels at a time.
+        int32_t same = x + 1;
+        while (same + 4 <= w.rect.width && std::memcmp(a + same, b + same, 4 * sizeof(Rgba)) == 0) same += 4;
+        while (same < w.rect.width && a[same] == b[same]) ++same;
+        std::memset(out, kClear, size_t(same - x));
+        out += same - x - 1;
+        x = same - 1;
+        continue;
+      }
+      const uint32_t key = Key(b[x]);
+      if (key != lastKey) {
+        int number = numbers.Find(key);
+        if (number < 0) {
+          if (w.colors.size() == size_t(kOpaqueColors)) {
+            w.tooMany = true;
+            return;
+          }
+          number = int(w.colors.size());
+          numbers.Add(key, uint8_t(number));
+          w.colors.push_back(key);
+        }
+        lastKey = key;
+        lastNumber = uint8_t(number);
+      }
+      *out = lastNumber;
+    }
+  }
+}
+
+// A frame with too many colours: reduced (Reduce), its pixels numbered by
+// their nearest colour. `shown` as for IndexFrame.
+void ReduceFrame(FrameWork& w, const Raster* shown) {
+  const Raster& next = w.picture;
+  const auto changed = [&](int32_t x, int32_t y) { return !shown || !(shown->At(x, y) == next.At(x, y)); };
+  std::unordered_map<uint32_t, uint32_t> counts;
+  for (int32_t y = w.rect.top; y < w.rect.top + w.rect.height; ++y) {
+    uint32_t lastKey = 0, run = 0;  // the pixels of a run counted at once
+    for (int32_t x = w.rect.left; x < w.rect.left + w.rect.width; ++x) {
+      if (!changed(x, y)) continue;
+      const uint32_t key = Key(next.At(x, y));
+      if (key != lastKey) {
+        if (run > 0) counts[lastKey] += run;
+        lastKey = key;
+        run = 0;
+      }
+      ++run;
+    }
+    if (run > 0) counts[lastKey] += run;
+  }
+  const Reduction reduction = Reduce(counts);
+  uint8_t* out = w.indices.data();
+  for (int32_t y = w.rect.top; y < w.rect.top + w.rect.height; ++y) {
+    uint32_t lastKey = 0;
+    uint8_t lastIndex = 0;
+    for (int32_t x = w.rect.left; x < w.rect.left + w.rect.width; ++x, ++out) {
+      if (!changed(x, y)) {
+        *out = kClear;
+        continue;
+      }
+      const uint32_t key = Key(next.At(x, y));
+      if (key != lastKey) {
+        lastKey = key;
+        lastIndex = reduction.nearest.at(key);
+      }
+      *out = lastIndex;
+    }
+  }
+  w.ownTable = true;
+  w.table = reduction.palette;
+  for (int i = 0; i < 256; ++i) w.lut[size_t(i)] = uint8_t(i);
+  w.transparent = kClear;
+}
+
+// The frame's graphic control extension and image as a GIF holds them,
+// written by giflib into a GIF of its own whose frame is then taken out, so
+// that frames are written on several threads at once.
+void WriteBlock(FrameWork& w, int32_t width, int32_t height, int delay) {
+  for (uint8_t& i : w.indices) i = w.lut[i];
+  GifWriter gif;
+  EGifSetGifVersion(gif.get(), true);
+  {
+    const ColorMap global({}, kTableColors);
+    gif.Check(EGifPutScreenDesc(gif.get(), width, height, 8, 0, global.map));
+  }
+  GraphicsControlBlock control{};
+  control.DisposalMode = DISPOSE_DO_NOT;
+  control.UserInputFlag = false;
+  control.DelayTime = delay;
+  control.TransparentColor = w.transparent;
+  GifByteType extension[4];
+  const size_t extensionLength = EGifGCBToExtension(&control, extension);
+  gif.Check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, int(extensionLength), extension));
+  std::optional<ColorMap> table;
+  if (w.ownTable) table.emplace(w.table, TableSize(w.table.size() + 1));
+  gif.Check(EGifPutImageDesc(gif.get(), w.rect.left, w.rect.top, w.rect.width, w.rect.height, false,
+                             table ? table->map : nullptr));
+  for (int32_t y = 0; y < w.rect.height; ++y)
+    gif.Check(EGifPutLine(gif.get(), w.indices.data() + size_t(y) * size_t(w.rect.width), w.rect.width));
+  std::vector<uint8_t> bytes = gif.Close();
+  // Without the signature, the screen's description and its table before
+  // the frame, and the trailer after it.
+  if (bytes.size() < kHeaderBytes + 1 || bytes.back() != kTrailer)
+    throw std::logic_error("giflib wrote a frame not as expected");
+  w.block.assign(bytes.begin() + std::ptrdiff_t(kHeaderBytes), bytes.end() - 1);
+  std::vector<uint8_t>().swap(w.indices);
+}
+
+// Runs work(i, thread) for i in [0, n) on `threads` threads (this one among
+// them); the first exception thrown is thrown again here.
+template <class Work>
+void ForEach(size_t n, unsigned threads, const Work& work) {
+  std::atomic<size_t> next{0};
+  std::exception_ptr failure;
+  std::mutex failureMutex;
+  const auto run = [&](unsigned thread) {
+    try {
+      for (size_t i; (i = next++) < n;) work(i, thread);
+    } catch (...) {
+      const std::lock_guard<std::mutex> lock(failureMutex);
+      if (!failure) failure = std::current_exception();
+      next = n;
+    }
+  };
+  std::vector<std::thread> pool;
+  for (unsigned t = 1; t < threads && t < n; ++t) pool.emplace_back(run, t);
+  run(0);
+  for (std::thread& t : pool) t.join();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
 bool CanEncodeTimelapse() { return true; }
 
 std::vector<uint8_t> EncodeTimelapse(const std::vector<std::shared_ptr<const WorldFrame>>& frames,
@@ -393,126 +590,98 @@ std::vector<uint8_t> EncodeTimelapse(const std::vector<std::shared_ptr<const Wor
   if (shown.empty()) throw SaveError("None of the saves has a map to show: no timelapse written.");
   const int32_t scale =
       options.scale > 0 ? options.scale : DefaultWorldScale(shown.front()->world.width, shown.front()->world.height);
-  FramePainter painter;
+  const unsigned threads =
+      options.threads > 0 ? options.threads : std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+  std::vector<FramePainter> painters(threads);
   std::vector<FrameLayout> layouts;
   int32_t width = 0, height = 0;
   for (const WorldFrame* frame : shown) {
     CheckScale(frame->world, scale);
-    layouts.push_back(painter.Layout(*frame, scale));
+    layouts.push_back(painters[0].Layout(*frame, scale));
     width = std::max(width, layouts.back().width);
     height = std::max(height, layouts.back().height);
   }
   if (width > kMaxGifSide || height > kMaxGifSide || int64_t(width) * height > 2 * kMaxWorldPixels)
     throw SaveError(fmt::format("A timelapse of {} x {} pixels would be too large.", width, height));
-
-  GifWriter gif;
-  EGifSetGifVersion(gif.get(), true);
-  // The global table's colours are known only once every frame is written:
-  // it is written empty and filled in afterwards.
-  Palette global;
-  const int transparentGlobal = kOpaqueColors;
-  {
-    const ColorMap placeholder({}, kTableColors);
-    gif.Check(EGifPutScreenDesc(gif.get(), width, height, 8, 0, placeholder.map));
-  }
-  // Repeat for ever.
-  gif.Check(EGifPutExtensionLeader(gif.get(), APPLICATION_EXT_FUNC_CODE));
-  gif.Check(EGifPutExtensionBlock(gif.get(), 11, "NETSCAPE2.0"));
-  const uint8_t loop[3] = {1, 0, 0};
-  gif.Check(EGifPutExtensionBlock(gif.get(), 3, loop));
-  gif.Check(EGifPutExtensionTrailer(gif.get()));
-
   const int delay = std::clamp((options.frameMs + 5) / 10, 1, 65535);
-  Raster displayed(width, height), next(width, height);
-  Palette local;
-  std::vector<uint32_t> fresh;  // the frame's colours not in the global table
-  std::vector<GifPixelType> line;
-  for (size_t f = 0; f < shown.size(); ++f) {
-    painter.Draw(next, *shown[f], layouts[f], options.layers, scale);
-    const bool first = f == 0;
-    Rect rect = first ? Rect{0, 0, width, height} : ChangedRect(displayed, next);
-    const bool unchanged = rect.width == 0;
-    if (unchanged) rect = {0, 0, 1, 1};  // a frame all transparent: the picture stays
-    const auto changed = [&](int32_t x, int32_t y) { return first || !(displayed.At(x, y) == next.At(x, y)); };
 
-    // The frame's colours: in the global table when they fit, else in a
-    // table of the frame's own, reduced when even that cannot hold them.
-    local.Clear();
-    fresh.clear();
-    bool tooMany = false;
-    for (int32_t y = rect.top; y < rect.top + rect.height && !tooMany; ++y) {
-      uint32_t last = 0;
-      for (int32_t x = rect.left; x < rect.left + rect.width; ++x) {
-        if (!changed(x, y)) continue;
-        const uint32_t key = Key(next.At(x, y));
-        if (key == last) continue;
-        last = key;
-        if (local.index.Find(key) >= 0) continue;
-        if (local.colors.size() == size_t(kOpaqueColors)) {
-          tooMany = true;
-          break;
-        }
-        local.Add(key);
-        if (global.index.Find(key) < 0) fresh.push_back(key);
-      }
+  // The screen with its global table, which is written empty and filled in
+  // once every frame is written, and "repeat for ever".
+  std::vector<uint8_t> bytes;
+  {
+    GifWriter gif;
+    EGifSetGifVersion(gif.get(), true);
+    {
+      const ColorMap placeholder({}, kTableColors);
+      gif.Check(EGifPutScreenDesc(gif.get(), width, height, 8, 0, placeholder.map));
     }
-    const bool useGlobal = !tooMany && global.colors.size() + fresh.size() <= size_t(kOpaqueColors);
-    std::optional<Reduction> reduction;
-    if (useGlobal) {
-      for (uint32_t key : fresh) global.Add(key);
-    } else if (tooMany) {
-      std::unordered_map<uint32_t, uint32_t> counts;
-      for (int32_t y = rect.top; y < rect.top + rect.height; ++y)
-        for (int32_t x = rect.left; x < rect.left + rect.width; ++x)
-          if (changed(x, y)) ++counts[Key(next.At(x, y))];
-      reduction = Reduce(counts);
-    }
-    const std::vector<uint32_t>& colors = reduction ? reduction->palette : local.colors;
-    const int transparent = useGlobal ? transparentGlobal : int(colors.size());
-
-    GraphicsControlBlock control{};
-    control.DisposalMode = DISPOSE_DO_NOT;
-    control.UserInputFlag = false;
-    control.DelayTime = delay;
-    control.TransparentColor = transparent;
-    GifByteType extension[4];
-    const size_t extensionLength = EGifGCBToExtension(&control, extension);
-    gif.Check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, int(extensionLength), extension));
-    std::optional<ColorMap> table;
-    if (!useGlobal) table.emplace(colors, TableSize(colors.size() + 1));
-    gif.Check(
-        EGifPutImageDesc(gif.get(), rect.left, rect.top, rect.width, rect.height, false, table ? table->map : nullptr));
-
-    const Palette& palette = useGlobal ? global : local;
-    line.resize(size_t(rect.width));
-    for (int32_t y = rect.top; y < rect.top + rect.height; ++y) {
-      uint32_t lastKey = 0;
-      GifPixelType lastIndex = 0;
-      for (int32_t x = rect.left; x < rect.left + rect.width; ++x) {
-        GifPixelType& out = line[size_t(x - rect.left)];
-        if (unchanged || !changed(x, y)) {
-          out = GifPixelType(transparent);
-          continue;
-        }
-        const uint32_t key = Key(next.At(x, y));
-        if (key != lastKey) {
-          lastKey = key;
-          lastIndex = GifPixelType(reduction ? reduction->nearest.at(key) : palette.index.Find(key));
-        }
-        out = lastIndex;
-        if (reduction) displayed.At(x, y) = FromKey(reduction->palette[lastIndex]);
-      }
-      gif.Check(EGifPutLine(gif.get(), line.data(), rect.width));
-    }
-    // What the viewer shows now: the frame itself, or its reduced colours.
-    if (!reduction) std::swap(displayed, next);
+    gif.Check(EGifPutExtensionLeader(gif.get(), APPLICATION_EXT_FUNC_CODE));
+    gif.Check(EGifPutExtensionBlock(gif.get(), 11, "NETSCAPE2.0"));
+    const uint8_t loop[3] = {1, 0, 0};
+    gif.Check(EGifPutExtensionBlock(gif.get(), 3, loop));
+    gif.Check(EGifPutExtensionTrailer(gif.get()));
+    bytes = gif.Close();
   }
-  std::vector<uint8_t> bytes = gif.Close();
+  if (bytes.size() < kHeaderBytes + 1 || bytes.back() != kTrailer || (bytes[10] & 0x87) != 0x87)
+    throw std::logic_error("giflib wrote the screen not as expected");
+  bytes.pop_back();
 
-  // The global table, after the signature and the screen's description.
-  constexpr size_t kGlobalTable = 13;
-  if (bytes.size() < kGlobalTable + 3 * kTableColors || (bytes[10] & 0x87) != 0x87)
-    throw std::logic_error("the GIF's global colour table is not where it belongs");
+  // The frames a few at a time: their pictures drawn and compared with the
+  // picture before on every thread, their tables chosen in order, then
+  // written on every thread again. A frame is compared with the picture
+  // before it, not with what a reduced frame left: the pixels of a reduced
+  // frame keep their nearest colours until a later frame changes them.
+  Palette global;
+  Raster before;  // the last picture of the frames before
+  const size_t window = 2 * size_t(threads);
+  std::vector<FrameWork> works;
+  for (size_t begin = 0; begin < shown.size(); begin += window) {
+    const size_t n = std::min(window, shown.size() - begin);
+    works.resize(n);
+    ForEach(n, threads, [&](size_t i, unsigned thread) {
+      Raster& picture = works[i].picture;
+      if (picture.width != width || picture.height != height) picture = Raster(width, height);
+      painters[thread].Draw(picture, *shown[begin + i], layouts[begin + i], options.layers, scale);
+    });
+    ForEach(n, threads, [&](size_t i, unsigned) {
+      const Raster* previous = i > 0 ? &works[i - 1].picture : begin > 0 ? &before : nullptr;
+      FrameWork& w = works[i];
+      w.ownTable = false;
+      w.transparent = kClear;
+      IndexFrame(w, previous);
+      if (w.tooMany) ReduceFrame(w, previous);
+    });
+    for (FrameWork& w : works) {
+      if (w.tooMany) continue;
+      size_t fresh = 0;
+      for (uint32_t key : w.colors) fresh += global.index.Find(key) < 0;
+      if (global.colors.size() + fresh <= size_t(kOpaqueColors)) {
+        for (size_t c = 0; c < w.colors.size(); ++c) {
+          int at = global.index.Find(w.colors[c]);
+          if (at < 0) {
+            at = int(global.colors.size());
+            global.Add(w.colors[c]);
+          }
+          w.lut[c] = uint8_t(at);
+        }
+        w.lut[kClear] = kClear;
+      } else {
+        w.ownTable = true;
+        w.table = w.colors;
+        for (size_t c = 0; c < w.colors.size(); ++c) w.lut[c] = uint8_t(c);
+        w.transparent = int(w.colors.size());
+        w.lut[kClear] = uint8_t(w.transparent);
+      }
+    }
+    ForEach(n, threads, [&](size_t i, unsigned) { WriteBlock(works[i], width, height, delay); });
+    for (FrameWork& w : works) {
+      bytes.insert(bytes.end(), w.block.begin(), w.block.end());
+      std::vector<uint8_t>().swap(w.block);
+    }
+    std::swap(before, works[n - 1].picture);
+  }
+  bytes.push_back(kTrailer);
+
   for (size_t i = 0; i < global.colors.size(); ++i) {
     const Rgba c = FromKey(global.colors[i]);
     bytes[kGlobalTable + 3 * i] = c.r;

@@ -18,6 +18,7 @@ struct TimelapseOptions {
   WorldLayers layers;
   int32_t scale = 0;      // pixels per plot; 0: DefaultWorldScale of the first frame's map
   int32_t frameMs = 700;  // how long each frame stays, in milliseconds
+  unsigned threads = 0;   // threads drawing and writing the frames; 0: one per core
 };
 
 // The caption band's background, also the canvas's beyond a smaller frame;
