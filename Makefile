@@ -81,6 +81,7 @@ fuzz: deps
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/gui/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave examples/demo-turn-120.CivWarlordsSave
+	$(BUILD)/src/cli/tolvane-report --timelapse docs/timelapse.gif $(wildcard examples/demo*.CivWarlordsSave) --frame-ms 1200
 
 # The libraries, tolvane-report.exe and the tests without Qt, cross-built for
 # Windows with MinGW-w64 into build-windows/; the tests run under Wine.
