@@ -233,11 +233,12 @@ Rect ChangedRect(const Raster& shown, const Raster& next) {
   for (int32_t y = top; y <= bottom; ++y) {
     const Rgba* a = &shown.At(0, y);
     const Rgba* b = &next.At(0, y);
+    if (std::memcmp(a, b, rowBytes) == 0) continue;
+    // Only a change beyond the rectangle so far can widen it.
     int32_t l = 0;
-    while (l < next.width && a[l] == b[l]) ++l;
-    if (l == next.width) continue;
+    while (l < left && a[l] == b[l]) ++l;
     int32_t r = next.width - 1;
-    while (a[r] == b[r]) --r;
+    while (r > right && a[r] == b[r]) --r;
     left = std::min(left, l);
     right = std::max(right, r);
   }
@@ -350,8 +351,7 @@ class GifWriter {
   GifWriter(const GifWriter&) = delete;
   GifWriter& operator=(const GifWriter&) = delete;
 
-  GifFileType* operator->() const { return gif_; }
-  GifFileType* get() const { return gif_; }
+  GifFileType* File() const { return gif_; }
   void Check(int result) const {
     if (result != GIF_OK) Fail(gif_->Error);
   }
@@ -426,6 +426,16 @@ struct FrameWork {
   std::vector<uint8_t> block;  // its graphic control extension and image, as written
 };
 
+// Whether four pixels in a row are alike.
+bool SameFour(const Rgba* a, const Rgba* b) {
+  uint64_t a0, a1, b0, b1;
+  std::memcpy(&a0, a, 8);
+  std::memcpy(&a1, a + 2, 8);
+  std::memcpy(&b0, b, 8);
+  std::memcpy(&b1, b + 2, 8);
+  return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+}
+
 // The changed rectangle of a frame against what is shown before it (none
 // for the first frame: all of it), its colours and their numbers.
 void IndexFrame(FrameWork& w, const Raster* shown) {
@@ -450,7 +460,7 @@ void IndexFrame(FrameWork& w, const Raster* shown) {
       if (a && a[x] == b[x]) {
         // Most of a row stays as it was: skip it four pixels at a time.
         int32_t same = x + 1;
-        while (same + 4 <= w.rect.width && std::memcmp(a + same, b + same, 4 * sizeof(Rgba)) == 0) same += 4;
+        while (same + 4 <= w.rect.width && SameFour(a + same, b + same)) same += 4;
         while (same < w.rect.width && a[same] == b[same]) ++same;
         std::memset(out, kClear, size_t(same - x));
         out += same - x - 1;
@@ -527,10 +537,10 @@ void ReduceFrame(FrameWork& w, const Raster* shown) {
 void WriteBlock(FrameWork& w, int32_t width, int32_t height, int delay) {
   for (uint8_t& i : w.indices) i = w.lut[i];
   GifWriter gif;
-  EGifSetGifVersion(gif.get(), true);
+  EGifSetGifVersion(gif.File(), true);
   {
     const ColorMap global({}, kTableColors);
-    gif.Check(EGifPutScreenDesc(gif.get(), width, height, 8, 0, global.map));
+    gif.Check(EGifPutScreenDesc(gif.File(), width, height, 8, 0, global.map));
   }
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
@@ -539,13 +549,13 @@ void WriteBlock(FrameWork& w, int32_t width, int32_t height, int delay) {
   control.TransparentColor = w.transparent;
   GifByteType extension[4];
   const size_t extensionLength = EGifGCBToExtension(&control, extension);
-  gif.Check(EGifPutExtension(gif.get(), GRAPHICS_EXT_FUNC_CODE, int(extensionLength), extension));
+  gif.Check(EGifPutExtension(gif.File(), GRAPHICS_EXT_FUNC_CODE, int(extensionLength), extension));
   std::optional<ColorMap> table;
   if (w.ownTable) table.emplace(w.table, TableSize(w.table.size() + 1));
-  gif.Check(EGifPutImageDesc(gif.get(), w.rect.left, w.rect.top, w.rect.width, w.rect.height, false,
+  gif.Check(EGifPutImageDesc(gif.File(), w.rect.left, w.rect.top, w.rect.width, w.rect.height, false,
                              table ? table->map : nullptr));
   for (int32_t y = 0; y < w.rect.height; ++y)
-    gif.Check(EGifPutLine(gif.get(), w.indices.data() + size_t(y) * size_t(w.rect.width), w.rect.width));
+    gif.Check(EGifPutLine(gif.File(), w.indices.data() + size_t(y) * size_t(w.rect.width), w.rect.width));
   std::vector<uint8_t> bytes = gif.Close();
   // Without the signature, the screen's description and its table before
   // the frame, and the trailer after it.
@@ -610,16 +620,16 @@ std::vector<uint8_t> EncodeTimelapse(const std::vector<std::shared_ptr<const Wor
   std::vector<uint8_t> bytes;
   {
     GifWriter gif;
-    EGifSetGifVersion(gif.get(), true);
+    EGifSetGifVersion(gif.File(), true);
     {
       const ColorMap placeholder({}, kTableColors);
-      gif.Check(EGifPutScreenDesc(gif.get(), width, height, 8, 0, placeholder.map));
+      gif.Check(EGifPutScreenDesc(gif.File(), width, height, 8, 0, placeholder.map));
     }
-    gif.Check(EGifPutExtensionLeader(gif.get(), APPLICATION_EXT_FUNC_CODE));
-    gif.Check(EGifPutExtensionBlock(gif.get(), 11, "NETSCAPE2.0"));
+    gif.Check(EGifPutExtensionLeader(gif.File(), APPLICATION_EXT_FUNC_CODE));
+    gif.Check(EGifPutExtensionBlock(gif.File(), 11, "NETSCAPE2.0"));
     const uint8_t loop[3] = {1, 0, 0};
-    gif.Check(EGifPutExtensionBlock(gif.get(), 3, loop));
-    gif.Check(EGifPutExtensionTrailer(gif.get()));
+    gif.Check(EGifPutExtensionBlock(gif.File(), 3, loop));
+    gif.Check(EGifPutExtensionTrailer(gif.File()));
     bytes = gif.Close();
   }
   if (bytes.size() < kHeaderBytes + 1 || bytes.back() != kTrailer || (bytes[10] & 0x87) != 0x87)
