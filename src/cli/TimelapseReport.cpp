@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+#include "form/Form.h"
 #include "form/Games.h"
 #include "save/FileWrite.h"
 #include "save/SaveError.h"
@@ -28,6 +29,21 @@ int WriteTimelapse(const TimelapseRequest& request, std::ostream& err) {
     }
     return 2;
   }
+  // The World page's layers, as its check boxes are left by the clicks.
+  form::Form form;
+  const form::WorldPage& world = form.world;
+  for (const std::string& name : request.checks) {
+    if (name != world.showOwners.Name() && name != world.showCities.Name() && name != world.showResources.Name()) {
+      err << "tolvane-report: --check with --timelapse takes the World page's check boxes (" << world.showOwners.Name()
+          << ", " << world.showCities.Name() << ", " << world.showResources.Name() << "), not " << name << "\n";
+      return 2;
+    }
+    form.ClickCheckBox(name);
+  }
+  form::TimelapseOptions options = request.gif;
+  options.layers = {.owners = world.showOwners.Checked(),
+                    .cities = world.showCities.Checked(),
+                    .resources = world.showResources.Checked()};
   const auto output = PathFromUtf8(request.output);
   try {
     RefuseToWriteOverASave(output);  // before reading every save
@@ -73,7 +89,7 @@ int WriteTimelapse(const TimelapseRequest& request, std::ostream& err) {
     frames.push_back(row.world);
   }
   try {
-    const std::vector<uint8_t> gif = form::EncodeTimelapse(frames, request.gif);
+    const std::vector<uint8_t> gif = form::EncodeTimelapse(frames, options);
     WriteBytes(output, std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size()));
   } catch (const SaveError& e) {
     err << "tolvane-report: " << e.what() << "\n";

@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "cli/TableReport.h"
 #include "form/exports/Timelapse.h"
@@ -15,7 +16,9 @@ struct TimelapseRequest {
   std::string output;          // the GIF to write
   TableOptions table;          // the saves to read (paths, recursive, jobs, progress)
   int game = 0;                // the game's number as --games numbers them; 0: the only one
-  form::TimelapseOptions gif;  // layers, pixels per plot, milliseconds per frame
+  form::TimelapseOptions gif;  // pixels per plot, milliseconds per frame
+  // The World page's check boxes clicked (their names), which give the layers.
+  std::vector<std::string> checks;
 };
 
 // Reads the saves, picks the game and writes its timelapse, with notes on
@@ -23,7 +26,8 @@ struct TimelapseRequest {
 // without the saves that could not be loaded (each named on `err`), or not
 // written (its reason on `err`, nothing left in its place), 2 when the
 // saves hold several games and none is picked, the game picked does not
-// exist, or the build cannot write a timelapse.
+// exist, a check box clicked is not one of the World page's, or the build
+// cannot write a timelapse.
 int WriteTimelapse(const TimelapseRequest& request, std::ostream& err);
 
 }  // namespace tolvane::report

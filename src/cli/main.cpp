@@ -233,21 +233,7 @@ int main(int argc, char** argv) {
     timelapse.table.jobs = table.jobs;
     timelapse.table.progress = tolvane::platform::IsTerminal(stderr);
     timelapse.gif.scale = worldScale;
-    // The World page's layers, as its check boxes are left by the clicks.
-    Form form;
-    for (const std::string& name : checks) {
-      if (name != form.world.showOwners.Name() && name != form.world.showCities.Name() &&
-          name != form.world.showResources.Name()) {
-        std::cerr << "tolvane-report: --check with --timelapse takes the World page's check boxes ("
-                  << form.world.showOwners.Name() << ", " << form.world.showCities.Name() << ", "
-                  << form.world.showResources.Name() << "), not " << name << "\n";
-        return 2;
-      }
-      form.ClickCheckBox(name);
-    }
-    timelapse.gif.layers = {.owners = form.world.showOwners.Checked(),
-                            .cities = form.world.showCities.Checked(),
-                            .resources = form.world.showResources.Checked()};
+    timelapse.checks = checks;
     return tolvane::report::WriteTimelapse(timelapse, std::cerr);
   }
   if (*tableOption || *gamesOption) {
