@@ -28,13 +28,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
-
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(TimelapseReportBuild, ABuildWithoutTheGifLibrarySaysSo) {
   if (form::CanEncodeTimelapse()) GTEST_SKIP() << "this build writes timelapses";
   const std::string args = "--timelapse out.gif " + std::string(TOLVANE_SOURCE_DIR) + "/examples";
@@ -43,6 +36,13 @@ TEST(TimelapseReportBuild, ABuildWithoutTheGifLibrarySaysSo) {
 }
 
 #ifdef TOLVANE_TEST_GIF
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 class TimelapseReport : public ::testing::Test {
  protected:
