@@ -166,8 +166,10 @@ constexpr size_t kGlobalTable = 13;
 constexpr size_t kHeaderBytes = kGlobalTable + 3 * kTableColors;
 constexpr uint8_t kTrailer = 0x3B;
 
-// A pixel's colour as a key: its four bytes, never 0 (every pixel is opaque).
+// A pixel's colour as a key: its four bytes, the alpha's taken as opaque
+// (as every pixel of a frame is), so never 0.
 uint32_t Key(Rgba c) {
+  c.a = 255;
   uint32_t key;
   std::memcpy(&key, &c, sizeof key);
   return key;
@@ -194,7 +196,6 @@ class ColorIndex {
     keys_[at] = key;
     values_[at] = value;
   }
-  void Clear() { keys_.fill(0); }
 
  private:
   static constexpr size_t kSize = 1024, kMask = kSize - 1;  // never more than half full
@@ -210,10 +211,6 @@ struct Palette {
   void Add(uint32_t key) {
     index.Add(key, uint8_t(colors.size()));
     colors.push_back(key);
-  }
-  void Clear() {
-    colors.clear();
-    index.Clear();
   }
 };
 

@@ -43,10 +43,17 @@ Raster DrawTimelapseFrame(const WorldFrame& frame, const WorldLayers& layers, in
 bool CanEncodeTimelapse();
 
 // The animated GIF of the frames in the order given, frames without a map
-// left out. Every frame of the GIF is as large as the largest frame
-// picture, its picture at the top left corner and the band's background
-// beyond it. Throws SaveError when there is no frame with a map, the
-// pictures would be too large, or the build cannot write a GIF.
+// left out, looping for ever. Every frame of the GIF is as large as the
+// largest frame picture, its picture at the top left corner and the band's
+// background beyond it. The first frame holds the whole picture, every
+// later one the rectangle that changed, its unchanged pixels transparent.
+// The colours are exact: one global table while all frames' colours fit in
+// it, a frame's own table where they no longer do; only a frame whose own
+// changed pixels have more than 255 colours is reduced (a median cut), and
+// its pixels keep the reduced colours until a later frame changes them.
+// The same frames give the same bytes on any number of threads. Throws
+// SaveError when there is no frame with a map, the pictures would be too
+// large, or the build cannot write a GIF (CanEncodeTimelapse).
 std::vector<uint8_t> EncodeTimelapse(const std::vector<std::shared_ptr<const WorldFrame>>& frames,
                                      const TimelapseOptions& options);
 
