@@ -165,6 +165,9 @@ constexpr int kOpaqueColors = kTableColors - 1;
 constexpr size_t kGlobalTable = 13;
 constexpr size_t kHeaderBytes = kGlobalTable + 3 * kTableColors;
 constexpr uint8_t kTrailer = 0x3B;
+// The most memory the frames under way may take (their pictures and
+// pixels' numbers).
+constexpr size_t kFramesMemory = size_t(256) << 20;
 
 // A pixel's colour as a key: its four bytes, the alpha's taken as opaque
 // (as every pixel of a frame is), so never 0.
@@ -640,7 +643,10 @@ std::vector<uint8_t> EncodeTimelapse(const std::vector<std::shared_ptr<const Wor
   // frame keep their nearest colours until a later frame changes them.
   Palette global;
   Raster before;  // the last picture of the frames before
-  const size_t window = 2 * size_t(threads);
+  // Two frames a thread at a time, fewer where the pictures are so large
+  // that they would take more than kFramesMemory together.
+  const size_t frameBytes = size_t(width) * size_t(height) * (sizeof(Rgba) + 1);
+  const size_t window = std::clamp<size_t>(kFramesMemory / frameBytes, 1, 2 * size_t(threads));
   std::vector<FrameWork> works;
   for (size_t begin = 0; begin < shown.size(); begin += window) {
     const size_t n = std::min(window, shown.size() - begin);
