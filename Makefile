@@ -15,7 +15,7 @@ FUZZ_SECONDS ?= 600
 
 PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev \
            fonts-dejavu-core zlib1g-dev libdeflate-dev libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev \
-           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy libstb-dev qt6-svg-dev \
+           nlohmann-json3-dev libcli11-dev clang-14 libclang-rt-14-dev clang-tidy libstb-dev libgif-dev qt6-svg-dev \
            libqt6svg6 desktop-file-utils libxml2-utils shared-mime-info \
            g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -81,6 +81,7 @@ fuzz: deps
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/src/gui/tolvane --screenshots docs/screenshots examples/demo.CivWarlordsSave examples/demo-turn-120.CivWarlordsSave
+	$(BUILD)/src/cli/tolvane-report --timelapse docs/timelapse.gif $(wildcard examples/demo*.CivWarlordsSave) --frame-ms 1200
 
 # The libraries, tolvane-report.exe and the tests without Qt, cross-built for
 # Windows with MinGW-w64 into build-windows/; the tests run under Wine.

@@ -215,8 +215,8 @@ void ScoreGame(Story& s) {
 
 // The game as it stood at the start of turn `turn`: what happened since is
 // gone (messages, histories, cities, buildings, discoveries, contacts, the
-// vassal), the cities are smaller and the scores follow. The map keeps its
-// borders of today.
+// vassal), the cities are smaller and the scores follow. The borders are
+// those the cities of the turn spread with the culture they had then.
 SaveDescription AtTurn(const Story& story, int32_t turn) {
   Story s = story;
   SaveDescription& d = s.save;
@@ -261,6 +261,13 @@ SaveDescription AtTurn(const Story& story, int32_t turn) {
     p.unitCount = std::max(1, int32_t(p.unitCount * share));
     p.playerGold = int32_t(p.playerGold * share);
   }
+  Story borders = s;
+  std::erase_if(borders.cities, [turn](const DemoCity& c) { return c.founded >= turn || c.capturedTurn >= turn; });
+  for (DemoCity& c : borders.cities)
+    c.culturePoints = int32_t(c.culturePoints * double(turn - c.founded) / std::max(1, kCurrentTurn - c.founded));
+  MarkOwnership(borders);
+  d.plots = std::move(borders.save.plots);
+  testing::CountPlots(d);
   for (int team = 0; team < kTeams; ++team) {
     testing::TeamDesc& t = d.teams[size_t(team)];
     for (const Discovery& k : s.research[size_t(team)])

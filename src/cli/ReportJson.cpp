@@ -52,6 +52,7 @@ Json StateOf(const form::Control& c) {
               {"rows", table.Rows()},
               {"sort", {{"column", table.SortColumn()}, {"ascending", table.SortAscending()}}},
               {"marked", table.MarkedRow()},
+              {"flagged", table.FlaggedRows()},
               {"selected", table.SelectedRows()}};
     }
     case ControlKind::Slider: {

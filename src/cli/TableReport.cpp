@@ -176,16 +176,16 @@ std::vector<SaveRow> ReadRows(const TableOptions& options, std::ostream& err) {
   const size_t listedFailures = items.size() - paths.size();
 
   const form::Form defaults;  // the calculators as the window starts
-  form::SaveTableRun run(std::move(paths), defaults.Calculators(),
-                         {.threads = options.jobs, .order = form::SaveTableRun::Order::Completion},
-                         [&](size_t index, SaveRow row) {
-                           const size_t item = itemOf[index];
-                           row.cells[form::kFileNameColumn] = items[item].name;
-                           const std::lock_guard<std::mutex> lock(mutex);
-                           rows[item] = std::move(row);
-                           ++delivered;
-                           arrived.notify_one();
-                         });
+  const form::SaveTableRun::Options reading = {
+      .threads = options.jobs, .order = form::SaveTableRun::Order::Completion, .worldFrames = options.worldFrames};
+  form::SaveTableRun run(std::move(paths), defaults.Calculators(), reading, [&](size_t index, SaveRow row) {
+    const size_t item = itemOf[index];
+    row.cells[form::kFileNameColumn] = items[item].name;
+    const std::lock_guard<std::mutex> lock(mutex);
+    rows[item] = std::move(row);
+    ++delivered;
+    arrived.notify_one();
+  });
   ProgressLine progress(err, options.progress, items.size());
   for (bool all = false; !all;) {
     progress.Show(run.Done() + listedFailures);

@@ -21,8 +21,9 @@ struct TableOptions {
   bool recursive = false;          // folders: their subfolders' saves too
   unsigned jobs = 0;               // saves read at once; 0: one per core
   TableFormat format = TableFormat::Text;
-  bool progress = false;  // a progress line on `err` (a terminal)
-  std::string rules;      // a rules file to judge every save by; "" for none
+  bool progress = false;     // a progress line on `err` (a terminal)
+  std::string rules;         // a rules file to judge every save by; "" for none
+  bool worldFrames = false;  // each row keeps its save's world frame (a timelapse's)
 };
 
 // Reads the rules file of the options into `rules` (none when no file is

@@ -14,6 +14,7 @@
 #include "cli/GamesReport.h"
 #include "cli/Report.h"
 #include "cli/TableReport.h"
+#include "cli/TimelapseReport.h"
 #include "form/Form.h"
 #include "form/exports/HistoryCsv.h"
 #include "save/FileWrite.h"
@@ -120,9 +121,11 @@ int main(int argc, char** argv) {
   auto* exportMapOption = app.add_option("--export-map", exportMap, "Write the map grid text to FILE");
   auto* world = app.add_option("--export-world", exportWorld,
                                "Write the World page's picture of the map as PNG to FILE, with its layers as ticked");
-  app.add_option("--world-scale", worldScale, "Pixels per plot of --export-world (default: the page's)")
-      ->check(CLI::Range(1, tolvane::form::kMaxWorldScale))
-      ->needs(world);
+  auto* worldScaleOption =
+      app.add_option(
+             "--world-scale", worldScale,
+             "Pixels per plot of --export-world or --timelapse (default: the page's, the map's for a timelapse)")
+          ->check(CLI::Range(1, tolvane::form::kMaxWorldScale));
   auto* historiesOption =
       app.add_option("--export-histories", exportHistories,
                      "Write every player's histories as CSV to FILE: player,slot,series,turn,value");
@@ -139,10 +142,27 @@ int main(int argc, char** argv) {
                                      "whether each continues the one before it and which save it continues")
                           ->type_name("PATH...");
   tableOption->excludes(gamesOption);
+  std::vector<std::string> timelapseArgs;
+  auto* timelapseOption =
+      app.add_option("--timelapse", timelapseArgs,
+                     "Write one game's worlds as an animated GIF to OUT instead: a frame per save in turn order, with "
+                     "the World page's layers as --check leaves them")
+          ->type_name("OUT PATH...")
+          ->expected(2, CLI::detail::expected_max_vector_size);
+  tolvane::report::TimelapseRequest timelapse;
+  app.add_option("--game", timelapse.game, "With --timelapse: the game's number as --games numbers them")
+      ->check(CLI::Range(1, 1 << 30))
+      ->needs(timelapseOption);
+  app.add_option("--frame-ms", timelapse.gif.frameMs,
+                 "With --timelapse: how long each frame stays, in milliseconds (default 700)")
+      ->check(CLI::Range(20, tolvane::form::kMaxTimelapseFrameMs))
+      ->needs(timelapseOption);
   // The options of the table and of the games; each needs one of the two.
   const std::vector<CLI::Option*> folderOptions = {
-      app.add_flag("--recursive", table.recursive, "With --table or --games: the saves of the folders' subfolders too"),
-      app.add_option("-j,--jobs", table.jobs, "With --table or --games: saves read at once (default: one per core)")
+      app.add_flag("--recursive", table.recursive,
+                   "With --table, --games or --timelapse: the saves of the folders' subfolders too"),
+      app.add_option("-j,--jobs", table.jobs,
+                     "With --table, --games or --timelapse: saves read at once (default: one per core)")
           ->check(CLI::Range(1u, 1024u)),
       app.add_option("--format", format, "With --table or --games: text (aligned columns), csv or json")
           ->check(CLI::IsMember({"text", "csv", "json"})),
@@ -166,13 +186,18 @@ int main(int argc, char** argv) {
                          world, historiesOption, tableOption, gamesOption})
     compareOption->excludes(o);
   for (CLI::Option* o : {tableOption, gamesOption, compareOption}) o->excludes(quietOption);
+  for (CLI::Option* o : {app.get_option("SAVE"), app.get_option("--json"), select, click, set, load, exportImageOption,
+                         exportMapOption, world, historiesOption, tableOption, gamesOption, compareOption, quietOption})
+    timelapseOption->excludes(o);
   app.footer(
       "Actions run after the load in the order given, through the same handlers as in the window.\n"
       "Exit status: 0 loaded (or no save given), 1 the load failed or the output or an export could not be written,\n"
       "2 usage error.\n"
       "With --table or --games: 0 every save loaded, 1 one did not (its row holds the message), 2 usage error or a\n"
       "refused rules file.\n"
-      "With --compare: 0 both saves loaded (whatever the verdict), 1 one did not, 2 usage error.");
+      "With --compare: 0 both saves loaded (whatever the verdict), 1 one did not, 2 usage error.\n"
+      "With --timelapse: 0 written, 1 written without the saves that could not be loaded or not written at all, 2\n"
+      "usage error, several games and no --game, or a build that cannot write a timelapse.");
   // The arguments as UTF-8 (on Windows from the wide command line), and the
   // report's bytes as they are.
   const std::vector<std::string> arguments = tolvane::platform::Utf8Arguments(argc, argv);
@@ -193,10 +218,24 @@ int main(int argc, char** argv) {
 
   if (!*tableOption && !*gamesOption)
     for (const CLI::Option* o : folderOptions)
-      if (*o) {
+      if (*o && (!*timelapseOption || o == folderOptions[2] || o == folderOptions[3])) {
         std::cerr << o->get_name() << " needs --table or --games\nRun with --help for more information.\n";
         return 2;
       }
+  if (*worldScaleOption && !*world && !*timelapseOption) {
+    std::cerr << "--world-scale needs --export-world or --timelapse\nRun with --help for more information.\n";
+    return 2;
+  }
+  if (*timelapseOption) {
+    timelapse.output = timelapseArgs.front();
+    timelapse.table.paths.assign(timelapseArgs.begin() + 1, timelapseArgs.end());
+    timelapse.table.recursive = table.recursive;
+    timelapse.table.jobs = table.jobs;
+    timelapse.table.progress = tolvane::platform::IsTerminal(stderr);
+    timelapse.gif.scale = worldScale;
+    timelapse.checks = checks;
+    return tolvane::report::WriteTimelapse(timelapse, std::cerr);
+  }
   if (*tableOption || *gamesOption) {
     if (*gamesOption) table.paths = gamesPaths;
     table.format = format == "csv"    ? tolvane::report::TableFormat::Csv

@@ -286,18 +286,25 @@ void Grid::RestoreStartState() {
 Table::Table(ControlList& list, const ControlIdentity& identity, std::vector<std::string> headers)
     : Control(list, ControlKind::Table, identity), headers_(std::move(headers)) {}
 
-void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked) {
+void Table::SetRows(std::vector<std::vector<std::string>> rows, int marked, std::vector<int> flagged) {
   for (const auto& row : rows)
     if (row.size() != headers_.size())
       throw std::logic_error(
           fmt::format("{}: a row of {} cells under {} headers", Name(), row.size(), headers_.size()));
   if (marked < -1 || marked >= int(rows.size())) throw std::out_of_range(fmt::format("{}: no row {}", Name(), marked));
+  std::sort(flagged.begin(), flagged.end());
+  flagged.erase(std::unique(flagged.begin(), flagged.end()), flagged.end());
+  if (!flagged.empty() && (flagged.front() < 0 || flagged.back() >= int(rows.size())))
+    throw std::out_of_range(fmt::format("{}: a flag on no row", Name()));
   rows_ = std::move(rows);
   marked_ = marked;
+  flagged_ = std::move(flagged);
   selected_.clear();
   ++rowsRevision_;
   Changed();
 }
+
+bool Table::Flagged(int row) const { return std::binary_search(flagged_.begin(), flagged_.end(), row); }
 
 void Table::SetSelection(std::vector<int> rows) {
   std::erase_if(rows, [this](int row) { return row < 0 || row >= int(rows_.size()); });
@@ -326,13 +333,14 @@ void Table::ClickHeader(int column) {
   if (onSort_) onSort_();
 }
 
-void Table::KeepStartState() { start_ = {rows_, sortColumn_, ascending_, marked_}; }
+void Table::KeepStartState() { start_ = {rows_, sortColumn_, ascending_, marked_, flagged_}; }
 
 void Table::RestoreStartState() {
   rows_ = start_.rows;
   sortColumn_ = start_.sortColumn;
   ascending_ = start_.ascending;
   marked_ = start_.marked;
+  flagged_ = start_.flagged;
   selected_.clear();
   ++rowsRevision_;
   Changed();

@@ -324,7 +324,8 @@ class Grid : public Control {
 
 // A table of text rows under column headers that the user sorts by clicking
 // a header: the rows in the order shown, the column they are sorted by, one
-// marked row and the rows the user selected. The program sets the rows; the
+// marked row, the rows flagged (a row that breaks a rule, say) and the rows
+// the user selected. The program sets the rows; the
 // page that owns the table orders them and keeps the selection with them.
 class Table : public Control {
  public:
@@ -335,6 +336,9 @@ class Table : public Control {
   int SortColumn() const { return sortColumn_; }  // -1: in the order given
   bool SortAscending() const { return ascending_; }
   int MarkedRow() const { return marked_; }  // -1: none
+  // The flagged rows as shown, ascending.
+  const std::vector<int>& FlaggedRows() const { return flagged_; }
+  bool Flagged(int row) const;
   // The selected rows as shown, ascending.
   const std::vector<int>& SelectedRows() const { return selected_; }
   // Grows with every SetRows (a view reloads the rows only then, not when
@@ -342,7 +346,7 @@ class Table : public Control {
   uint64_t RowsRevision() const { return rowsRevision_; }
 
   // Each row holds one cell per header; the selection is cleared.
-  void SetRows(std::vector<std::vector<std::string>> rows, int marked);
+  void SetRows(std::vector<std::vector<std::string>> rows, int marked, std::vector<int> flagged = {});
   void SetSort(int column, bool ascending);
   // Selects rows (in any order; rows outside the table are dropped). No
   // event runs.
@@ -366,12 +370,14 @@ class Table : public Control {
     int sortColumn = -1;
     bool ascending = true;
     int marked = -1;
+    std::vector<int> flagged;
   };
   std::vector<std::string> headers_;
   std::vector<std::vector<std::string>> rows_;
   int sortColumn_ = -1;
   bool ascending_ = true;
   int marked_ = -1;
+  std::vector<int> flagged_;
   State start_;
   std::vector<int> selected_;
   uint64_t rowsRevision_ = 0;

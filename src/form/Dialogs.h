@@ -1,8 +1,8 @@
 // What the form's actions ask of the user and tell the user outside the
-// pages: a file to open, a folder, a file to write, a message to read. The
-// window answers with its dialogs and message boxes; tests answer with
-// answers given beforehand; tolvane-report leaves the default, which
-// answers every question with "cancelled".
+// pages: a file to open, a folder, a rules file, a file to write, a message
+// to read. The window answers with its dialogs and message boxes; tests
+// answer with answers given beforehand; tolvane-report leaves the default,
+// which answers every question with "cancelled".
 #pragma once
 
 #include <string>
@@ -25,6 +25,9 @@ class Dialogs {
   virtual std::string AskOpenFile() { return {}; }
   virtual std::string AskFolder(const std::string& /*start*/) { return {}; }
   virtual std::string AskSaveFile(const SaveFileRequest& /*request*/) { return {}; }
+  // The rules file of an event to judge the saves by (JSON), starting from
+  // the one in use (may be empty).
+  virtual std::string AskRulesFile(const std::string& /*start*/) { return {}; }
   // A passing note on the work done ("No next save in the folder."); the
   // window shows it in the status bar for a while.
   virtual void Notify(const std::string& /*text*/) {}

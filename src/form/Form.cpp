@@ -55,6 +55,15 @@ void Form::BindButtons() {
   saves.compare.OnClick([this] {
     if (const auto pair = saves.ComparedSaves()) Compare(PathText(pair->first), PathText(pair->second));
   });
+  saves.compareLink.OnClick([this] {
+    if (const auto pair = saves.LinkedSaves()) Compare(PathText(pair->first), PathText(pair->second));
+  });
+  // The rules dialog starts at the rules file in use, or in the folder listed.
+  saves.openRules.OnClick([this] {
+    const std::filesystem::path& start = saves.RulesPath().empty() ? saves.Folder() : saves.RulesPath();
+    const std::string path = dialogs_->AskRulesFile(start.empty() ? "" : PathText(start));
+    if (!path.empty()) saves.OpenRules(PathFromUtf8(path));
+  });
 }
 
 void Form::ShowGame() {

@@ -76,6 +76,7 @@ void FillGameColumns(std::vector<SaveRow>& rows, const std::vector<Game>& games)
       row.values[kGameColumn] = game.number;
       row.cells[kContinuesPreviousColumn] = !save.continuesPrevious ? "" : *save.continuesPrevious ? "yes" : "no";
       row.cells[kContinuesColumn] = save.continues ? rows[*save.continues].cells[kFileNameColumn] : "";
+      row.cells[kEvidenceColumn] = save.evidence;
     }
 }
 

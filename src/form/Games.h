@@ -42,7 +42,8 @@ struct Game {
 std::vector<Game> GroupGames(const std::vector<SaveRow>& rows);
 
 // Writes the game columns of each row of a game (its number, whether it
-// continues the save before it, the file name of the save it continues).
+// continues the save before it, the file name of the save it continues,
+// the evidence that it does not continue the save before it).
 void FillGameColumns(std::vector<SaveRow>& rows, const std::vector<Game>& games);
 
 // The line of the grouped view for a game: its name, first player, saves,

@@ -3,6 +3,8 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <stdexcept>
 
 #include "form/Blanks.h"
 #include "form/Form.h"
@@ -19,14 +21,14 @@ uint64_t Mixed(uint64_t hash, std::string_view bytes) {
   return hash;
 }
 
-uint64_t NextPrefix(uint64_t prefix, const ReplayLineKey& line) {
-  const uint32_t turn = uint32_t(line.turn);
+uint64_t NextPrefix(uint64_t prefix, int32_t lineTurn, std::string_view text) {
+  const uint32_t turn = uint32_t(lineTurn);
   const char turnBytes[4] = {char(turn), char(turn >> 8), char(turn >> 16), char(turn >> 24)};
   uint64_t hash = Mixed(prefix ^ 0xCBF29CE484222325ull, std::string_view(turnBytes, 4));
-  hash = Mixed(hash, line.text);
+  hash = Mixed(hash, text);
   // The text's length closes the line, so that no two splits of the same
   // bytes into lines hash alike.
-  return Mixed(hash, std::to_string(line.text.size()));
+  return Mixed(hash, std::to_string(text.size()));
 }
 
 // Where the later save's sessions part from the earlier one's: a session
@@ -65,16 +67,27 @@ SaveLineage LineageOf(const Form& form) {
   std::sort(lineage.sessionTurns.begin(), lineage.sessionTurns.end());
   lineage.gameTurn = a.gameTurn;
   lineage.playTime = a.playTime;
-  // The messages the Replay page has a line for.
+  // The messages the Replay page has a line for, in blocks of their exact
+  // size: a table holds the lineages of all its saves.
+  size_t lines = 0, textBytes = 0;
+  for (const ReplayMessage& m : a.replay)
+    if (!m.text.empty()) ++lines, textBytes += m.text.size();
+  lineage.replayTurns.reserve(lines);
+  lineage.replayEnds.reserve(lines);
+  lineage.replayText.reserve(textBytes);
+  lineage.replayPrefix.reserve(lines + 1);
   for (const ReplayMessage& m : a.replay)
     if (!m.text.empty()) AppendReplayLine(lineage, m.turn, m.text);
   lineage.replayShown = form.replay.ShowsReplay();
   return lineage;
 }
 
-void AppendReplayLine(SaveLineage& lineage, int32_t turn, std::string text) {
-  lineage.replay.push_back({turn, std::move(text)});
-  lineage.replayPrefix.push_back(NextPrefix(lineage.replayPrefix.back(), lineage.replay.back()));
+void AppendReplayLine(SaveLineage& lineage, int32_t turn, std::string_view text) {
+  if (lineage.replayText.size() + text.size() > UINT32_MAX) throw std::length_error("the replay is too long");
+  lineage.replayTurns.push_back(turn);
+  lineage.replayText += text;
+  lineage.replayEnds.push_back(uint32_t(lineage.replayText.size()));
+  lineage.replayPrefix.push_back(NextPrefix(lineage.replayPrefix.back(), turn, text));
 }
 
 size_t FirstDifferingSetting(const SaveLineage& earlier, const SaveLineage& later) {
@@ -103,25 +116,27 @@ std::string ContinuationEvidence(const SaveLineage& earlier, const SaveLineage& 
         "not have.",
         broken->turn, earlier.gameTurn);
   }
-  const auto &re = earlier.replay, &rl = later.replay;
-  for (size_t i = 0; i < re.size(); ++i) {
-    if (i < rl.size() && re[i] == rl[i]) continue;
+  const size_t earlierLines = earlier.ReplayLines(), laterLines = later.ReplayLines();
+  for (size_t i = 0; i < earlierLines; ++i) {
+    if (i < laterLines && earlier.SameReplayLine(i, later, i)) continue;
     if (!earlier.replayShown || !later.replayShown) return fmt::format("Replay line {} differs.", i + 1);
-    const std::string inLater =
-        i < rl.size() ? fmt::format("turn {} \"{}\" in the later one", rl[i].turn, Latin1ToUtf8(rl[i].text))
-                      : std::string("none in the later one");
-    return fmt::format("Replay line {} differs: turn {} \"{}\" in the earlier save, {}.", i + 1, re[i].turn,
-                       Latin1ToUtf8(re[i].text), inLater);
+    const std::string inLater = i < laterLines ? fmt::format("turn {} \"{}\" in the later one", later.replayTurns[i],
+                                                             Latin1ToUtf8(later.ReplayLineText(i)))
+                                               : std::string("none in the later one");
+    return fmt::format("Replay line {} differs: turn {} \"{}\" in the earlier save, {}.", i + 1, earlier.replayTurns[i],
+                       Latin1ToUtf8(earlier.ReplayLineText(i)), inLater);
   }
   return {};
 }
 
 bool Continues(const SaveLineage& earlier, const SaveLineage& later) {
   if (FirstSessionBreak(earlier, later)) return false;
-  const size_t n = earlier.replay.size();
-  if (later.replay.size() < n || later.replayPrefix[n] != earlier.replayPrefix[n]) return false;
+  const size_t n = earlier.ReplayLines();
+  if (later.ReplayLines() < n || later.replayPrefix[n] != earlier.replayPrefix[n]) return false;
   // Equal hashes: the lines themselves decide.
-  return std::equal(earlier.replay.begin(), earlier.replay.end(), later.replay.begin());
+  for (size_t i = 0; i < n; ++i)
+    if (!earlier.SameReplayLine(i, later, i)) return false;
+  return true;
 }
 
 }  // namespace tolvane::form

@@ -22,13 +22,6 @@ inline constexpr std::array<std::string_view, 10> kSameGameSettings = {
     "Game Name", "Map Script", "World Size", "Map Size",     "Game Speed",
     "Starting",  "Era",        "Leader",     "Civilization", "Players"};
 
-// A line of the Replay page: its turn and its text (Latin-1).
-struct ReplayLineKey {
-  int32_t turn = 0;
-  std::string text;
-  bool operator==(const ReplayLineKey&) const = default;
-};
-
 struct SaveLineage {
   // The settings' values as the Map and Base pages show them (without
   // their padding) and the number of players.
@@ -37,20 +30,36 @@ struct SaveLineage {
   std::vector<int32_t> sessionTurns;
   int32_t gameTurn = 0;
   int32_t playTime = 0;  // seconds
-  // The replay lines, and a hash of each prefix: replayPrefix[n] stands for
-  // the first n lines (so it holds one more entry than `replay`).
-  std::vector<ReplayLineKey> replay;
+  // The lines of the Replay page: line i's turn, and where its text
+  // (Latin-1) ends in one block of all the texts. A table keeps the lineage
+  // of every save it lists, and a long game's replay has thousands of
+  // lines: one block takes a third of the memory of a text per line.
+  std::vector<int32_t> replayTurns;
+  std::vector<uint32_t> replayEnds;
+  std::string replayText;
+  // A hash of each prefix of the replay: replayPrefix[n] stands for the
+  // first n lines (so it holds one more entry than there are lines).
   std::vector<uint64_t> replayPrefix = {0};
   // Whether the Replay page shows the replay (the restricted view hides it,
   // and the evidence then names no line's text).
   bool replayShown = false;
   bool operator==(const SaveLineage&) const = default;
+
+  size_t ReplayLines() const { return replayTurns.size(); }
+  std::string_view ReplayLineText(size_t i) const {
+    const size_t start = i == 0 ? 0 : replayEnds[i - 1];
+    return std::string_view(replayText).substr(start, replayEnds[i] - start);
+  }
+  // Whether line i of this replay and line j of the other are alike.
+  bool SameReplayLine(size_t i, const SaveLineage& other, size_t j) const {
+    return replayTurns[i] == other.replayTurns[j] && ReplayLineText(i) == other.ReplayLineText(j);
+  }
 };
 
 // The lineage of the save a form shows.
 SaveLineage LineageOf(const Form& form);
 // Adds a replay line after the others, with its prefix hash.
-void AppendReplayLine(SaveLineage& lineage, int32_t turn, std::string text);
+void AppendReplayLine(SaveLineage& lineage, int32_t turn, std::string_view text);
 
 // Whether two saves are of the same game.
 bool SameGame(const SaveLineage& a, const SaveLineage& b);

@@ -139,6 +139,13 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
         return bold;
       }
       return {};
+    case Qt::BackgroundRole:
+      // A flagged row (one that breaks a rule) is tinted red.
+      if (table_.Flagged(index.row())) return QColor(0xFF, 0xD6, 0xD6);
+      return {};
+    case Qt::ForegroundRole:
+      if (table_.Flagged(index.row())) return QColor(0x00, 0x00, 0x00);
+      return {};
     case Qt::TextAlignmentRole:
       if (size_t(index.column()) < rightAligned_.size() && rightAligned_[size_t(index.column())])
         return int(Qt::AlignRight | Qt::AlignVCenter);

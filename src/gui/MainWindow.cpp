@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <exception>
+#include <filesystem>
 
 #include "gui/PageKeys.h"
 #include "gui/Pages.h"
@@ -44,6 +45,7 @@ QString DroppedFile(const QMimeData* data) {
 
 const QString kGeometryKey = QStringLiteral("window/geometry");
 const QString kLastFolderKey = QStringLiteral("lastFolder");
+const QString kRulesFileKey = QStringLiteral("saves/rulesFile");
 
 QString Title() { return QStringLiteral("Tolvane (version %1)").arg(QString::fromLatin1(kVersion)); }
 
@@ -59,6 +61,9 @@ struct MainWindow::Dialogs : form::Dialogs {
   }
   std::string AskSaveFile(const form::SaveFileRequest& request) override {
     return window_.saveFileDialog_(request).toStdString();
+  }
+  std::string AskRulesFile(const std::string& start) override {
+    return window_.rulesDialog_(QString::fromStdString(start)).toStdString();
   }
   void Notify(const std::string& text) override { window_.note_ = QString::fromStdString(text); }
 
@@ -93,6 +98,10 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
   };
   folderDialog_ = [this](const QString& start) {
     return QFileDialog::getExistingDirectory(this, QStringLiteral("Open Folder"), start);
+  };
+  rulesDialog_ = [this](const QString& start) {
+    return QFileDialog::getOpenFileName(this, QStringLiteral("Open Rules"), start,
+                                        QStringLiteral("Rules files (*.json);;All files (*)"));
   };
   saveFileDialog_ = [this](const form::SaveFileRequest& request) {
     return QFileDialog::getSaveFileName(this, QString::fromStdString(request.title),
@@ -145,6 +154,18 @@ MainWindow::MainWindow(const QString& settingsFile, QWidget* parent)
   binder_->Refresh(/*all=*/true);
   Refresh();
   pages_->setCurrentIndex(0);
+  // The Saves page judges by the rules file of the last run; one that is
+  // gone or refused now is named in the status bar and forgotten.
+  if (const QString rules = settings_->value(kRulesFileKey).toString(); !rules.isEmpty())
+    Run([this, rules] { form_->saves.OpenRules(std::filesystem::path(rules.toStdU16String())); }, /*byUser=*/false);
+  if (form_->saves.RulesPath().empty()) settings_->remove(kRulesFileKey);
+  binder_->Watch(form_->saves.rulesFile, [this] {
+    const std::filesystem::path& rules = form_->saves.RulesPath();
+    if (rules.empty())
+      settings_->remove(kRulesFileKey);
+    else
+      settings_->setValue(kRulesFileKey, QString::fromStdU16String(rules.u16string()));
+  });
   // The size the window had when it was closed last, or else the design's
   // size, never more than the screen holds.
   if (!restoreGeometry(settings_->value(kGeometryKey).toByteArray())) {

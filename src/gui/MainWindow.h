@@ -31,8 +31,9 @@ QString AboutText();
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  // The window remembers its geometry, the last folder and the recent files
-  // in the user's settings, or in `settingsFile` (an INI file) when given.
+  // The window remembers its geometry, the last folder, the recent files and
+  // the Saves page's rules file in the user's settings, or in `settingsFile`
+  // (an INI file) when given.
   explicit MainWindow(const QString& settingsFile = {}, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -67,6 +68,9 @@ class MainWindow : public QMainWindow {
   void SetOpenDialog(std::function<QString()> ask) { openDialog_ = std::move(ask); }
   // Where "Open Folder…" asks for the folder (it gets the folder listed now).
   void SetFolderDialog(std::function<QString(const QString& start)> ask) { folderDialog_ = std::move(ask); }
+  // Where "Open Rules…" asks for the rules file (it gets the rules file in
+  // use, or the folder listed).
+  void SetRulesDialog(std::function<QString(const QString& start)> ask) { rulesDialog_ = std::move(ask); }
   // Where "Save Table…" and "Save File" ask for the file to write.
   void SetSaveFileDialog(std::function<QString(const form::SaveFileRequest&)> ask) { saveFileDialog_ = std::move(ask); }
   // Holds every load back on its worker for `ms` first (to see the window
@@ -125,6 +129,7 @@ class MainWindow : public QMainWindow {
   std::function<void(const QString&)> messageBox_;
   std::function<QString()> openDialog_;
   std::function<QString(const QString&)> folderDialog_;
+  std::function<QString(const QString&)> rulesDialog_;
   std::function<QString(const form::SaveFileRequest&)> saveFileDialog_;
   QString note_;  // a note of the action under way for the status bar
   bool running_ = false;

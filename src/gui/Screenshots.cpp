@@ -1,15 +1,19 @@
 #include "gui/Screenshots.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableView>
 #include <algorithm>
 
 #include "gui/MainWindow.h"
+#include "gui/QtText.h"
 #include "gui/SavesController.h"
 
 namespace tolvane::gui {
@@ -25,6 +29,28 @@ bool Save(const QPixmap& picture, const QString& path, QStringList& written, QSt
   }
   written << path;
   return true;
+}
+
+// The Saves page grouped by game and judged by the folder's
+// "event-rules.json" (when it has one), as the user's clicks get there; the
+// page is left as it was.
+QPixmap GroupedSaves(MainWindow& window, QWidget* page) {
+  auto* group = page->findChild<QCheckBox*>(QStringLiteral("GroupByGameCheckBox"));
+  auto* openRules = page->findChild<QPushButton*>(QStringLiteral("OpenRulesButton"));
+  auto* dropRules = page->findChild<QPushButton*>(QStringLiteral("DropRulesButton"));
+  if (!group || !openRules || !dropRules) return {};
+  const QString rules = QDir(QPath(window.Form().saves.Folder())).filePath(QStringLiteral("event-rules.json"));
+  if (QFileInfo::exists(rules)) {
+    window.SetRulesDialog([rules](const QString&) { return rules; });
+    openRules->click();
+  }
+  group->click();
+  QCoreApplication::processEvents();
+  const QPixmap picture = page->grab();
+  group->click();
+  if (dropRules->isEnabled()) dropRules->click();
+  QCoreApplication::processEvents();
+  return picture;
 }
 
 }  // namespace
@@ -50,7 +76,8 @@ QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* err
     // The Saves page lists the loaded save's folder: every row read, in a
     // window wide enough for every column.
     const QSize size = window.size();
-    if (window.Form().Pages()[size_t(p)] == &window.Form().saves) {
+    const bool saves = window.Form().Pages()[size_t(p)] == &window.Form().saves;
+    if (saves) {
       window.Saves().WaitUntilRead(60000);
       QCoreApplication::processEvents();
       if (const auto* table = pages->widget(p)->findChild<QTableView*>()) {
@@ -60,13 +87,15 @@ QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* err
       }
     }
     const QPixmap picture = pages->widget(p)->grab();
+    const QPixmap grouped = saves ? GroupedSaves(window, pages->widget(p)) : QPixmap();
     window.resize(size);
     pages->setTabEnabled(p, enabled);
     pages->setTabVisible(p, visible);
-    const QString name = QStringLiteral("%1-%2.png")
+    const QString name = QStringLiteral("%1-%2")
                              .arg(p + 1, 2, 10, QLatin1Char('0'))
                              .arg(pages->tabText(p).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
-    if (!Save(picture, QDir(dir).filePath(name), written, error)) break;
+    if (!Save(picture, QDir(dir).filePath(name + QStringLiteral(".png")), written, error)) break;
+    if (saves && !Save(grouped, QDir(dir).filePath(name + QStringLiteral("-grouped.png")), written, error)) break;
   }
   pages->setCurrentIndex(current);
   return written;

@@ -120,16 +120,16 @@ TEST(FormStart, ControlsAreListedOnceInLayoutOrder) {
   EXPECT_EQ(controls.front(), &form.fileBar.savePath);
   EXPECT_EQ(controls.back(), &form.compare.saveComparison);
   EXPECT_EQ(kinds, (std::map<ControlKind, int>{{ControlKind::Edit, 200},
-                                               {ControlKind::Label, 11},
-                                               {ControlKind::Button, 18},
-                                               {ControlKind::CheckBox, 6},
+                                               {ControlKind::Label, 12},
+                                               {ControlKind::Button, 21},
+                                               {ControlKind::CheckBox, 7},
                                                {ControlKind::ComboBox, 11},
                                                {ControlKind::ListBox, 3},
                                                {ControlKind::RichText, 5},
                                                {ControlKind::Grid, 9},
                                                {ControlKind::Chart, 1},
                                                {ControlKind::Picture, 1},
-                                               {ControlKind::Table, 1},
+                                               {ControlKind::Table, 2},
                                                {ControlKind::Slider, 1}}));
   EXPECT_EQ(As<Grid>(form.Find(form.player.technologyGrid.Name())), &form.player.technologyGrid);
   EXPECT_EQ(As<Grid>(form.Find(form.base.turn.Name())), nullptr);

@@ -219,7 +219,7 @@ TEST_F(GamesTest, ContinuationByTheReplayLines) {
   EXPECT_EQ(ContinuationEvidence(later, earlier),
             "Replay line 3 differs: turn 6 \"c\" in the earlier save, none in the later one.");
   SaveLineage changed = earlier;
-  changed.replay[1].text = "B";  // the prefix hashes left stale: the lines decide
+  changed.replayText.back() = 'B';  // line 2 "b" is "B"; its prefix hashes left stale: the lines decide
   EXPECT_FALSE(Continues(earlier, changed));
   changed.replayShown = false;
   EXPECT_EQ(ContinuationEvidence(earlier, changed), "Replay line 2 differs.");

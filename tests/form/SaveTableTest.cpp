@@ -309,9 +309,9 @@ TEST(SaveTableText, CsvRowsAndAlignedText) {
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
             "file_name,file_date,player,leader,civilization,difficulty,game_speed,world_size,map_script,turn,date,"
             "game_status,game_score,final_score,kavrel_score,sessions,pre_sessions,play_sessions,"
-            "average_session_time,playing_time,players,victories,options,game,continues_previous,continues,rules_ok,"
-            "rules_broken,error");
-  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "x.CivWarlordsSave,,\"Ann, Bo\",,,,,,,,,,812,,,,,,,,,,,,,,,,\r\n");
+            "average_session_time,playing_time,players,victories,options,game,continues_previous,continues,evidence,"
+            "rules_ok,rules_broken,error");
+  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "x.CivWarlordsSave,,\"Ann, Bo\",,,,,,,,,,812,,,,,,,,,,,,,,,,,\r\n");
 
   const std::string text = SaveTableText({row});
   const size_t second = text.find('\n') + 1;
@@ -492,7 +492,7 @@ TEST_F(SaveTableTest, SavesPageListsSortsFiltersAndFollowsItsFolder) {
   for (const SaveRow& expected : aside) {
     for (const auto& shown : page.table.Rows()) {
       if (shown[kFileNameColumn] != expected.cells[kFileNameColumn]) continue;
-      for (const size_t game : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn})
+      for (const size_t game : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn, kEvidenceColumn})
         EXPECT_EQ(shown[game], expected.cells[game]) << shown[kFileNameColumn] << " " << game;
     }
   }

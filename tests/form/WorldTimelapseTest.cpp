@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -17,6 +18,7 @@
 #include "SaveWriter.h"
 #include "form/Form.h"
 #include "form/SaveTableRun.h"
+#include "form/exports/Timelapse.h"
 #include "save/SaveError.h"
 #include "save/Utf8Path.h"
 
@@ -246,6 +248,18 @@ TEST_F(WorldTimelapseTest, SaveTimelapseHandsTheGamesFramesInTurnOrderAndFailsWi
   form.ClickButton("WorldPreviousButton");
   EXPECT_EQ(RasterDigest(DrawWorld(request.frames[1]->world, request.options.layers, page.Scale())),
             RasterDigest(page.picture.Image()));
+
+  // Written where the build can write a GIF: an animated GIF of the frames.
+  if (CanEncodeTimelapse()) {
+    const fs::path gif = dir_ / "t.gif";
+    EXPECT_TRUE(page.SaveTimelapse(PathText(gif)));
+    std::ifstream in(gif, std::ios::binary);
+    std::string head(6, '\0');
+    in.read(head.data(), 6);
+    EXPECT_EQ(head, "GIF89a");
+  } else {
+    EXPECT_FALSE(page.saveTimelapse.Enabled());
+  }
 
   // A target that cannot be written: the reason, and no file.
   const fs::path target = dir_ / "missing" / "t.gif";

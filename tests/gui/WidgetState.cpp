@@ -116,13 +116,14 @@ QString OfControl(const form::Control& control) {
     }
     case form::ControlKind::Table: {
       const auto& t = static_cast<const form::Table&>(control);
-      QStringList selected;
+      QStringList selected, flagged;
       for (int row : t.SelectedRows()) selected << QString::number(row);
-      out += QStringLiteral("sort %1 %2 marked %3 selected %4")
+      for (int row : t.FlaggedRows()) flagged << QString::number(row);
+      out += QStringLiteral("sort %1 %2 marked %3 selected %4 flagged %5")
                  .arg(t.SortColumn())
                  .arg(t.SortAscending() ? QStringLiteral("up") : QStringLiteral("down"))
                  .arg(t.MarkedRow())
-                 .arg(selected.join(QLatin1Char(',')));
+                 .arg(selected.join(QLatin1Char(',')), flagged.join(QLatin1Char(',')));
       QStringList headers;
       for (const std::string& header : t.Headers()) headers << Q(header);
       out += "\n  " + headers.join(QLatin1Char('|'));
@@ -158,7 +159,7 @@ QString OfWidget(const MainWindow& window, const form::Control& control) {
       break;
     case form::ControlKind::CheckBox:
       if (auto* c = qobject_cast<QCheckBox*>(widget))
-        return out + '"' + c->text() + "\" checked " + Flag(c->isChecked());
+        return out + '"' + QString(c->text()).remove(QLatin1Char('&')) + "\" checked " + Flag(c->isChecked());
       break;
     case form::ControlKind::ComboBox:
       if (auto* c = qobject_cast<QComboBox*>(widget)) {
@@ -244,14 +245,17 @@ QString OfWidget(const MainWindow& window, const form::Control& control) {
         std::vector<int> rows;
         for (const QModelIndex& index : t->selectionModel()->selectedRows()) rows.push_back(index.row());
         std::sort(rows.begin(), rows.end());
-        QStringList selected;
+        QStringList selected, flagged;
         for (int row : rows) selected << QString::number(row);
+        // A flagged row is painted on a background of its own.
+        for (int row = 0; row < m->rowCount(); ++row)
+          if (m->index(row, 0).data(Qt::BackgroundRole).isValid()) flagged << QString::number(row);
         out +=
-            QStringLiteral("sort %1 %2 marked %3 selected %4")
+            QStringLiteral("sort %1 %2 marked %3 selected %4 flagged %5")
                 .arg(shown ? header->sortIndicatorSection() : -1)
                 .arg(header->sortIndicatorOrder() == Qt::AscendingOrder ? QStringLiteral("up") : QStringLiteral("down"))
                 .arg(marked)
-                .arg(selected.join(QLatin1Char(',')));
+                .arg(selected.join(QLatin1Char(',')), flagged.join(QLatin1Char(',')));
         QStringList headers;
         for (int col = 0; col < m->columnCount(); ++col) headers << m->headerData(col, Qt::Horizontal).toString();
         out += "\n  " + headers.join(QLatin1Char('|'));

@@ -192,6 +192,7 @@ class WindowTest : public QObject {
   void savesPageSortsFiltersAndOpens();
   void savesReadingStopsOnCancel();
   void twoSavesCompared();
+  void savesGroupedByGameCompareALinkAndKeepRules();
   void actionsTakeTheLoadedSaveNotTheTypedPath();
   void inputDuringALoadIsNotDropped();
   void everyPageRenders();
@@ -1409,6 +1410,158 @@ void WindowTest::twoSavesCompared() {
   QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
 }
 
+// The Saves page's games through the keyboard and the mouse at 800×600:
+// Alt+G groups the saves, a click on a game's line shows its saves, Alt+K
+// compares its broken link on the Compare page, Enter on another game's line
+// goes to its saves; Alt+R opens a rules file through the dialog and the
+// rows that break it are painted apart; the rules file is used again at the
+// next start, and one that is gone by then is named and forgotten.
+void WindowTest::savesGroupedByGameCompareALinkAndKeepRules() {
+  QTemporaryDir folder, elsewhere;
+  using tolvane::testing::ExampleSave;
+  using tolvane::testing::WriteSaveFile;
+  // Sessions at turns 1, 40 and 80 up to 100; a reload from turn 90 began a
+  // session at 95 and played to turn 120; the main line went on to 150.
+  auto played = [](int32_t turn, std::vector<int32_t> sessions, bool reloaded = false) {
+    auto d = ExampleSave();
+    d.elapsedTurns = turn;
+    d.replay.clear();
+    for (int32_t t = 1; t <= turn; ++t) {
+      if (std::find(sessions.begin(), sessions.end(), t) != sessions.end()) {
+        tolvane::testing::ReplayMessageDesc m;
+        m.turn = t, m.text = "Session started", m.color = 34;
+        d.replay.push_back(m);
+      }
+      if (t % 10 == 5) {
+        tolvane::testing::ReplayMessageDesc m;
+        m.turn = t, m.text = std::string(reloaded && t > 90 ? "reloaded" : "main") + " event " + std::to_string(t);
+        d.replay.push_back(m);
+      }
+    }
+    return d;
+  };
+  const QString a100 = Write(folder, "a100.CivWarlordsSave", WriteSaveFile(played(100, {1, 40, 80})));
+  const QString a120 = Write(folder, "a120.CivWarlordsSave", WriteSaveFile(played(120, {1, 40, 80, 95}, true)));
+  Write(folder, "a150.CivWarlordsSave", WriteSaveFile(played(150, {1, 40, 80, 110, 130})));
+  auto other = played(30, {1});
+  other.gameName = "Another";
+  Write(folder, "b030.CivWarlordsSave", WriteSaveFile(other));
+  Write(folder, "c.CivWarlordsSave", {'n', 'o'});
+  const std::string json = R"({"turn": {"max": 120}})";
+  const QString rules = Write(elsewhere, "event.json", std::vector<uint8_t>(json.begin(), json.end()));
+
+  Session s;
+  QVERIFY(s.active);
+  s.window.resize(800, 600);
+  const form::SavesPage& page = s.form().saves;
+  const form::ComparePage& compare = s.form().compare;
+  s.window.SetFolderDialog([&folder](const QString&) { return folder.path(); });
+  QStringList rulesAsked;
+  s.window.SetRulesDialog([&](const QString& start) {
+    rulesAsked << start;
+    return rules;
+  });
+  QTest::keyClick(&s.window, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(s.window.Saves().WaitUntilRead(20000));
+  QCOMPARE(page.table.Rows().size(), size_t(5));
+  auto* table = s.Widget<QTableView>(page.table);
+  auto* games = s.Widget<QTableView>(page.games);
+  auto* link = s.Widget<QPushButton>(page.compareLink);
+  QVERIFY(table && games && link);
+  QVERIFY(!games->isVisible());
+
+  // At 800×600 the new controls are on screen, within the page, and the
+  // table still shows rows under the games.
+  QTest::keyClick(&s.window, Qt::Key_G, Qt::AltModifier);  // the box shows its press, then clicks
+  QTRY_VERIFY(page.groupByGame.Checked());
+  QTRY_VERIFY(games->isVisible());
+  QCOMPARE(s.window.size(), QSize(800, 600));
+  QCOMPARE(page.games.Rows().size(), size_t(2));
+  const QRect inside = s.window.Pages()->currentWidget()->rect();
+  for (const form::Control* control : std::initializer_list<const form::Control*>{
+           &page.groupByGame, &page.compareLink, &page.openRules, &page.rulesFile, &page.dropRules, &page.games,
+           &page.table, &page.count}) {
+    auto* widget = s.Widget<QWidget>(*control);
+    QVERIFY2(widget && widget->isVisible(), control->Name().c_str());
+    const QRect at(widget->mapTo(s.window.Pages()->currentWidget(), QPoint(0, 0)), widget->size());
+    QVERIFY2(inside.contains(at), control->Name().c_str());
+  }
+  QVERIFY(table->viewport()->height() >= 3 * table->verticalHeader()->defaultSectionSize());
+  QVERIFY(games->viewport()->height() >= 2 * games->verticalHeader()->defaultSectionSize());
+
+  // Tab goes from the rules' buttons ("Drop Rules" is disabled) to the
+  // games, then to the saves.
+  s.Widget<QPushButton>(page.openRules)->setFocus();
+  QTRY_VERIFY(s.Widget<QPushButton>(page.openRules)->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), games);
+  QTest::keyClick(games, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), table);
+
+  // A click on the first game's line: its saves, and its broken link by Alt+K.
+  QVERIFY(!link->isEnabled());
+  QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, games->visualRect(games->model()->index(0, 1)).center());
+  QCOMPARE(page.games.SelectedRows(), std::vector<int>{0});
+  QCOMPARE(page.table.Rows().size(), size_t(3));
+  QVERIFY(link->isEnabled());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+  QSignalSpy compared(&s.window.Saves(), &tolvane::gui::SavesController::ComparisonFinished);
+  QTest::keyClick(&s.window, Qt::Key_K, Qt::AltModifier);
+  QVERIFY(compared.wait(20000));
+  QCOMPARE(s.window.Pages()->currentIndex(), s.TabOf(compare));
+  QCOMPARE(QString::fromStdString(compare.earlier.Text()), a100);
+  QCOMPARE(QString::fromStdString(compare.later.Text()), a120);
+  QCOMPARE(compare.continues.Text(), "No");
+  QCOMPARE(compare.evidence.Text(), page.table.Rows()[1][form::kEvidenceColumn]);
+
+  // Enter on the other game's line: its save, the focus on the saves.
+  s.window.Pages()->setCurrentIndex(s.TabOf(page));
+  games->setFocus();
+  games->setCurrentIndex(games->model()->index(1, 0));
+  QTest::keyClick(games, Qt::Key_Return);
+  QCOMPARE(page.games.SelectedRows(), std::vector<int>{1});
+  QCOMPARE(page.table.Rows().size(), size_t(1));
+  QVERIFY(table->hasFocus());
+  QVERIFY(!link->isEnabled());  // that game is continuous
+
+  // Alt+R: the rules file from the dialog; a150 (past turn 120) breaks it.
+  QTest::mouseClick(games->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    games->visualRect(games->model()->index(1, 0)).center());
+  QVERIFY(page.games.SelectedRows().empty());
+  QTest::keyClick(&s.window, Qt::Key_R, Qt::AltModifier);
+  QTRY_COMPARE(rulesAsked, QStringList{folder.path()});
+  QCOMPARE(QString::fromStdString(form::PathText(page.RulesPath())), rules);
+  QCOMPARE(s.Widget<QLabel>(page.rulesFile)->text(), QStringLiteral("event.json"));
+  QCOMPARE(s.Widget<QLabel>(page.rulesFile)->toolTip(), rules);
+  QCOMPARE(page.table.FlaggedRows(), std::vector<int>{2});
+  QCOMPARE(page.games.FlaggedRows(), std::vector<int>{0});
+  QVERIFY(table->model()->index(2, 0).data(Qt::BackgroundRole).isValid());
+  QVERIFY(!table->model()->index(1, 0).data(Qt::BackgroundRole).isValid());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+
+  // The next window judges by the same rules; once the file is gone, the
+  // window after says so and forgets it.
+  const QString settings = s.settings.filePath(QStringLiteral("settings.ini"));
+  {
+    MainWindow again(settings);
+    QCOMPARE(QString::fromStdString(form::PathText(again.Form().saves.RulesPath())), rules);
+    QCOMPARE(again.Form().saves.rulesFile.Text(), "event.json");
+  }
+  QVERIFY(QFile::remove(rules));
+  {
+    MainWindow again(settings);
+    QVERIFY(again.Form().saves.RulesPath().empty());
+    QVERIFY(again.statusBar()->currentMessage().startsWith(rules + QStringLiteral(": ")));
+  }
+  QVERIFY(MainWindow(settings).statusBar()->currentMessage().isEmpty());
+
+  // Alt+D: no rules any more.
+  QTest::keyClick(&s.window, Qt::Key_D, Qt::AltModifier);
+  QTRY_VERIFY(page.RulesPath().empty());
+  QVERIFY(page.table.FlaggedRows().empty());
+  QCOMPARE(WidgetState(s.window), FormState(s.window.Form()));
+}
+
 // A path typed into the Path field without Enter is only typed: the Saves
 // page, Reload and a Shift-drop act on the save the pages show.
 void WindowTest::actionsTakeTheLoadedSaveNotTheTypedPath() {
@@ -1515,15 +1668,19 @@ void WindowTest::inputDuringALoadIsNotDropped() {
   QCOMPARE(s.boxes, QStringList());
 }
 
-// The pictures of the pages, hidden ones included, as `make screenshots`
-// takes them: each must be written and hold a drawing, not a blank.
+// The pictures of the pages, hidden ones included, and of the Saves page
+// grouped by game, as `make screenshots` takes them: each must be written
+// and hold a drawing, not a blank; the page is left as it was.
 void WindowTest::everyPageRenders() {
   Session s(QStringLiteral(TOLVANE_DEMO_SAVE));
   QVERIFY(s.loaded);
   QString error;
   const QStringList written = tolvane::gui::SaveScreenshots(s.window, QStringLiteral(TOLVANE_PAGE_PICTURES), &error);
   QVERIFY2(error.isEmpty(), qPrintable(error));
-  QCOMPARE(written.size(), 1 + s.window.Pages()->count());
+  QCOMPARE(written.size(), 2 + s.window.Pages()->count());
+  QVERIFY(written.contains(QDir(QStringLiteral(TOLVANE_PAGE_PICTURES)).filePath(QStringLiteral("15-saves-grouped.png"))));
+  QVERIFY(!s.form().saves.groupByGame.Checked());
+  QVERIFY(s.form().saves.RulesPath().empty());
   for (const QString& file : written) {
     const QImage picture(file);
     QVERIFY2(!picture.isNull(), qPrintable(file));

@@ -143,7 +143,8 @@ class Writer {
     return LabelOf(c);
   }
 
-  // The headers over the rows, the marked row with a "*" in front.
+  // The headers over the rows, the marked row with a "*" in front, a
+  // flagged row with a "!".
   void TableText(const form::Table& t) {
     if (t.Rows().empty()) {
       Line(LabelOf(t), "(empty)");
@@ -153,14 +154,14 @@ class Writer {
     for (const std::string& header : t.Headers()) widths.push_back(Width(header));
     for (const auto& row : t.Rows())
       for (size_t col = 0; col < row.size(); ++col) widths[col] = std::max(widths[col], Width(row[col]));
-    auto line = [&](const std::vector<std::string>& cells, bool marked) {
-      std::string text = marked ? "  *" : "   ";
+    auto line = [&](const std::vector<std::string>& cells, bool marked, bool flagged) {
+      std::string text = std::string(" ") + (flagged ? "!" : " ") + (marked ? "*" : " ");
       for (size_t col = 0; col < cells.size(); ++col) text += " " + Padded(cells[col], widths[col]);
       while (text.back() == ' ') text.pop_back();
       out_ += text + "\n";
     };
-    line(t.Headers(), false);
-    for (size_t r = 0; r < t.Rows().size(); ++r) line(t.Rows()[r], int(r) == t.MarkedRow());
+    line(t.Headers(), false, false);
+    for (size_t r = 0; r < t.Rows().size(); ++r) line(t.Rows()[r], int(r) == t.MarkedRow(), t.Flagged(int(r)));
   }
 
   // Rows whose data cells are all blank are left out; columns of numbers

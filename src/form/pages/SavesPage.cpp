@@ -40,9 +40,25 @@ SavesPage::SavesPage(PageList& pages) : Page({"Saves", "SavesSheet"}, pages) {
   table.OnSort([this] { ShowRows(); });
   filter.OnChange([this] { ShowRows(); });
   table.OnSelect([this] { TakeSelection(); });
+  games.OnSort([this] { ShowGames(); });
+  games.OnSelect([this] {
+    TakeGameSelection();
+    ShowRows();
+  });
+  groupByGame.OnClick([this] {
+    ShowGames();
+    ShowRows();
+  });
+  dropRules.OnClick([this] { DropRules(); });
   saveTable.SetEnabled(false);
   compare.SetEnabled(false);
+  compareLink.SetEnabled(false);
+  dropRules.SetEnabled(false);
   cancel.SetEnabled(false);
+}
+
+std::vector<std::string> SavesPage::GameLineHeaders() {
+  return {"Game", "Name", "First player", "Saves", "Turns", "Link"};
 }
 
 SavesPage::Entry SavesPage::Waiting(ListedSave file) {
@@ -67,10 +83,9 @@ bool SavesPage::OpenFolder(const fs::path& path) {
   for (ListedSave& file : files) entries_.push_back(Waiting(std::move(file)));
   IndexEntries();
   reading_ = readingDone_ = 0;
-  games_.clear();
+  ChainGames();
   ShowRows();
   ShowProgress();
-  if (onGames_) onGames_();
   return true;
 }
 
@@ -179,23 +194,164 @@ void SavesPage::ChainGames() {
   std::vector<SaveRow> rows;
   rows.reserve(entries_.size());
   for (Entry& entry : entries_) {
-    // A save's game may change with the saves read since.
-    for (const size_t column : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn}) {
+    // A save's game may change with the saves read since, its verdict with
+    // the rules.
+    for (const size_t column : {kGameColumn, kContinuesPreviousColumn, kContinuesColumn, kEvidenceColumn,
+                                kRulesOkColumn, kRulesBrokenColumn}) {
       entry.row.cells[column].clear();
       entry.row.values[column].reset();
+      entry.row.items[column].reset();
     }
     rows.push_back(std::move(entry.row));
   }
   games_ = GroupGames(rows);
   FillGameColumns(rows, games_);
+  if (rules_) FillRulesColumns(rows, *rules_);
   for (size_t i = 0; i < entries_.size(); ++i) entries_[i].row = std::move(rows[i]);
+  places_.assign(entries_.size(), Place{});
+  for (size_t g = 0; g < games_.size(); ++g)
+    for (size_t at = 0; at < games_[g].saves.size(); ++at) places_[games_[g].saves[at].row] = {int(g), at};
+  ShowGames();
   if (onGames_) onGames_();
+}
+
+void SavesPage::ShowGames() {
+  gameLines_.clear();
+  if (groupByGame.Checked())
+    for (size_t g = 0; g < games_.size(); ++g) gameLines_.push_back(g);
+  const auto& entryOf = [this](const ChainedSave& save) -> const Entry& { return entries_[save.row]; };
+  const int column = games.SortColumn();
+  if (column >= 0) {
+    // By number: the game, its saves, its turns; by text otherwise.
+    const auto key = [&](size_t g) -> std::pair<int64_t, std::string> {
+      const Game& game = games_[g];
+      const SaveLineage& first = *entryOf(game.saves.front()).row.lineage;
+      switch (column) {
+        case 0:
+          return {game.number, ""};
+        case 1:
+          return {0, first.settings.front()};
+        case 2:
+          return {0, entryOf(game.saves.front()).row.cells[kPlayerColumn]};
+        case 3:
+          return {int64_t(game.saves.size()), ""};
+        case 4:
+          return {first.gameTurn, ""};
+        default: {
+          const ChainedSave* broken = game.FirstBrokenLink();
+          return {broken ? 1 : 0, broken ? entryOf(*broken).row.cells[kFileNameColumn] : ""};
+        }
+      }
+    };
+    const auto folded = [](std::string text) {
+      std::transform(text.begin(), text.end(), text.begin(), Folded);
+      return text;
+    };
+    const bool up = games.SortAscending();
+    std::stable_sort(gameLines_.begin(), gameLines_.end(), [&](size_t a, size_t b) {
+      auto ka = key(a), kb = key(b);
+      ka.second = folded(std::move(ka.second)), kb.second = folded(std::move(kb.second));
+      return up ? ka < kb : kb < ka;
+    });
+  }
+  const fs::path loaded = loadedPath_ && !loadedPath_->empty() ? PathKey(PathFromUtf8(*loadedPath_)) : fs::path();
+  std::vector<std::vector<std::string>> lines;
+  std::vector<int> flagged, selectedLines;
+  int marked = -1;
+  for (const size_t g : gameLines_) {
+    const Game& game = games_[g];
+    const Entry& first = entryOf(game.saves.front());
+    const SaveLineage& lineage = *first.row.lineage;
+    const std::string& player = first.row.cells[kPlayerColumn];
+    std::string link = "continuous";
+    if (const ChainedSave* broken = game.FirstBrokenLink())
+      link = fmt::format("{} does not continue the save before it: {}", entryOf(*broken).row.cells[kFileNameColumn],
+                         broken->evidence);
+    const int line = int(lines.size());
+    bool breaks = false;
+    for (const ChainedSave& save : game.saves) {
+      breaks = breaks || entryOf(save).row.cells[kRulesOkColumn] == "no";
+      if (!loaded.empty() && entryOf(save).key == loaded) marked = line;
+    }
+    if (breaks) flagged.push_back(line);
+    if (std::find(selectedGames_.begin(), selectedGames_.end(), lineage.settings) != selectedGames_.end())
+      selectedLines.push_back(line);
+    lines.push_back(
+        {std::to_string(game.number), lineage.settings.front().empty() ? "(no name)" : lineage.settings.front(),
+         player.empty() ? "(no player shown)" : player, std::to_string(game.saves.size()),
+         fmt::format("{} to {}", lineage.gameTurn, entryOf(game.saves.back()).row.lineage->gameTurn), std::move(link)});
+  }
+  games.SetRows(std::move(lines), marked, std::move(flagged));
+  games.SetSelection(std::move(selectedLines));
+}
+
+void SavesPage::TakeGameSelection() {
+  selectedGames_.clear();
+  for (const int line : games.SelectedRows())
+    selectedGames_.push_back(entries_[games_[gameLines_[size_t(line)]].saves.front().row].row.lineage->settings);
+}
+
+void SavesPage::OpenGame(int line) {
+  if (line < 0 || size_t(line) >= gameLines_.size()) return;
+  games.Select({line});
+}
+
+std::optional<std::pair<fs::path, fs::path>> SavesPage::LinkOf(size_t game, size_t at) const {
+  if (at == 0 || at >= games_[game].saves.size()) return std::nullopt;
+  return std::pair{entries_[games_[game].saves[at - 1].row].file.path, entries_[games_[game].saves[at].row].file.path};
+}
+
+std::optional<std::pair<fs::path, fs::path>> SavesPage::LinkedSaves() const {
+  // The save selected, when it does not continue the save before it.
+  if (table.SelectedRows().size() == 1) {
+    const Place place = places_[shown_[size_t(table.SelectedRows().front())]];
+    if (place.game >= 0 && games_[size_t(place.game)].saves[place.at].continuesPrevious == false)
+      return LinkOf(size_t(place.game), place.at);
+  }
+  // Or else the first broken link of the game selected.
+  if (groupByGame.Checked() && games.SelectedRows().size() == 1) {
+    const size_t g = gameLines_[size_t(games.SelectedRows().front())];
+    if (const ChainedSave* broken = games_[g].FirstBrokenLink())
+      return LinkOf(g, size_t(broken - games_[g].saves.data()));
+  }
+  return std::nullopt;
+}
+
+bool SavesPage::OpenRules(const fs::path& path) {
+  EventRulesRead read = ReadEventRules(path);
+  if (!read.rules) {
+    messages_.Add(fmt::format("{}: {}", PathText(path), read.error));
+    return false;
+  }
+  rules_ = std::move(read.rules);
+  rulesPath_ = path;
+  rulesFile.SetText(PathText(path.filename()));
+  dropRules.SetEnabled(true);
+  ChainGames();
+  ShowRows();
+  return true;
+}
+
+void SavesPage::DropRules() {
+  rules_.reset();
+  rulesPath_.clear();
+  rulesFile.SetText(std::string(kNoRules));
+  dropRules.SetEnabled(false);
+  ChainGames();
+  ShowRows();
 }
 
 void SavesPage::ShowRows() {
   shown_.clear();
+  // The games selected in the grouped view narrow the rows to their saves.
+  std::vector<bool> inGames;
+  if (groupByGame.Checked() && !games.SelectedRows().empty()) {
+    inGames.assign(entries_.size(), false);
+    for (const int line : games.SelectedRows())
+      for (const ChainedSave& save : games_[gameLines_[size_t(line)]].saves) inGames[save.row] = true;
+  }
   for (size_t i = 0; i < entries_.size(); ++i)
-    if (Matches(entries_[i].row)) shown_.push_back(i);
+    if ((inGames.empty() || inGames[i]) && Matches(entries_[i].row)) shown_.push_back(i);
   const int column = table.SortColumn();
   if (column >= 0) {
     // A row without anything to sort by goes last either way; equal rows
@@ -213,17 +369,20 @@ void SavesPage::ShowRows() {
   std::vector<std::vector<std::string>> rows;
   rows.reserve(shown_.size());
   int marked = -1;
-  size_t failed = 0, unread = 0;
+  std::vector<int> flagged;
+  size_t failed = 0, unread = 0, breaking = 0;
   for (const Entry& entry : entries_) {
     failed += entry.state == State::Read && !entry.row.loaded;
     unread += entry.state == State::Skipped;
+    breaking += entry.row.cells[kRulesOkColumn] == "no";
   }
   const fs::path loaded = loadedPath_ && !loadedPath_->empty() ? PathKey(PathFromUtf8(*loadedPath_)) : fs::path();
   for (size_t i : shown_) {
     if (!loaded.empty() && entries_[i].key == loaded) marked = int(rows.size());
+    if (entries_[i].row.cells[kRulesOkColumn] == "no") flagged.push_back(int(rows.size()));
     rows.push_back(entries_[i].row.cells);
   }
-  table.SetRows(std::move(rows), marked);
+  table.SetRows(std::move(rows), marked, std::move(flagged));
   std::unordered_set<fs::path::string_type> selected;
   for (const fs::path& key : selected_) selected.insert(key.native());
   std::vector<int> selectedRows;
@@ -236,6 +395,7 @@ void SavesPage::ShowRows() {
                                                       : fmt::format("{} of {}", shown_.size(), Saves(entries_.size()));
   if (failed) text += fmt::format(", {} could not be loaded", failed);
   if (unread) text += fmt::format(", {} not read", unread);
+  if (breaking) text += fmt::format(", {} break{} the rules", breaking, breaking == 1 ? "s" : "");
   count.SetText(folder_.empty() ? std::string() : text);
   saveTable.SetEnabled(!shown_.empty());
 }
@@ -287,7 +447,10 @@ std::optional<std::pair<fs::path, fs::path>> SavesPage::ComparedSaves() const {
   return std::pair{first.file.path, second.file.path};
 }
 
-void SavesPage::ShowCompare() { compare.SetEnabled(ComparedSaves().has_value()); }
+void SavesPage::ShowCompare() {
+  compare.SetEnabled(ComparedSaves().has_value());
+  compareLink.SetEnabled(LinkedSaves().has_value());
+}
 
 std::vector<SaveRow> SavesPage::ShownRows() const {
   std::vector<SaveRow> rows;

@@ -1,6 +1,10 @@
 // The "Saves" page: the saves of one folder side by side, one row each (the
 // columns of form/SaveTable.h), sorted by a column the user picks and
-// narrowed by a filter; the loaded save's row is marked.
+// narrowed by a filter; the loaded save's row is marked. The saves read are
+// grouped into games (form/Games.h): each row tells its game and whether it
+// continues the save before it, and "Group by Game" shows a line per game.
+// A rules file of an event (form/EventRules.h) judges every row and flags
+// the rows that break a rule.
 //
 // The page lists the folder and keeps the rows. Reading the saves is the
 // window's part: it takes the saves waiting for their row (StartReading),
@@ -13,10 +17,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "form/EventRules.h"
 #include "form/Games.h"
 #include "form/Page.h"
 #include "form/SaveFolder.h"
@@ -42,6 +48,25 @@ class SavesPage : public Page {
   // button that stops it (enabled while saves are being read).
   Label progress{controls_, {.name = "SavesProgressL", .description = "Reading saves"}, ""};
   Button cancel{controls_, {.name = "SavesCancelButton", .caption = "Cancel"}};
+  // "Group by Game" shows the games table, a line per game; the saves table
+  // then shows the saves of the games selected there (all while none is).
+  CheckBox groupByGame{controls_, {.name = "GroupByGameCheckBox", .caption = "Group by Game"}};
+  Table games{controls_, {.name = "GamesTable", .description = "Games"}, GameLineHeaders()};
+  // Enabled while the one save selected does not continue the save before
+  // it in its game, or else while the one game selected has a broken link;
+  // the form then compares the two saves of that link (LinkedSaves).
+  Button compareLink{controls_, {.name = "CompareLinkButton", .caption = "Compare Link"}};
+  // The rules file in use (its file name) and the buttons that take one
+  // (the form asks for the file) and stop using it.
+  Button openRules{controls_, {.name = "OpenRulesButton", .caption = "Open Rules…"}};
+  Label rulesFile{
+      controls_, {.name = "SavesRulesL", .caption = "Rules", .description = "Rules file"}, std::string(kNoRules)};
+  Button dropRules{controls_, {.name = "DropRulesButton", .caption = "Drop Rules"}};
+
+  static constexpr std::string_view kNoRules = "No rules file";
+  // The columns of the games table: "Game", "Name", "First player",
+  // "Saves", "Turns", "Link".
+  static std::vector<std::string> GameLineHeaders();
 
   // The page lists a folder the user chose: a load only marks its row
   // (MarkLoaded), and the rows, the filter and the order stay.
@@ -83,8 +108,11 @@ class SavesPage : public Page {
   // for none): the form's loaded save.
   void SetLoadedPath(const std::string* path) { loadedPath_ = path; }
   // Marks the row of the save the pages show anew (no row when it is not
-  // listed), after a load.
-  void MarkLoaded() { ShowRows(); }
+  // listed), and the line of its game, after a load.
+  void MarkLoaded() {
+    ShowGames();
+    ShowRows();
+  }
   // The user opens a row (a double-click, Enter): the page's open event
   // runs with its save (the form loads it). Nothing for no such row.
   void OpenRow(int row);
@@ -115,6 +143,27 @@ class SavesPage : public Page {
   // changed).
   void OnGames(std::function<void()> h) { onGames_ = std::move(h); }
 
+  // --- The games.
+  // The games of the saves read, numbered in the order of each game's first
+  // file name; their saves' rows index the page's saves in folder order.
+  const std::vector<Game>& Games() const { return games_; }
+  // The user opens a game's line (a double-click, Enter): it becomes the one
+  // game selected, and only its saves show. Nothing for no such line.
+  void OpenGame(int line);
+  // The two saves "Compare Link" compares, the earlier first: the save
+  // before the one that does not continue it, and that save.
+  std::optional<std::pair<std::filesystem::path, std::filesystem::path>> LinkedSaves() const;
+
+  // --- The rules.
+  // Judges the rows by the rules file at `path` from now on. A file that
+  // cannot be read or is refused adds a message naming it and changes
+  // nothing: the rules in use before stay. True when the file is in use.
+  bool OpenRules(const std::filesystem::path& path);
+  // "Drop Rules": no rules file; the rules columns are empty again.
+  void DropRules();
+  // The rules file in use, empty for none.
+  const std::filesystem::path& RulesPath() const { return rulesPath_; }
+
  private:
   enum class State { Waiting, Reading, Read, Skipped };
   struct Entry {
@@ -123,11 +172,17 @@ class SavesPage : public Page {
     SaveRow row;
     State state = State::Waiting;
   };
-  // Applies the filter and the order and shows the rows and their count.
   // Groups the rows read into games and writes each row's game and the
-  // save it continues (the table's game columns).
+  // save it continues (the table's game columns), and the rules' verdict.
   void ChainGames();
+  // Applies the filter, the games selected and the order and shows the
+  // rows and their count.
   void ShowRows();
+  // The games table's lines, in its order, the selection kept by game.
+  void ShowGames();
+  // The user's selection of games, kept as the games' settings.
+  void TakeGameSelection();
+  std::optional<std::pair<std::filesystem::path, std::filesystem::path>> LinkOf(size_t game, size_t at) const;
   void ShowProgress();
   bool Matches(const SaveRow& row) const;
   Entry* Find(const std::filesystem::path& path);
@@ -144,9 +199,22 @@ class SavesPage : public Page {
   std::vector<size_t> shown_;                                             // the entries shown, in the order shown
   const std::string* loadedPath_ = nullptr;
   std::function<void(const std::filesystem::path&)> onOpen_;
-  std::vector<Game> games_;  // the entries' games (ChainedSave::row indexes entries_)
   std::function<void()> onGames_;
   std::vector<std::filesystem::path> selected_;  // keys of the selected entries
+  // The games, each entry's place in its game (its game's index in games_
+  // and its own among the game's saves; -1 for none), the games in the
+  // order of the games table, and the settings of the games selected there.
+  struct Place {
+    int game = -1;
+    size_t at = 0;
+  };
+  using GameKey = decltype(SaveLineage::settings);
+  std::vector<Game> games_;
+  std::vector<Place> places_;
+  std::vector<size_t> gameLines_;
+  std::vector<GameKey> selectedGames_;
+  std::optional<EventRules> rules_;
+  std::filesystem::path rulesPath_;
   size_t reading_ = 0, readingDone_ = 0;
 };
 

@@ -186,7 +186,7 @@ void WorldPage::ShowTimelapse() {
   enable(last, on && shown_ < count - 1);
   enable(play, on && !playing_);
   enable(pause, on && playing_);
-  enable(saveTimelapse, on);
+  enable(saveTimelapse, on && CanEncodeTimelapse());
   std::string text =
       on ? fmt::format("{} (save {} of {})", FrameCaption(*game_.frames[size_t(shown_)]), shown_ + 1, count)
          : std::string();

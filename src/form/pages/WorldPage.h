@@ -55,7 +55,8 @@ class WorldPage : public Page {
                  1};
   // "NAME — turn 120, 1200AD (save 2 of 7)".
   Label frameText{controls_, {.name = "WorldFrameL", .description = "Frame"}, ""};
-  // The window asks for the file, then runs SaveTimelapse.
+  // The window asks for the file, then runs SaveTimelapse. Disabled in a
+  // build that cannot write a GIF.
   Button saveTimelapse{controls_, {.name = "WorldSaveTimelapseButton", .caption = "Save Timelapse…"}};
 
   void Fill() override;
