@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QThread>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -81,6 +83,16 @@ class Binder : public QObject {
   // writes it as the user's action. A failure (an exception) is shown in a
   // message box.
   void SaveAs(const SaveRequest& request, const std::function<void(const std::string& path)>& write);
+  // A "Save …" whose writing takes a while: asks for a file; `prepare` takes
+  // on the window's thread, as the user's action, what the page writes and
+  // returns the writing (nothing to write: an empty function); the writing
+  // runs on a thread of its own, the window usable meanwhile, with `button`
+  // disabled until it ends. A failure of either is shown in a message box.
+  using Writing = std::function<void()>;
+  void SaveInBackground(const SaveRequest& request, QWidget* button,
+                        const std::function<Writing(const std::string& path)>& prepare);
+  // Waits for the writings under way (the window is closing).
+  ~Binder() override;
   void SetSaveDialog(SaveDialog ask) { saveDialog_ = std::move(ask); }
   void SetMessageBox(std::function<void(const QString&)> show) { messageBox_ = std::move(show); }
 
@@ -106,6 +118,7 @@ class Binder : public QObject {
   SaveDialog saveDialog_;
   std::function<void(const QString&)> messageBox_;
   std::vector<Binding> bindings_;
+  std::vector<QPointer<QThread>> writings_;
 };
 
 }  // namespace tolvane::gui

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <exception>
+#include <memory>
+#include <new>
 #include <string>
 
 #include "gui/Binder.h"
@@ -36,6 +38,48 @@ void Binder::SaveAs(const SaveRequest& request, const std::function<void(const s
     }
   });
   if (!failure.isEmpty() && messageBox_) messageBox_(failure);
+}
+
+void Binder::SaveInBackground(const SaveRequest& request, QWidget* button,
+                              const std::function<Writing(const std::string& path)>& prepare) {
+  const QString path = saveDialog_ ? saveDialog_(request) : QString();
+  if (path.isEmpty()) return;
+  Writing writing;
+  QString failure;
+  run_([&] {
+    try {
+      writing = prepare(path.toStdString());
+    } catch (const std::exception& e) {
+      failure = QString::fromStdString(e.what());
+    }
+  });
+  if (!failure.isEmpty() && messageBox_) messageBox_(failure);
+  if (!writing) return;
+  auto failed = std::make_shared<QString>();
+  QThread* thread = QThread::create([writing = std::move(writing), failed] {
+    try {
+      writing();
+    } catch (const std::bad_alloc&) {
+      *failed = QStringLiteral("There is not enough memory to write this file.");
+    } catch (const std::exception& e) {
+      *failed = QString::fromStdString(e.what());
+    }
+  });
+  button->setEnabled(false);
+  QPointer<QWidget> waiting(button);
+  connect(thread, &QThread::finished, this, [this, thread, waiting, failed] {
+    if (waiting) waiting->setEnabled(true);
+    thread->deleteLater();
+    if (!failed->isEmpty() && messageBox_) messageBox_(*failed);
+  });
+  std::erase_if(writings_, [](const QPointer<QThread>& t) { return t.isNull(); });
+  writings_.push_back(thread);
+  thread->start(QThread::LowPriority);
+}
+
+Binder::~Binder() {
+  for (const QPointer<QThread>& thread : writings_)
+    if (thread) thread->wait();
 }
 
 }  // namespace tolvane::gui

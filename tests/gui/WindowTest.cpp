@@ -995,7 +995,10 @@ void WindowTest::worldTimelapseStepsAndPlays() {
   if (world.saveTimelapse.Enabled()) {
     const QString gif = game.filePath(QStringLiteral("t.gif"));
     s.window.SetSaveDialog([&](const tolvane::gui::SaveRequest&) { return gif; });
-    QTest::mouseClick(s.Widget<QPushButton>(world.saveTimelapse), Qt::LeftButton);
+    auto* button = s.Widget<QPushButton>(world.saveTimelapse);
+    QTest::mouseClick(button, Qt::LeftButton);
+    // Written on a thread of its own; the button is back when it is done.
+    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled() && QFile::exists(gif), 10000);
     QVERIFY(s.boxes.isEmpty());
     QFile written(gif);
     QVERIFY(written.open(QIODevice::ReadOnly));
@@ -1004,7 +1007,7 @@ void WindowTest::worldTimelapseStepsAndPlays() {
   s.window.SetSaveDialog(
       [&](const tolvane::gui::SaveRequest&) { return game.filePath(QStringLiteral("no such folder/t.gif")); });
   QTest::mouseClick(s.Widget<QPushButton>(world.saveTimelapse), Qt::LeftButton);
-  QCOMPARE(s.boxes.size(), world.saveTimelapse.Enabled() ? 1 : 0);
+  QTRY_COMPARE_WITH_TIMEOUT(s.boxes.size(), world.saveTimelapse.Enabled() ? 1 : 0, 10000);
   QVERIFY(!QFile::exists(game.filePath(QStringLiteral("no such folder/t.gif"))));
 }
 

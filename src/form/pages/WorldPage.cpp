@@ -218,15 +218,23 @@ TimelapseRequest WorldPage::Timelapse() const {
   return {game_.frames, {.layers = Layers(), .scale = scale_, .frameMs = FrameMs()}};
 }
 
-bool WorldPage::SaveTimelapse(const std::string& path) {
+std::optional<TimelapseRequest> WorldPage::TimelapseToSave() {
   if (game_.frames.size() < 2) {
     messages_.Add("The loaded save's game has no other saves in the folder: no timelapse written.");
-    return false;
+    return std::nullopt;
   }
-  const TimelapseRequest request = Timelapse();
+  return Timelapse();
+}
+
+void WorldPage::WriteTimelapse(const std::string& path, const TimelapseRequest& request) {
   const std::vector<uint8_t> gif = EncodeTimelapse(request.frames, request.options);
   WriteBytes(PathFromUtf8(path), std::string_view(reinterpret_cast<const char*>(gif.data()), gif.size()));
-  return true;
+}
+
+bool WorldPage::SaveTimelapse(const std::string& path) {
+  const std::optional<TimelapseRequest> request = TimelapseToSave();
+  if (request) WriteTimelapse(path, *request);
+  return request.has_value();
 }
 
 }  // namespace tolvane::form

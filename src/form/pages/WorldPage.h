@@ -13,6 +13,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,11 @@ class WorldPage : public Page {
   // timelapse a message says so, nothing is written, and the result is
   // false.
   bool SaveTimelapse(const std::string& path);
+  // The same in two steps, for a window that writes while it stays usable:
+  // what to write (none, with the message, without a timelapse), taken on
+  // the page's thread; then the writing, on any thread, apart from the page.
+  std::optional<TimelapseRequest> TimelapseToSave();
+  static void WriteTimelapse(const std::string& path, const TimelapseRequest& request);
 
  private:
   WorldLayers Layers() const;

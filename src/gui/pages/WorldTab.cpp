@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "gui/Pages.h"
 #include "gui/PictureView.h"
@@ -109,9 +110,15 @@ QWidget* BuildWorldPage(Binder& b, form::WorldPage& page) {
   top->addStretch(1);
   QPushButton* saveTimelapse = b.Button(page.saveTimelapse, /*mnemonic=*/false);
   top->addWidget(saveTimelapse);
-  QObject::connect(saveTimelapse, &QPushButton::clicked, saveTimelapse, [&b, &page] {
-    b.SaveAs({QStringLiteral("Save Timelapse"), QStringLiteral("GIF image (*.gif)"), QStringLiteral("timelapse.gif")},
-             [&page](const std::string& path) { page.SaveTimelapse(path); });
+  // A long game takes a while to encode: the window stays usable.
+  QObject::connect(saveTimelapse, &QPushButton::clicked, saveTimelapse, [&b, &page, saveTimelapse] {
+    b.SaveInBackground(
+        {QStringLiteral("Save Timelapse"), QStringLiteral("GIF image (*.gif)"), QStringLiteral("timelapse.gif")},
+        saveTimelapse, [&page](const std::string& path) -> Binder::Writing {
+          std::optional<form::TimelapseRequest> request = page.TimelapseToSave();
+          if (!request) return {};
+          return [path, request = std::move(*request)] { form::WorldPage::WriteTimelapse(path, request); };
+        });
   });
   QPushButton* save = b.Button(page.savePicture);
   top->addWidget(save);
