@@ -77,6 +77,12 @@ QStringList SaveScreenshots(MainWindow& window, const QString& dir, QString* err
     // window wide enough for every column.
     const QSize size = window.size();
     const bool saves = window.Form().Pages()[size_t(p)] == &window.Form().saves;
+    // The World page steps through the loaded save's game once its folder
+    // is read.
+    if (window.Form().Pages()[size_t(p)] == &window.Form().world) {
+      window.Saves().WaitUntilRead(60000);
+      QCoreApplication::processEvents();
+    }
     if (saves) {
       window.Saves().WaitUntilRead(60000);
       QCoreApplication::processEvents();
