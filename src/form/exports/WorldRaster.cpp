@@ -154,6 +154,30 @@ class Tiles {
   std::vector<std::vector<Rgba>> tiles_;
 };
 
+// Copies a tile of n x n pixels into the picture. The common sizes copy
+// rows of a size known when compiled, which the compiler turns into a few
+// vector moves rather than a call per row.
+template <int N>
+void CopyRows(Raster& r, const Rgba* tile, int32_t left, int32_t top) {
+  for (int j = 0; j < N; ++j) std::memcpy(&r.At(left, top + j), tile + j * N, N * sizeof(Rgba));
+}
+
+void CopyTile(Raster& r, const Rgba* tile, int n, int32_t left, int32_t top) {
+  switch (n) {
+    case 4:
+      return CopyRows<4>(r, tile, left, top);
+    case 8:
+      return CopyRows<8>(r, tile, left, top);
+    case 16:
+      return CopyRows<16>(r, tile, left, top);
+    case 32:
+      return CopyRows<32>(r, tile, left, top);
+    default:
+      for (int j = 0; j < n; ++j)
+        std::memcpy(&r.At(left, top + j), tile + size_t(j) * size_t(n), size_t(n) * sizeof(Rgba));
+  }
+}
+
 // Fills a rectangle of the picture (clipped to it).
 void FillRect(Raster& r, int32_t left, int32_t top, int32_t width, int32_t height, Rgba c) {
   const int32_t x0 = std::max(left, 0), x1 = std::min(left + width, r.width);
@@ -293,8 +317,7 @@ Raster DrawWorld(const ShownWorld& w, const WorldLayers& layers, int32_t scale) 
     for (int32_t x = 0; x < w.width; ++x) {
       const Rgba* tile = tiles.Get(w.GroundAt(x, y), layers.owners ? w.OwnerAt(x, y) : -1);
       const int32_t left = x * n, top = (w.height - 1 - y) * n;
-      for (int j = 0; j < n; ++j)
-        std::memcpy(&r.At(left, top + j), tile + size_t(j) * size_t(n), size_t(n) * sizeof(Rgba));
+      CopyTile(r, tile, n, left, top);
     }
   if (layers.owners) DrawBorders(r, w, n);
   if (layers.resources) {
