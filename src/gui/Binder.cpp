@@ -63,6 +63,11 @@ void SetUpLines(QListView* view, const std::string& name) {
 
 Binder::Binder(std::function<void(const Action&)> run, QObject* parent) : QObject(parent), run_(std::move(run)) {}
 
+Binder::~Binder() {
+  for (const QPointer<QThread>& thread : writings_)
+    if (thread) thread->wait();
+}
+
 int Binder::Scaled(int designPixels) {
   static const double kScale = DesignScale();
   return int(designPixels * kScale + 0.5);

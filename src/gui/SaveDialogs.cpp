@@ -77,9 +77,4 @@ void Binder::SaveInBackground(const SaveRequest& request, QWidget* button,
   thread->start(QThread::LowPriority);
 }
 
-Binder::~Binder() {
-  for (const QPointer<QThread>& thread : writings_)
-    if (thread) thread->wait();
-}
-
 }  // namespace tolvane::gui

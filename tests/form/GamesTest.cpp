@@ -20,34 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using tolvane::testing::ExampleSave;
-using tolvane::testing::ReplayMessageDesc;
+using tolvane::testing::PlayedExample;
 using tolvane::testing::SaveDescription;
-
-// The example game at `turn`: an event every ten turns of its line of play,
-// a session begun at each of `sessions`, in turn order.
-SaveDescription Played(int32_t turn, const std::vector<int32_t>& sessions, const std::string& line = "main",
-                       int32_t branchedAt = 0) {
-  SaveDescription d = ExampleSave();
-  d.elapsedTurns = turn;
-  d.playTimeQuarterSeconds = 4 * 60 * turn;
-  d.replay.clear();
-  for (int32_t t = 1; t <= turn; ++t) {
-    if (std::find(sessions.begin(), sessions.end(), t) != sessions.end()) {
-      ReplayMessageDesc m;
-      m.turn = t;
-      m.text = "Session started";
-      m.color = 34;
-      d.replay.push_back(m);
-    }
-    if (t % 10 == 5) {
-      ReplayMessageDesc m;
-      m.turn = t;
-      m.text = (t > branchedAt ? line : std::string("main")) + " event of turn " + std::to_string(t);
-      d.replay.push_back(m);
-    }
-  }
-  return d;
-}
 
 class GamesTest : public ::testing::Test {
  protected:
@@ -91,14 +65,14 @@ TEST_F(GamesTest, EachSameGameSettingSplitsAGameAndADamagedFileIsInNone) {
   };
   // Two saves of the example game, one changed save per setting, and a
   // file cut short, given in an order that is not the file names'.
-  std::vector<fs::path> paths = {Write("z-base-later.CivWarlordsSave", Played(130, {1})),
-                                 Write("a-base.CivWarlordsSave", Played(120, {1}))};
+  std::vector<fs::path> paths = {Write("z-base-later.CivWarlordsSave", PlayedExample(130, {1})),
+                                 Write("a-base.CivWarlordsSave", PlayedExample(120, {1}))};
   std::vector<uint8_t> cut = tolvane::testing::WriteSaveFile(ExampleSave());
   cut.resize(cut.size() / 2);
   paths.push_back(dir_ / "m-damaged.CivWarlordsSave");
   tolvane::testing::WriteFile(paths.back(), cut);
   for (const auto& c : kCases) {
-    SaveDescription d = Played(120, {1});
+    SaveDescription d = PlayedExample(120, {1});
     c.change(d);
     paths.push_back(Write(std::string("b-") + c.name + ".CivWarlordsSave", d));
   }
@@ -140,10 +114,10 @@ TEST_F(GamesTest, AReloadedBranchShowsAsABranchInAnyOrderAndAgreesWithTheCompari
   // began a session at 95 and played another line to turn 120; the main line
   // went on from turn 100 with sessions at 110 and 130.
   const std::vector<fs::path> paths = {
-      Write("t050.CivWarlordsSave", Played(50, {1, 40})),
-      Write("t100.CivWarlordsSave", Played(100, {1, 40, 80})),
-      Write("t120.CivWarlordsSave", Played(120, {1, 40, 80, 95}, "reloaded", 90)),
-      Write("t150.CivWarlordsSave", Played(150, {1, 40, 80, 110, 130})),
+      Write("t050.CivWarlordsSave", PlayedExample(50, {1, 40})),
+      Write("t100.CivWarlordsSave", PlayedExample(100, {1, 40, 80})),
+      Write("t120.CivWarlordsSave", PlayedExample(120, {1, 40, 80, 95}, "reloaded", 90)),
+      Write("t150.CivWarlordsSave", PlayedExample(150, {1, 40, 80, 110, 130})),
   };
   const std::vector<SaveRow> rows = Rows(paths);
   struct Expected {

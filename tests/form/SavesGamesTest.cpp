@@ -21,35 +21,8 @@ namespace tolvane::form::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using tolvane::testing::ExampleSave;
-using tolvane::testing::ReplayMessageDesc;
+using tolvane::testing::PlayedExample;
 using tolvane::testing::SaveDescription;
-
-// The example game at `turn`: an event every ten turns of its line of play
-// (another line after `branchedAt`), a session begun at each of `sessions`.
-SaveDescription Played(int32_t turn, const std::vector<int32_t>& sessions, const std::string& line = "main",
-                       int32_t branchedAt = 0) {
-  SaveDescription d = ExampleSave();
-  d.elapsedTurns = turn;
-  d.playTimeQuarterSeconds = 4 * 60 * turn;
-  d.replay.clear();
-  for (int32_t t = 1; t <= turn; ++t) {
-    if (std::find(sessions.begin(), sessions.end(), t) != sessions.end()) {
-      ReplayMessageDesc m;
-      m.turn = t;
-      m.text = "Session started";
-      m.color = 34;
-      d.replay.push_back(m);
-    }
-    if (t % 10 == 5) {
-      ReplayMessageDesc m;
-      m.turn = t;
-      m.text = (t > branchedAt ? line : std::string("main")) + " event of turn " + std::to_string(t);
-      d.replay.push_back(m);
-    }
-  }
-  return d;
-}
 
 struct RulesDialogs : Dialogs {
   std::string rulesFile;
@@ -70,12 +43,12 @@ class SavesGamesTest : public ::testing::Test {
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_ / "saves");
-    Write("a050", Played(50, {1, 40}));
-    Write("a100", Played(100, {1, 40, 80}));
-    Write("a120", Played(120, {1, 40, 80, 95}, "reloaded", 90));
-    Write("a150", Played(150, {1, 40, 80, 110, 130}));
+    Write("a050", PlayedExample(50, {1, 40}));
+    Write("a100", PlayedExample(100, {1, 40, 80}));
+    Write("a120", PlayedExample(120, {1, 40, 80, 95}, "reloaded", 90));
+    Write("a150", PlayedExample(150, {1, 40, 80, 110, 130}));
     for (const int32_t turn : {30, 60}) {
-      SaveDescription d = Played(turn, {1});
+      SaveDescription d = PlayedExample(turn, {1});
       d.gameName = "Another";
       Write(turn == 30 ? "b030" : "b060", d);
     }

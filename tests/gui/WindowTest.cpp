@@ -1431,27 +1431,11 @@ void WindowTest::twoSavesCompared() {
 // next start, and one that is gone by then is named and forgotten.
 void WindowTest::savesGroupedByGameCompareALinkAndKeepRules() {
   QTemporaryDir folder, elsewhere;
-  using tolvane::testing::ExampleSave;
   using tolvane::testing::WriteSaveFile;
   // Sessions at turns 1, 40 and 80 up to 100; a reload from turn 90 began a
   // session at 95 and played to turn 120; the main line went on to 150.
-  auto played = [](int32_t turn, std::vector<int32_t> sessions, bool reloaded = false) {
-    auto d = ExampleSave();
-    d.elapsedTurns = turn;
-    d.replay.clear();
-    for (int32_t t = 1; t <= turn; ++t) {
-      if (std::find(sessions.begin(), sessions.end(), t) != sessions.end()) {
-        tolvane::testing::ReplayMessageDesc m;
-        m.turn = t, m.text = "Session started", m.color = 34;
-        d.replay.push_back(m);
-      }
-      if (t % 10 == 5) {
-        tolvane::testing::ReplayMessageDesc m;
-        m.turn = t, m.text = std::string(reloaded && t > 90 ? "reloaded" : "main") + " event " + std::to_string(t);
-        d.replay.push_back(m);
-      }
-    }
-    return d;
+  auto played = [](int32_t turn, const std::vector<int32_t>& sessions, bool reloaded = false) {
+    return tolvane::testing::PlayedExample(turn, sessions, reloaded ? "reloaded" : "main", 90);
   };
   const QString a100 = Write(folder, "a100.CivWarlordsSave", WriteSaveFile(played(100, {1, 40, 80})));
   const QString a120 = Write(folder, "a120.CivWarlordsSave", WriteSaveFile(played(120, {1, 40, 80, 95}, true)));

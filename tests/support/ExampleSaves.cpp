@@ -452,4 +452,28 @@ SaveDescription LargeSave(uint64_t seed) {
   return d;
 }
 
+SaveDescription PlayedExample(int32_t turn, const std::vector<int32_t>& sessions, const std::string& line,
+                              int32_t branchedAt) {
+  SaveDescription d = ExampleSave();
+  d.elapsedTurns = turn;
+  d.playTimeQuarterSeconds = 4 * 60 * turn;
+  d.replay.clear();
+  for (int32_t t = 1; t <= turn; ++t) {
+    if (std::find(sessions.begin(), sessions.end(), t) != sessions.end()) {
+      ReplayMessageDesc m;
+      m.turn = t;
+      m.text = "Session started";
+      m.color = 34;
+      d.replay.push_back(m);
+    }
+    if (t % 10 == 5) {
+      ReplayMessageDesc m;
+      m.turn = t;
+      m.text = (t > branchedAt ? line : std::string("main")) + " event of turn " + std::to_string(t);
+      d.replay.push_back(m);
+    }
+  }
+  return d;
+}
+
 }  // namespace tolvane::testing

@@ -312,5 +312,12 @@ SaveDescription ExampleSave(uint64_t seed = 1);
 // 150 units and 1,500 messages per player, 5,000 replay messages, 460 turns
 // of history; an inflated body of about 15 MB.
 SaveDescription LargeSave(uint64_t seed = 1);
+// The example game played to `turn`: its replay only an event every ten
+// turns of its line of play ("main", or `line` after turn `branchedAt`) and
+// a session begun at each of `sessions`, in turn order; four minutes of
+// playing time a turn. Saves of one game at several turns, and a reloaded
+// branch of it, for the tests of the chain of a game's saves.
+SaveDescription PlayedExample(int32_t turn, const std::vector<int32_t>& sessions, const std::string& line = "main",
+                              int32_t branchedAt = 0);
 
 }  // namespace tolvane::testing
